@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace Common {
+
+// What the program knows about itself.
+struct ApplicationIdentity
+{
+    std::string productName = "KestrelToADIF";
+    int major = 1;
+    int minor = 0;
+    int revision = 0;
+    // Folder of the running executable, without a trailing separator except
+    // for a root.
+    std::string programDirectory;
+    // File name of the running executable, without its extension.
+    std::string executableName;
+};
+
+const ApplicationIdentity& Identity();
+
+// Fills in the program's folder and name from the path of its executable.
+void IdentifyRunningProgram(const std::string& executablePath);
+
+// The path of the running executable as the system knows it, or `fallback`
+// (normally argv[0]) when the system cannot tell.
+std::string RunningExecutablePath(const std::string& fallback);
+
+// "major.minor.revision", the empty text on failure.
+std::string Version() noexcept;
+
+} // namespace Common

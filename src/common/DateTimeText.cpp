@@ -1,0 +1,59 @@
+#include "DateTimeText.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <cwchar>
+
+namespace Common {
+
+namespace {
+
+constexpr long long kSecondsPerDay = 86400;
+
+std::string ToLatin1(const wchar_t* text)
+{
+    std::string result;
+    for (; *text != L'\0'; ++text)
+        result += (*text >= 0 && *text <= 0xFF) ? static_cast<char>(*text) : '?';
+    return result;
+}
+
+} // namespace
+
+std::string MonthAbbreviation(int month)
+{
+    std::tm date{};
+    date.tm_mon = month - 1;
+    wchar_t name[64];
+    if (std::wcsftime(name, sizeof name / sizeof name[0], L"%b", &date) == 0)
+        return {};
+    return ToLatin1(name);
+}
+
+std::string FormatDateTime(double value)
+{
+    using namespace std::chrono;
+    // Whole seconds first, so that a value such as 37875 + 18746/86400 does
+    // not come out one second short.
+    const long long totalSeconds = std::llround(value * kSecondsPerDay);
+    long long dayNumber = totalSeconds / kSecondsPerDay;
+    long long secondOfDay = totalSeconds % kSecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += kSecondsPerDay;
+        --dayNumber;
+    }
+    const year_month_day date{sys_days{1899y / December / 30} + days{dayNumber}};
+
+    char day[8];
+    std::snprintf(day, sizeof day, "%02u-", static_cast<unsigned>(date.day()));
+    char yearAndTime[40];
+    std::snprintf(yearAndTime, sizeof yearAndTime, "-%04d %02lld:%02lld:%02lld",
+                  static_cast<int>(date.year()), secondOfDay / 3600, secondOfDay / 60 % 60,
+                  secondOfDay % 60);
+    return day + MonthAbbreviation(static_cast<int>(static_cast<unsigned>(date.month()))) +
+           yearAndTime;
+}
+
+} // namespace Common

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ConversionServices.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace Conversion {
+
+struct ConversionResult
+{
+    enum class Outcome {
+        Converted,  // the ADIF file holds the new records
+        NotStarted, // cancelled or refused; nothing was written
+        Failed,     // nothing changed; the failure went to the error log
+    };
+    Outcome outcome = Outcome::NotStarted;
+    std::uint64_t qsoCount = 0;
+    std::string exportFilename;
+    // For a failure: the path concerned and the system's description.
+    std::string failure;
+};
+
+// The one command of the program: choose a log, settle what happens to an
+// existing ADIF file, convert every record and report the count.
+class ConvertCommand
+{
+public:
+    ConvertCommand(FileSelector& fileSelector, MessageBoxes& messages, SettingsStore& settings);
+
+    // The whole click: the Open dialog, then ConvertChosenLog.
+    ConversionResult ConvertCmd_Click() noexcept;
+
+    // From the choice of the log on: remember its folder, derive the ADIF
+    // path, ask about an existing file, convert.
+    ConversionResult ConvertChosenLog(const std::string& logPath) noexcept;
+
+    // The same, with the ADIF path given instead of derived from the log.
+    ConversionResult ConvertChosenLog(const std::string& logPath,
+                                      const std::string& exportFilename) noexcept;
+
+    // Converts to an open stream (standard output) rather than to a file.
+    ConversionResult ConvertToStream(const std::string& logPath, std::FILE* stream,
+                                     const std::string& streamName) noexcept;
+
+private:
+    FileSelector& fileSelector_;
+    MessageBoxes& messages_;
+    SettingsStore& settings_;
+    // The dialog's remembered choice, offered again at the next click.
+    std::string fileName_;
+};
+
+} // namespace Conversion
