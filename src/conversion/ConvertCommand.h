@@ -36,9 +36,9 @@ public:
     // path, ask about an existing file, convert.
     ConversionResult ConvertChosenLog(const std::string& logPath) noexcept;
 
-    // The same, with the ADIF path given instead of derived from the log.
-    ConversionResult ConvertChosenLog(const std::string& logPath,
-                                      const std::string& exportFilename) noexcept;
+    // From the overwrite question on, with the ADIF path given.
+    ConversionResult ConvertLog(const std::string& logPath,
+                                const std::string& exportFilename) noexcept;
 
     // Converts to an open stream (standard output) rather than to a file.
     ConversionResult ConvertToStream(const std::string& logPath, std::FILE* stream,

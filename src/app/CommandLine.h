@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace CommandLine {
+
+enum ExitStatus { kConverted = 0, kFailed = 1, kUsageError = 2 };
+
+// kestrel-to-adif [--append | --replace] [-o FILE | --output FILE] LOG...
+// `arguments` excludes the program name. ADIF written to standard output
+// goes to `out`; messages go to `out` and `err`.
+int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err);
+
+// Record bytes made fit for a terminal: Latin-1 text as UTF-8, control
+// bytes as \xNN.
+std::string TerminalText(const std::string& bytes);
+
+} // namespace CommandLine

@@ -1,0 +1,196 @@
+#include "ConvertCommand.h"
+
+#include "AdifWriter.h"
+#include "ApplicationIdentity.h"
+#include "ExportFile.h"
+#include "LogFile.h"
+#include "PathHelpers.h"
+#include "ProgramError.h"
+
+#include <filesystem>
+#include <system_error>
+#include <variant>
+
+namespace Conversion {
+
+namespace {
+
+constexpr std::string_view kLocation = "KestrelConversion.ConvertCmd_Click";
+constexpr std::string_view kSettingSection = "General";
+constexpr std::string_view kLogDirectorySetting = "LogDirectory";
+constexpr std::string_view kAdifExtension = ".ADI";
+
+const std::string& ProductName()
+{
+    return Common::Identity().productName;
+}
+
+// Whether writing the ADIF file would overwrite the log itself: the same
+// name, or the same file under another name (case-insensitive file systems,
+// links).
+bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
+{
+    if (logPath == exportFilename)
+        return true;
+    std::error_code error;
+    return std::filesystem::equivalent(logPath, exportFilename, error) && !error;
+}
+
+bool ExistsAsRegularFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// Decodes every complete record of the log and writes its ADIF line after the
+// header; records with an illegal year are shown and skipped. Returns the
+// number of records written.
+std::uint64_t WriteAdif(LogFile& log, ExportFile& output, MessageBoxes& messages)
+{
+    // One header per file: appending to earlier records adds records only.
+    if (output.StartsEmpty())
+        WriteExportHeader(output);
+    std::uint64_t qsoCount = 0;
+    RecordBytes recordBytes;
+    std::string exportRecord;
+    while (log.ReadRecord(recordBytes)) {
+        exportRecord.clear();
+        const DecodedRecord decoded = DecodeRecord(BuildRecordText(recordBytes));
+        if (const auto* illegal = std::get_if<IllegalYear>(&decoded)) {
+            messages.ShowMessage(MessageKind::IllegalYear, illegal->message);
+            continue;
+        }
+        for (const AdifField& field : std::get<RecordFields>(decoded))
+            AppendField(exportRecord, field.name, field.value);
+        exportRecord += kEndOfRecord;
+        output.WriteLine(exportRecord);
+        ++qsoCount;
+    }
+    return qsoCount;
+}
+
+std::string Summary(std::uint64_t qsoCount, bool replaced, const std::string& exportFilename)
+{
+    return std::to_string(qsoCount) + (replaced ? " QSOs written to " : " QSOs appended to ") +
+           exportFilename;
+}
+
+// The failure path: reported to the error log, described for the caller,
+// never shown.
+ConversionResult Failed(ConversionResult result)
+{
+    const std::exception_ptr failure = std::current_exception();
+    const std::int16_t number = Common::ErrorNumberOf(failure);
+    Common::ProgramError(number, kLocation);
+    result.outcome = ConversionResult::Outcome::Failed;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::system_error& e) {
+        result.failure = e.what();
+    } catch (...) {
+        result.failure = Common::ErrorDescription(number);
+    }
+    return result;
+}
+
+} // namespace
+
+ConvertCommand::ConvertCommand(FileSelector& fileSelector, MessageBoxes& messages,
+                               SettingsStore& settings)
+    : fileSelector_(fileSelector), messages_(messages), settings_(settings)
+{
+}
+
+ConversionResult ConvertCommand::ConvertCmd_Click() noexcept
+{
+    try {
+        OpenDialogOptions options;
+        options.initDir =
+            settings_.GetSetting(ProductName(), std::string(kSettingSection),
+                                 std::string(kLogDirectorySetting),
+                                 Common::Identity().programDirectory);
+        options.defaultExt = ".log";
+        options.filterDescription = "Log (*.log)";
+        options.filterPattern = "*.log";
+        options.fileName = fileName_;
+        const std::optional<std::string> chosen = fileSelector_.ShowOpen(options);
+        if (!chosen)
+            return {}; // cancelled: no message, nothing touched
+        fileName_ = *chosen;
+    } catch (...) {
+        return Failed({});
+    }
+    return ConvertChosenLog(fileName_);
+}
+
+ConversionResult ConvertCommand::ConvertChosenLog(const std::string& logPath) noexcept
+{
+    try {
+        // Remembered before anything else, so it holds even when the
+        // conversion goes no further.
+        settings_.SaveSetting(ProductName(), std::string(kSettingSection),
+                              std::string(kLogDirectorySetting),
+                              Common::ContainingDirectory(logPath));
+        fileName_ = logPath;
+        return ConvertLog(logPath, Common::StripExtension(logPath) + std::string(kAdifExtension));
+    } catch (...) {
+        return Failed({});
+    }
+}
+
+ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
+                                            const std::string& exportFilename) noexcept
+{
+    ConversionResult result;
+    result.exportFilename = exportFilename;
+    try {
+        if (IsSameFile(logPath, exportFilename)) {
+            messages_.ShowMessage(MessageKind::Refused,
+                                  exportFilename + " is the chosen log itself; a log whose name " +
+                                      "ends in " + std::string(kAdifExtension) +
+                                      " cannot be converted next to itself");
+            return result;
+        }
+        Answer response = Answer::No; // no question asked: the new file is appended to
+        if (ExistsAsRegularFile(exportFilename)) {
+            response = messages_.AskYesNoCancel(exportFilename +
+                                                " already exists; delete its contents?");
+            if (response == Answer::Cancel) {
+                messages_.ShowMessage(MessageKind::Cancelled, "conversion cancelled");
+                return result;
+            }
+        }
+        const bool replace = response == Answer::Yes;
+        LogFile log(logPath);
+        ExportFile output(exportFilename,
+                          replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
+        result.qsoCount = WriteAdif(log, output, messages_);
+        output.Commit();
+        result.outcome = ConversionResult::Outcome::Converted;
+        messages_.ShowMessage(MessageKind::Summary,
+                              Summary(result.qsoCount, replace, exportFilename));
+        return result;
+    } catch (...) {
+        return Failed(std::move(result));
+    }
+}
+
+ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std::FILE* stream,
+                                                 const std::string& streamName) noexcept
+{
+    ConversionResult result;
+    result.exportFilename = streamName;
+    try {
+        LogFile log(logPath);
+        ExportFile output(stream, streamName);
+        result.qsoCount = WriteAdif(log, output, messages_);
+        output.Commit();
+        result.outcome = ConversionResult::Outcome::Converted;
+        messages_.ShowMessage(MessageKind::Summary, Summary(result.qsoCount, true, streamName));
+        return result;
+    } catch (...) {
+        return Failed(std::move(result));
+    }
+}
+
+} // namespace Conversion
