@@ -34,8 +34,11 @@ int LastErrorOr(int fallback)
 std::string TemporaryName(const fs::path& target)
 {
     static std::mt19937_64 generator{std::random_device{}()};
-    const fs::path name = "." + target.filename().string() + "." +
-                          std::to_string(generator() % 1000000000) + ".tmp";
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(generator() % 1000000000);
+    name += ".tmp";
     return (target.parent_path() / name).string();
 }
 

@@ -1,0 +1,10 @@
+# Fails when the committed sample log differs from what the generator makes.
+execute_process(COMMAND "${GENERATOR}" "${OUTPUT}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the generator failed: ${result}")
+endif()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${OUTPUT}" "${EXPECTED}"
+                RESULT_VARIABLE differs)
+if(NOT differs EQUAL 0)
+    message(FATAL_ERROR "${EXPECTED} is not what the generator makes; regenerate it")
+endif()
