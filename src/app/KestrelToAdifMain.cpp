@@ -1,5 +1,5 @@
-#include "ApplicationIdentity.h"
 #include "CommandLine.h"
+#include "ErrorLogStartup.h"
 
 #include <clocale>
 #include <cstdio>
@@ -8,8 +8,9 @@
 
 int main(int argc, char* argv[])
 {
+    // The user's locale names the months of the ADIF header's time stamp.
     std::setlocale(LC_ALL, "");
-    Common::IdentifyRunningProgram(Common::RunningExecutablePath(argc > 0 ? argv[0] : ""));
+    Platform::StartErrorLogging(argc > 0 ? argv[0] : nullptr);
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     return CommandLine::Run(arguments, stdout, stderr);
 }

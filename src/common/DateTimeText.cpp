@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <cwchar>
@@ -15,8 +16,11 @@ constexpr long long kSecondsPerDay = 86400;
 std::string ToLatin1(const wchar_t* text)
 {
     std::string result;
-    for (; *text != L'\0'; ++text)
-        result += (*text >= 0 && *text <= 0xFF) ? static_cast<char>(*text) : '?';
+    for (; *text != L'\0'; ++text) {
+        // wchar_t is signed on some platforms and unsigned on others.
+        const auto code = static_cast<std::uint32_t>(*text);
+        result += code <= 0xFF ? static_cast<char>(code) : '?';
+    }
     return result;
 }
 

@@ -1,30 +1,230 @@
 #include "ErrorLog.h"
 
+#include "ApplicationIdentity.h"
+#include "DateTimeText.h"
+#include "LocaleInfo.h"
+#include "ProgramError.h"
+#include "UTC.h"
+
+#include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace Common {
 
 namespace {
-std::string errorLogPath;
+
+// A header query may report a few failures of its own; more than this is a flood.
+constexpr std::size_t kMaxNestedReports = 16;
+
+struct ErrorLogState
+{
+    std::string path;
+    double startTime = 0.0;
+    bool headerWritten = false;
+    // Set while LogError writes; reports arriving meanwhile wait in nestedReports.
+    bool writing = false;
+    std::vector<std::string> nestedReports;
+};
+
+ErrorLogState& State()
+{
+    static ErrorLogState state;
+    return state;
 }
+
+class WritingGuard
+{
+public:
+    explicit WritingGuard(ErrorLogState& state) noexcept : state_(state)
+    {
+        state_.writing = true;
+        state_.nestedReports.clear();
+    }
+    ~WritingGuard()
+    {
+        state_.nestedReports.clear();
+        state_.writing = false;
+    }
+    WritingGuard(const WritingGuard&) = delete;
+    WritingGuard& operator=(const WritingGuard&) = delete;
+
+private:
+    ErrorLogState& state_;
+};
+
+template <class Step> void IgnoreFailures(Step&& step) noexcept
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+void OpenForAppending(std::ofstream& log, const std::string& path)
+{
+    if (path.empty())
+        return;
+    const std::filesystem::path file(path);
+    // The state folder does not exist before the first report of the program's life.
+    std::error_code ignored;
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path(), ignored);
+    log.open(file, std::ios::binary | std::ios::app);
+}
+
+void WriteLine(std::ofstream& log, const std::string& stamp, const std::string& text)
+{
+    const std::string line = stamp + " > " + text + "\r\n";
+    log.write(line.data(), static_cast<std::streamsize>(line.size()));
+}
+
+void WriteHeader(std::ofstream& log) noexcept
+{
+    std::string stamp;
+    IgnoreFailures([&] { stamp = FormatDateTime(State().startTime); });
+    const ApplicationIdentity& identity = Identity();
+    IgnoreFailures([&] { WriteLine(log, stamp, identity.productName + " version " + Version()); });
+    IgnoreFailures(
+        [&] { WriteLine(log, stamp, "App.Path        : " + identity.programDirectory); });
+    IgnoreFailures([&] { WriteLine(log, stamp, "App.exe         : " + identity.executableName); });
+    IgnoreFailures([&] {
+        WriteLine(log, stamp,
+                  "Operating System: " + GetOSName() + " build " + std::to_string(GetOSBuild()));
+    });
+    IgnoreFailures(
+        [&] { WriteLine(log, stamp, "Country         : " + LocaleInfo::GetLocaleCountry()); });
+    IgnoreFailures(
+        [&] { WriteLine(log, stamp, "Language        : " + LocaleInfo::GetLocaleLanguage()); });
+}
+
+#ifndef _WIN32
+std::optional<std::string> HomeFromUserDatabase()
+{
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->pw_dir == nullptr || *found->pw_dir == '\0')
+        return std::nullopt;
+    return std::string(found->pw_dir);
+}
+#endif
+
+} // namespace
 
 const std::string& ErrorLogPath()
 {
-    return errorLogPath;
+    return State().path;
 }
 
 void SetErrorLogPath(std::string path)
 {
-    errorLogPath = std::move(path);
+    State().path = std::move(path);
+}
+
+double StartTime()
+{
+    return State().startTime;
+}
+
+void SetStartTime(double value)
+{
+    State().startTime = value;
+}
+
+std::string ErrorLogPathFromEnvironment(const EnvironmentReader& environment)
+{
+    std::filesystem::path folder;
+#ifdef _WIN32
+    const std::optional<std::string> localAppData = environment("LOCALAPPDATA");
+    if (!localAppData || localAppData->empty())
+        return {};
+    folder = *localAppData;
+#else
+    const std::optional<std::string> stateHome = environment("XDG_STATE_HOME");
+    if (stateHome && std::filesystem::path(*stateHome).is_absolute()) {
+        folder = *stateHome;
+    } else {
+        const std::optional<std::string> home = environment("HOME");
+        if (!home || home->empty())
+            return {};
+        folder = std::filesystem::path(*home) / ".local" / "state";
+    }
+#endif
+    return (folder / Identity().productName / kErrorLogFileName).string();
+}
+
+std::string DefaultErrorLogPath() noexcept
+{
+    std::string result;
+    ReportFailures("Common.DefaultErrorLogPath", [&] {
+#ifdef _WIN32
+        result = ErrorLogPathFromEnvironment(ProcessEnvironment());
+#else
+        // Without HOME the user database still knows the home folder.
+        const EnvironmentReader process = ProcessEnvironment();
+        result = ErrorLogPathFromEnvironment([&](const char* name) {
+            std::optional<std::string> value = process(name);
+            if (std::string_view(name) == "HOME" && (!value || value->empty()))
+                value = HomeFromUserDatabase();
+            return value;
+        });
+#endif
+    });
+    return result;
+}
+
+bool LogHeaderWritten()
+{
+    return State().headerWritten;
+}
+
+void ResetErrorLogForNewRun()
+{
+    State().headerWritten = false;
 }
 
 void LogError(const std::string& message) noexcept
 {
-    try {
-        std::ofstream log(errorLogPath, std::ios::binary | std::ios::app);
-        log << message << "\r\n";
-    } catch (...) {
+    ErrorLogState& state = State();
+    if (state.writing) {
+        // Reported from inside this very report (a header query or the clock failing):
+        // queued to follow it instead of starting over, which could go on for ever.
+        IgnoreFailures([&] {
+            if (state.nestedReports.size() < kMaxNestedReports)
+                state.nestedReports.push_back(message);
+        });
+        return;
     }
+    const WritingGuard guard(state);
+
+    std::ofstream log;
+    IgnoreFailures([&] { OpenForAppending(log, state.path); });
+    if (!state.headerWritten) {
+        WriteHeader(log);
+        // Even when nothing could be written: the header is tried once per run.
+        state.headerWritten = true;
+    }
+    std::string stamp;
+    IgnoreFailures([&] {
+        stamp = FormatDateTime(UTC::CurrentTime());
+        WriteLine(log, stamp, message);
+    });
+    // Stamped like the report they came from: asking the clock again could add more.
+    IgnoreFailures([&] {
+        for (std::size_t i = 0; i < state.nestedReports.size(); ++i)
+            WriteLine(log, stamp, state.nestedReports[i]);
+    });
+    IgnoreFailures([&] { log.close(); });
 }
 
 } // namespace Common

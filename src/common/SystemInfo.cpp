@@ -1,0 +1,218 @@
+#include "SystemInfo.h"
+
+#include "ProgramError.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/utsname.h>
+#endif
+
+namespace Common {
+
+namespace {
+
+struct OperatingSystemValues
+{
+    std::string name;
+    std::int32_t build = 0;
+};
+
+OperatingSystemValues& OperatingSystem()
+{
+    static OperatingSystemValues values;
+    return values;
+}
+
+// os-release is UTF-8; what the program writes is single-byte. Malformed sequences count as
+// one unknown character per byte.
+std::string Utf8ToLatin1(std::string_view text)
+{
+    std::string result;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            result += static_cast<char>(lead);
+            ++i;
+            continue;
+        }
+        const std::size_t length = lead >= 0xF8   ? 0
+                                   : lead >= 0xF0 ? 4
+                                   : lead >= 0xE0 ? 3
+                                   : lead >= 0xC0 ? 2
+                                                  : 0;
+        char32_t code = length == 0 ? 0 : lead & (0x7Fu >> length);
+        std::size_t taken = 1;
+        while (taken < length && i + taken < text.size() &&
+               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80) {
+            code = code << 6 | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
+            ++taken;
+        }
+        const bool complete = length != 0 && taken == length && code >= 0x80;
+        result += complete && code <= 0xFF ? static_cast<char>(code) : '?';
+        i += taken;
+    }
+    return result;
+}
+
+// The value of an os-release assignment as a shell would read it: double quotes allow
+// backslash escapes, single quotes none, and an unquoted value may escape single characters.
+std::string UnquoteShellValue(std::string_view value)
+{
+    std::string result;
+    char quote = '\0';
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (quote == '\0' && (c == '"' || c == '\'')) {
+            quote = c;
+        } else if (c == quote) {
+            quote = '\0';
+        } else if (c == '\\' && quote != '\'' && i + 1 < value.size()) {
+            result += value[++i];
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+#ifdef _WIN32
+
+OperatingSystemValues ReadOperatingSystem()
+{
+    // GetVersionEx reports the version the program was manifested for; RtlGetVersion the real one.
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const FARPROC procedure = ntdll ? GetProcAddress(ntdll, "RtlGetVersion") : nullptr;
+    // By way of void (*)(), which GCC takes between function types without a warning.
+    bool known = procedure != nullptr && reinterpret_cast<RtlGetVersionFunction>(
+                                             reinterpret_cast<void (*)()>(procedure))(&info) == 0;
+    if (!known) {
+        OSVERSIONINFOA fallback{};
+        fallback.dwOSVersionInfoSize = sizeof fallback;
+        known = GetVersionExA(&fallback) != 0;
+        info.dwMajorVersion = fallback.dwMajorVersion;
+        info.dwMinorVersion = fallback.dwMinorVersion;
+        info.dwBuildNumber = fallback.dwBuildNumber;
+    }
+    if (!known)
+        return {};
+    return {"Windows " + std::to_string(info.dwMajorVersion) + "." +
+                std::to_string(info.dwMinorVersion),
+            static_cast<std::int32_t>(info.dwBuildNumber & 0x7FFFFFFF)};
+}
+
+#else
+
+std::string ReadPrettyName()
+{
+    for (const char* path : {"/etc/os-release", "/usr/lib/os-release"}) {
+        std::ifstream file(path, std::ios::binary);
+        if (file)
+            return PrettyNameFromOsRelease(std::string(std::istreambuf_iterator<char>(file),
+                                                       std::istreambuf_iterator<char>()));
+    }
+    return {};
+}
+
+OperatingSystemValues ReadOperatingSystem()
+{
+    const std::string prettyName = ReadPrettyName();
+    utsname kernel{};
+    if (uname(&kernel) != 0)
+        return {prettyName, 0};
+    return {ComposeOSName(prettyName, kernel.sysname, kernel.release),
+            KernelBuildNumber(kernel.version)};
+}
+
+#endif
+
+} // namespace
+
+std::string GetOSName() noexcept
+{
+    std::string result;
+    ReportFailures("Common.GetOSName", [&] { result = OperatingSystem().name; });
+    return result;
+}
+
+std::int32_t GetOSBuild() noexcept
+{
+    std::int32_t result = 0;
+    ReportFailures("Common.GetOSBuild", [&] { result = OperatingSystem().build; });
+    return result;
+}
+
+void FillOperatingSystemValues() noexcept
+{
+    ReportFailures("Common.FillOperatingSystemValues",
+                   [] { OperatingSystem() = ReadOperatingSystem(); });
+}
+
+void SetOperatingSystemValues(std::string name, std::int32_t build)
+{
+    OperatingSystem() = {std::move(name), build};
+}
+
+std::string PrettyNameFromOsRelease(std::string_view osRelease)
+{
+    constexpr std::string_view key = "PRETTY_NAME=";
+    std::string result;
+    while (!osRelease.empty()) {
+        const std::size_t end = osRelease.find('\n');
+        std::string_view line = osRelease.substr(0, end);
+        osRelease.remove_prefix(end == std::string_view::npos ? osRelease.size() : end + 1);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+            line.remove_suffix(1);
+        // A later assignment overrides an earlier one, as when the file is sourced.
+        if (line.starts_with(key))
+            result = Utf8ToLatin1(UnquoteShellValue(line.substr(key.size())));
+    }
+    return result;
+}
+
+std::string ComposeOSName(std::string_view prettyName, std::string_view kernelName,
+                          std::string_view kernelRelease)
+{
+    std::string kernel(kernelName);
+    if (!kernel.empty() && !kernelRelease.empty())
+        kernel += ' ';
+    kernel += kernelRelease;
+    std::string result(prettyName);
+    if (!result.empty() && !kernel.empty())
+        result += ", ";
+    return result + kernel;
+}
+
+std::int32_t KernelBuildNumber(std::string_view kernelVersion)
+{
+    if (!kernelVersion.starts_with('#'))
+        return 0;
+    const char* first = kernelVersion.data() + 1;
+    const char* last = kernelVersion.data() + kernelVersion.size();
+    std::int32_t build = 0;
+    // from_chars would take a minus sign; a build count has none.
+    if (first == last || *first == '-' || std::from_chars(first, last, build).ec != std::errc{})
+        return 0;
+    return build;
+}
+
+EnvironmentReader ProcessEnvironment()
+{
+    return [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        if (value == nullptr)
+            return std::nullopt;
+        return std::string(value);
+    };
+}
+
+} // namespace Common
