@@ -1,0 +1,33 @@
+// The window program: one window, one button, nothing else to start.
+#include "ApplicationIdentity.h"
+#include "ErrorLogStartup.h"
+#include "KestrelConversion.h"
+#include "QtFileSelector.h"
+#include "QtMessageBoxes.h"
+#include "QtSettingsStore.h"
+
+#include <QApplication>
+#include <QString>
+
+int main(int argc, char* argv[])
+{
+    // First of all, so that the first failure already finds the error log ready.
+    Platform::StartErrorLogging(argc > 0 ? argv[0] : nullptr);
+
+    QApplication application(argc, argv);
+    const QString productName = QString::fromStdString(Common::Identity().productName);
+    QApplication::setApplicationName(productName);
+    QApplication::setOrganizationName(productName);
+    // Lets Wayland compositors match the window to its desktop entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("kestreltoadif"));
+    QApplication::setWindowIcon(Conversion::KestrelConversion::ApplicationIcon());
+
+    Platform::QtFileSelector fileSelector;
+    Platform::QtMessageBoxes messages;
+    Platform::QtSettingsStore settings;
+    Conversion::KestrelConversion window(fileSelector, messages, settings);
+    fileSelector.SetParentWidget(&window);
+    messages.SetParentWidget(&window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,131 @@
+#include "KestrelConversion.h"
+
+#include "ApplicationIdentity.h"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QMetaObject>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+namespace Conversion {
+
+namespace {
+
+constexpr int kClientWidth = 173;
+constexpr int kClientHeight = 88;
+constexpr QRect kConvertCmdGeometry{24, 32, 49, 25};
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
+
+// Marks a conversion as running for as long as the scope lasts.
+class ConvertingScope
+{
+public:
+    explicit ConvertingScope(bool& converting) : converting_(converting) { converting_ = true; }
+    ~ConvertingScope() { converting_ = false; }
+    ConvertingScope(const ConvertingScope&) = delete;
+    ConvertingScope& operator=(const ConvertingScope&) = delete;
+
+private:
+    bool& converting_;
+};
+
+} // namespace
+
+KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& messages,
+                                     SettingsStore& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      command_(fileSelector, messages, settings), ConvertCmd_(new QPushButton(this))
+{
+    setWindowTitle(QString::fromStdString(Common::Identity().productName));
+    setWindowIcon(ApplicationIcon());
+    setFixedSize(kClientWidth, kClientHeight);
+    setAcceptDrops(true);
+
+    ConvertCmd_->setObjectName(QStringLiteral("ConvertCmd"));
+    ConvertCmd_->setText(QStringLiteral("Convert"));
+    ConvertCmd_->setToolTip(
+        QStringLiteral("click to select a Kestrel file and generate a corresponding ADIF file"));
+    ConvertCmd_->setGeometry(kConvertCmdGeometry);
+    // The only control: it takes the focus and answers Enter.
+    ConvertCmd_->setFocusPolicy(Qt::StrongFocus);
+    ConvertCmd_->setDefault(true);
+    ConvertCmd_->setFocus();
+    connect(ConvertCmd_, &QPushButton::clicked, this, &KestrelConversion::ConvertCmd_Click);
+}
+
+QIcon KestrelConversion::ApplicationIcon()
+{
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addFile(QStringLiteral(":/icons/kestreltoadif-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+std::optional<std::string> KestrelConversion::DroppedLog(const QMimeData* mimeData)
+{
+    if (mimeData == nullptr || !mimeData->hasUrls())
+        return std::nullopt;
+    const QList<QUrl> urls = mimeData->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return std::nullopt;
+    const QString path = urls.constFirst().toLocalFile();
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+void KestrelConversion::ConvertCmd_Click()
+{
+    if (converting_)
+        return;
+    const ConvertingScope scope(converting_);
+    command_.ConvertCmd_Click();
+}
+
+void KestrelConversion::ConvertDroppedLog(const std::string& logPath)
+{
+    if (converting_)
+        return;
+    const ConvertingScope scope(converting_);
+    command_.ConvertChosenLog(logPath);
+}
+
+void KestrelConversion::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!converting_ && DroppedLog(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void KestrelConversion::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!converting_ && DroppedLog(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void KestrelConversion::dropEvent(QDropEvent* event)
+{
+    const std::optional<std::string> logPath = DroppedLog(event->mimeData());
+    if (converting_ || !logPath) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Converted once the drop is over, so that the program the file came from
+    // is not held up by the conversion's message boxes.
+    QMetaObject::invokeMethod(
+        this, [this, path = *logPath] { ConvertDroppedLog(path); }, Qt::QueuedConnection);
+}
+
+} // namespace Conversion

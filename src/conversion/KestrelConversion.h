@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ConversionServices.h"
+#include "ConvertCommand.h"
+
+#include <QIcon>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
+class QPushButton;
+
+namespace Conversion {
+
+// The main window: one button that runs the Convert command. A log file
+// dropped onto the window is converted as if chosen in the Open dialog.
+class KestrelConversion : public QWidget
+{
+    Q_OBJECT
+
+public:
+    KestrelConversion(FileSelector& fileSelector, MessageBoxes& messages, SettingsStore& settings,
+                      QWidget* parent = nullptr);
+
+    // The program's icon, in every size it comes in.
+    static QIcon ApplicationIcon();
+
+    // The log a drag carries: exactly one local, existing file, or nothing.
+    static std::optional<std::string> DroppedLog(const QMimeData* mimeData);
+
+public slots:
+    void ConvertCmd_Click();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ConvertDroppedLog(const std::string& logPath);
+
+    ConvertCommand command_;
+    QPushButton* ConvertCmd_;
+    // Set while a conversion runs; its modal boxes spin an event loop in
+    // which a queued drop could otherwise start a second one.
+    bool converting_ = false;
+};
+
+} // namespace Conversion

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ConversionServices.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace Platform {
+
+// The Open dialog of the Convert command.
+class QtFileSelector : public Conversion::FileSelector
+{
+public:
+    // Without a parent the dialog is centred over whichever window is active.
+    explicit QtFileSelector(QWidget* parent = nullptr) : parent_(parent) {}
+
+    void SetParentWidget(QWidget* parent) { parent_ = parent; }
+
+    std::optional<std::string> ShowOpen(const Conversion::OpenDialogOptions& options) override;
+
+    // Qt's form of one filter entry: the description followed by its pattern
+    // in parentheses, unless the description shows the pattern already.
+    static QString NameFilter(const std::string& description, const std::string& pattern);
+
+    // Qt wants the default extension without its dot.
+    static QString DefaultSuffix(const std::string& defaultExt);
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+} // namespace Platform
