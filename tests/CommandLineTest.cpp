@@ -1,0 +1,180 @@
+#include "CommandLine.h"
+#include "ConversionTestSupport.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace TestSupport;
+
+namespace {
+
+// Runs the command line with its standard streams captured.
+struct CliRun
+{
+    explicit CliRun(std::vector<std::string> arguments)
+    {
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        status = CommandLine::Run(arguments, out, err);
+        this->out = Contents(out);
+        this->err = Contents(err);
+    }
+    static std::string Contents(std::FILE* stream)
+    {
+        std::string text;
+        std::rewind(stream);
+        for (int c; (c = std::fgetc(stream)) != EOF;)
+            text += static_cast<char>(c);
+        std::fclose(stream);
+        return text;
+    }
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CommandLineTest : public ::testing::Test
+{
+protected:
+    CommandLineTest() { WriteFile(log, Record(kSampleText) + Record(kSampleText)); }
+
+    FixedClock clock_{UTC::SystemTime{2003, 9, 11, 5, 12, 26, 0}};
+    TempErrorLog errorLog;
+    TempFolder folder;
+    std::string log = folder / "day.log";
+    std::string adif = folder / "day.ADI";
+};
+
+TEST_F(CommandLineTest, UsageErrorsExitWithTwoAndTouchNothing)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"--frobnicate", "x.log"},
+        {"--append", "--replace", "x.log"},
+        {"-o", "out.ADI", "a.log", "b.log"},
+        {"x.log", "-o"},
+        {"--output=", "x.log"},
+        {"-o", "a.ADI", "--output", "b.ADI", "x.log"},
+    };
+    for (const auto& arguments : cases) {
+        const CliRun run(arguments);
+        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(arguments);
+        EXPECT_TRUE(run.err.starts_with("kestrel-to-adif: ")) << run.err;
+        EXPECT_NE(run.err.find("--help"), std::string::npos);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST_F(CommandLineTest, HelpNamesTheErrorLogAndVersionTheNumber)
+{
+    const CliRun help({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: kestrel-to-adif [--append | --replace]"), std::string::npos);
+    EXPECT_NE(help.out.find(Common::ErrorLogPath()), std::string::npos);
+
+    const CliRun version({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "kestrel-to-adif (KestrelToADIF) 1.0.0\n");
+}
+
+TEST_F(CommandLineTest, ConvertsNextToTheLogAndReportsTheCount)
+{
+    const CliRun run({log});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "2 QSOs appended to " + adif + "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(SplitCrLfLines(ReadFile(adif)),
+              (std::vector<std::string>{"ADIF file",
+                                        "created by KestrelToADIF 1.0.0 on 11-Sep-2003 05:12:26 UTC",
+                                        "<ProgramID:13>KestrelToADIF", "<EOH>", kSampleLine,
+                                        kSampleLine}));
+}
+
+TEST_F(CommandLineTest, AnExistingAdifFileNeedsReplaceOrAppend)
+{
+    WriteFile(adif, "keep\r\n");
+    const CliRun refused({log});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find(adif + " already exists"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("--replace"), std::string::npos);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(ReadFile(adif), "keep\r\n");
+
+    const CliRun appended({"--append", log});
+    EXPECT_EQ(appended.status, 0);
+    EXPECT_EQ(appended.out, "2 QSOs appended to " + adif + "\n");
+    EXPECT_EQ(ReadFile(adif), "keep\r\n" + kSampleLine + "\r\n" + kSampleLine + "\r\n");
+
+    const CliRun replaced({log, "--replace"});
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_EQ(replaced.out, "2 QSOs written to " + adif + "\n");
+    EXPECT_TRUE(ReadFile(adif).starts_with("ADIF file\r\n"));
+}
+
+TEST_F(CommandLineTest, OutputOptionChoosesTheFileOrStandardOutput)
+{
+    const std::string chosen = folder / "elsewhere.adi";
+    const CliRun toFile({"-o", chosen, log});
+    EXPECT_EQ(toFile.status, 0);
+    EXPECT_EQ(toFile.out, "2 QSOs appended to " + chosen + "\n");
+    EXPECT_FALSE(std::filesystem::exists(adif));
+
+    const CliRun toStdout({"--output", "-", log});
+    EXPECT_EQ(toStdout.status, 0);
+    EXPECT_EQ(toStdout.out, ReadFile(chosen)); // same bytes either way
+    EXPECT_EQ(toStdout.err, "2 QSOs written to standard output\n");
+}
+
+TEST_F(CommandLineTest, FailuresNameThePathAndTheReason)
+{
+    const CliRun full({"-o", "/dev/full", log});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "kestrel-to-adif: /dev/full: " + std::string(std::strerror(ENOSPC)) + "\n");
+    EXPECT_EQ(full.out, "");
+
+    // One missing log among good ones: the others are converted, the status says 1.
+    const std::string missing = folder / "missing.log";
+    const CliRun mixed({missing, log});
+    EXPECT_EQ(mixed.status, 1);
+    EXPECT_EQ(mixed.err, "kestrel-to-adif: " + missing + ": " + std::strerror(ENOENT) + "\n");
+    EXPECT_EQ(mixed.out, "2 QSOs appended to " + adif + "\n");
+    EXPECT_NE(errorLog.Contents().find("in module KestrelConversion.ConvertCmd_Click"),
+              std::string::npos);
+}
+
+TEST_F(CommandLineTest, IllegalYearsGoToStandardErrorOneLineEach)
+{
+    std::string text = kIllegalYearText;
+    text[20] = '\x01';   // a control byte in the callsign
+    text[47] = '\xE9';   // Latin-1 e acute in the comment
+    WriteFile(log, Record(text) + Record(kSampleText));
+    const CliRun run({log});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Illegal year in QSO " + CommandLine::TerminalText(text) +
+                           ", ignoring QSO\n");
+    EXPECT_NE(run.err.find("\\x01"), std::string::npos);
+    EXPECT_NE(run.err.find("\xC3\xA9"), std::string::npos);
+    EXPECT_EQ(run.out, "1 QSOs appended to " + adif + "\n");
+}
+
+TEST(TerminalText, EscapesControlBytesAndShowsLatin1AsUtf8)
+{
+    const struct
+    {
+        std::string bytes;
+        std::string shown;
+    } cases[] = {
+        {"N0CALL 59", "N0CALL 59"},
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"\r\n\t\x1B", "\\x0D\\x0A\\x09\\x1B"},
+        {"\x7F\x80\x9F", "\\x7F\\x80\\x9F"},
+        {"\xA0\xE9\xFF", "\xC2\xA0\xC3\xA9\xC3\xBF"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandLine::TerminalText(c.bytes), c.shown) << c.bytes;
+}
+
+} // namespace

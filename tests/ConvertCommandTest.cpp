@@ -1,0 +1,286 @@
+#include "ApplicationIdentity.h"
+#include "ConversionTestSupport.h"
+#include "ConvertCommand.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using Conversion::Answer;
+using Conversion::ConversionResult;
+using Conversion::MessageKind;
+using namespace TestSupport;
+
+namespace {
+
+const std::vector<std::string> kHeader = {
+    "ADIF file", "created by KestrelToADIF 1.0.0 on 11-Sep-2003 05:12:26 UTC",
+    "<ProgramID:13>KestrelToADIF", "<EOH>"};
+
+std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts)
+{
+    std::vector<std::string> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+std::string Records(std::size_t count, const std::string& text = kSampleText)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < count; ++i)
+        bytes += Record(text);
+    return bytes;
+}
+
+class ConvertCommandTest : public ::testing::Test
+{
+protected:
+    ConvertCommandTest() : clock_(UTC::SystemTime{2003, 9, 11, 5, 12, 26, 0}) {}
+
+    // Chooses `logPath` in the Open dialog and answers the overwrite question
+    // with `answers`.
+    ConversionResult Click(const std::optional<std::string>& logPath,
+                           std::deque<Answer> answers = {})
+    {
+        selector.choices.push_back(logPath);
+        messages.answers = std::move(answers);
+        return command.ConvertCmd_Click();
+    }
+
+    std::vector<std::string> AdifLines() const { return SplitCrLfLines(ReadFile(adif)); }
+
+    FixedClock clock_;
+    TempErrorLog errorLog;
+    TempFolder folder;
+    std::string log = folder / "test.log";
+    std::string adif = folder / "test.ADI";
+    ScriptedFileSelector selector;
+    ScriptedMessageBoxes messages;
+    MemorySettingsStore settings;
+    Conversion::ConvertCommand command{selector, messages, settings};
+};
+
+TEST_F(ConvertCommandTest, CancelInTheOpenDialogTouchesNothing)
+{
+    settings.values[kLogDirectoryKey] = "/somewhere";
+    const ConversionResult result = Click(std::nullopt);
+    EXPECT_EQ(result.outcome, ConversionResult::Outcome::NotStarted);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(settings.values[kLogDirectoryKey], "/somewhere");
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST_F(ConvertCommandTest, OpenDialogStartsInTheRememberedFolderWithThePreviousChoice)
+{
+    WriteFile(log, Records(1));
+    Click(log);
+    ASSERT_EQ(selector.shown.size(), 1u);
+    EXPECT_EQ(selector.shown[0].initDir, Common::Identity().programDirectory);
+    EXPECT_EQ(selector.shown[0].fileName, "");
+    EXPECT_EQ(selector.shown[0].defaultExt, ".log");
+    EXPECT_EQ(selector.shown[0].filterDescription, "Log (*.log)");
+    EXPECT_EQ(selector.shown[0].filterPattern, "*.log");
+
+    Click(std::nullopt);
+    ASSERT_EQ(selector.shown.size(), 2u);
+    EXPECT_EQ(selector.shown[1].initDir, folder.Path());
+    EXPECT_EQ(selector.shown[1].fileName, log);
+}
+
+TEST_F(ConvertCommandTest, NewReplacedAppendedAndCancelledLikeTheUserChose)
+{
+    WriteFile(log, Records(3));
+    const std::vector<std::string> records(3, kSampleLine);
+
+    // A new file: header and records, "appended".
+    EXPECT_EQ(Click(log).qsoCount, 3u);
+    EXPECT_EQ(AdifLines(), Concat({kHeader, records}));
+    EXPECT_EQ(ReadFile(adif).substr(ReadFile(adif).size() - 7), "<EOR>\r\n");
+    EXPECT_EQ(messages.Texts(MessageKind::Summary).back(), "3 QSOs appended to " + adif);
+    EXPECT_EQ(settings.values[kLogDirectoryKey], folder.Path());
+
+    // Yes: the old content is replaced.
+    Click(log, {Answer::Yes});
+    EXPECT_EQ(messages.questions.back(), adif + " already exists; delete its contents?");
+    EXPECT_EQ(AdifLines(), Concat({kHeader, records}));
+    EXPECT_EQ(messages.Texts(MessageKind::Summary).back(), "3 QSOs written to " + adif);
+
+    // No: the records follow the old ones, under the one header.
+    Click(log, {Answer::No});
+    EXPECT_EQ(AdifLines(), Concat({kHeader, records, records}));
+    EXPECT_EQ(messages.Texts(MessageKind::Summary).back(), "3 QSOs appended to " + adif);
+
+    // Cancel: nothing written, but the folder is already remembered.
+    const std::string before = ReadFile(adif);
+    settings.values.clear();
+    const ConversionResult cancelled = Click(log, {Answer::Cancel});
+    EXPECT_EQ(cancelled.outcome, ConversionResult::Outcome::NotStarted);
+    EXPECT_EQ(messages.messages.back().text, "conversion cancelled");
+    EXPECT_EQ(ReadFile(adif), before);
+    EXPECT_EQ(settings.values[kLogDirectoryKey], folder.Path());
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"test.ADI", "test.log"}));
+}
+
+TEST_F(ConvertCommandTest, AppendingAddsALineEndOnlyWhereTheOldContentLacksOne)
+{
+    WriteFile(log, Records(1));
+    const struct
+    {
+        std::string existing;
+        std::string expected;
+    } cases[] = {
+        {"", "ADIF file"},                                   // empty: gets the header
+        {"<EOH>\r\nold <EOR>\r\n", "<EOH>\r\nold <EOR>\r\n" + kSampleLine},
+        {"<EOH>\r\nold <EOR>", "<EOH>\r\nold <EOR>\r\n" + kSampleLine},
+        {"old\n", "old\n\r\n" + kSampleLine},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.existing);
+        WriteFile(adif, c.existing);
+        Click(log, {Answer::No});
+        EXPECT_TRUE(ReadFile(adif).starts_with(c.expected)) << ReadFile(adif);
+        EXPECT_TRUE(ReadFile(adif).ends_with(kSampleLine + "\r\n"));
+    }
+}
+
+TEST_F(ConvertCommandTest, OnlyCompleteRecordsAreConverted)
+{
+    const struct
+    {
+        std::string name;
+        std::size_t bytes;
+        std::uint64_t expected;
+    } cases[] = {{"empty", 0, 0}, {"partial only", 63, 0}, {"200 bytes", 200, 3}, {"exact", 192, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(log, Records(4).substr(0, c.bytes));
+        const ConversionResult result = Click(log, {Answer::Yes, Answer::Yes});
+        EXPECT_EQ(result.qsoCount, c.expected);
+        EXPECT_EQ(AdifLines(),
+                  Concat({kHeader, std::vector<std::string>(c.expected, kSampleLine)}));
+    }
+}
+
+TEST_F(ConvertCommandTest, IllegalYearIsShownOnceAndSkipped)
+{
+    WriteFile(log, Records(1) + Record(kIllegalYearText) + Records(1));
+    const ConversionResult result = Click(log);
+    EXPECT_EQ(result.qsoCount, 2u);
+    EXPECT_EQ(messages.Texts(MessageKind::IllegalYear),
+              std::vector<std::string>{"Illegal year in QSO " + kIllegalYearText + ", ignoring QSO"});
+    EXPECT_EQ(AdifLines(), Concat({kHeader, {kSampleLine, kSampleLine}}));
+    EXPECT_EQ(messages.Texts(MessageKind::Summary).back(), "2 QSOs appended to " + adif);
+}
+
+TEST_F(ConvertCommandTest, CountsPastSixteenBits)
+{
+    WriteFile(log, Records(40000));
+    const ConversionResult result = Click(log);
+    EXPECT_EQ(result.qsoCount, 40000u);
+    EXPECT_EQ(AdifLines().size(), 40004u);
+    EXPECT_EQ(messages.Texts(MessageKind::Summary).back(), "40000 QSOs appended to " + adif);
+}
+
+TEST_F(ConvertCommandTest, ALogNamedLikeItsAdifFileIsRefused)
+{
+    const std::string adifNamedLog = folder / "contest.ADI";
+    WriteFile(adifNamedLog, Records(2));
+    const ConversionResult result = Click(adifNamedLog);
+    EXPECT_EQ(result.outcome, ConversionResult::Outcome::NotStarted);
+    EXPECT_TRUE(messages.questions.empty());
+    ASSERT_EQ(messages.Texts(MessageKind::Refused).size(), 1u);
+    EXPECT_EQ(ReadFile(adifNamedLog), Records(2));
+
+    // The same file under another name (a link) is the same file too.
+    std::filesystem::create_symlink(adifNamedLog, folder / "alias.ADI");
+    EXPECT_EQ(command.ConvertLog(adifNamedLog, folder / "alias.ADI").outcome,
+              ConversionResult::Outcome::NotStarted);
+    EXPECT_EQ(ReadFile(adifNamedLog), Records(2));
+}
+
+TEST_F(ConvertCommandTest, AMissingLogFailsWithoutCreatingAnything)
+{
+    const ConversionResult result = Click(folder / "typo.log");
+    EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
+    EXPECT_EQ(result.failure, folder / "typo.log" + ": " + std::strerror(ENOENT));
+    EXPECT_TRUE(messages.messages.empty()); // the failure path shows nothing
+    EXPECT_TRUE(folder.Entries().empty());
+    EXPECT_TRUE(HasReport(errorLog.Contents(), ENOENT, "KestrelConversion.ConvertCmd_Click"));
+}
+
+TEST_F(ConvertCommandTest, AFailureLeavesTheAdifFileAsItWasAndNoTemporaryFile)
+{
+    const std::string old = "ADIF file\r\n<EOH>\r\nkeep me <EOR>\r\n";
+    WriteFile(adif, old);
+    std::filesystem::create_directory(log); // reading a folder fails
+    for (const Answer answer : {Answer::Yes, Answer::No}) {
+        const ConversionResult result = Click(log, {answer});
+        EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
+        EXPECT_EQ(ReadFile(adif), old);
+        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"test.ADI", "test.log"}));
+    }
+}
+
+TEST_F(ConvertCommandTest, AnOutputThatCannotBeCreatedFails)
+{
+    WriteFile(log, Records(1));
+    WriteFile(folder / "plain-file", "");
+    const ConversionResult result = command.ConvertLog(log, folder / "plain-file/x.ADI");
+    EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
+    EXPECT_TRUE(result.failure.ends_with(std::strerror(ENOTDIR))) << result.failure;
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(ConvertCommandTest, DevicesAreWrittenDirectlyAndTheirFailuresReported)
+{
+    WriteFile(log, Records(2));
+    EXPECT_EQ(command.ConvertLog(log, "/dev/null").outcome, ConversionResult::Outcome::Converted);
+    EXPECT_TRUE(messages.questions.empty()); // a device is no ADIF file to protect
+
+    const ConversionResult full = command.ConvertLog(log, "/dev/full");
+    EXPECT_EQ(full.outcome, ConversionResult::Outcome::Failed);
+    EXPECT_EQ(full.failure, "/dev/full: " + std::string(std::strerror(ENOSPC)));
+    EXPECT_EQ(messages.Texts(MessageKind::Summary).size(), 1u); // only the /dev/null one
+}
+
+TEST_F(ConvertCommandTest, ALinkedAdifFileIsReplacedThroughTheLink)
+{
+    WriteFile(log, Records(1));
+    WriteFile(folder / "real.ADI", "old\r\n");
+    std::filesystem::create_symlink(folder / "real.ADI", adif);
+    Click(log, {Answer::Yes});
+    EXPECT_TRUE(std::filesystem::is_symlink(adif));
+    EXPECT_EQ(SplitCrLfLines(ReadFile(folder / "real.ADI")), Concat({kHeader, {kSampleLine}}));
+}
+
+// A disk that fills up half-way, in a child process whose file size is
+// limited: the conversion must fail and leave no ADIF file behind.
+TEST_F(ConvertCommandTest, AFullDiskLeavesNoHalfWrittenFile)
+{
+    WriteFile(log, Records(2000));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16 * 1024, 16 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const ConversionResult result = command.ConvertLog(log, adif);
+        const bool sound = result.outcome == ConversionResult::Outcome::Failed &&
+                           result.failure == adif + ": " + std::strerror(EFBIG) &&
+                           messages.Texts(MessageKind::Summary).empty();
+        _exit(sound ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"test.log"});
+}
+
+} // namespace

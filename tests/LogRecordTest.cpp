@@ -1,0 +1,149 @@
+#include "LogRecord.h"
+
+#include "AdifWriter.h"
+
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <variant>
+
+namespace {
+
+using namespace std::string_literals;
+using Conversion::IllegalYear;
+using Conversion::RecordFields;
+
+const std::string kSample = "10/09/03141214 SSBN0CALL    59    57    FN42  ------------  ";
+const std::string kSampleLine =
+    "<QSO_DATE:8>20030910 <TIME_ON:4>1412 <FREQ:3>14  <MODE:3>SSB "
+    "<CALL:6>N0CALL <RST_SENT:2>59 <RST_RCVD:2>57 <GRIDSQUARE:4>FN42 <EOR>";
+
+// The sample with `replacement` written over it from 1-based `position` on.
+std::string Patched(std::size_t position, const std::string& replacement)
+{
+    return std::string(kSample).replace(position - 1, replacement.size(), replacement);
+}
+
+// Decodes the 64-byte record made of `text` (60 characters) and `tail`.
+Conversion::DecodedRecord Decode(const std::string& text,
+                                 std::array<unsigned char, 4> tail = {0xFF, 0, '<', 'R'})
+{
+    Conversion::RecordBytes bytes{};
+    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), 60), bytes.begin());
+    std::copy(tail.begin(), tail.end(), bytes.begin() + 60);
+    const std::string recordText = Conversion::BuildRecordText(bytes);
+    EXPECT_EQ(recordText, text);
+    return Conversion::DecodeRecord(recordText);
+}
+
+// The record line as the conversion writes it.
+std::string LineOf(const Conversion::DecodedRecord& decoded)
+{
+    if (const auto* illegal = std::get_if<IllegalYear>(&decoded))
+        return "unexpected: " + illegal->message;
+    std::string line;
+    for (const Conversion::AdifField& field : std::get<RecordFields>(decoded))
+        Conversion::AppendField(line, field.name, field.value);
+    return line + std::string(Conversion::kEndOfRecord);
+}
+
+TEST(LogRecord, SampleLineWhateverTheLastFourBytes)
+{
+    for (const auto& tail :
+         {std::array<unsigned char, 4>{0, 0, 0, 0}, {0xFF, 0xFE, 0x80, 1}, {'S', 'R', '<', '>'}})
+        EXPECT_EQ(LineOf(Decode(kSample, tail)), kSampleLine);
+}
+
+TEST(LogRecord, EveryFieldInFixedOrder)
+{
+    EXPECT_EQ(LineOf(Decode(Patched(47, "nice QSO    SR"))),
+              "<QSO_DATE:8>20030910 <TIME_ON:4>1412 <FREQ:3>14  <MODE:3>SSB <CALL:6>N0CALL "
+              "<RST_SENT:2>59 <RST_RCVD:2>57 <GRIDSQUARE:4>FN42 <Comment:8>nice QSO "
+              "<QSL_SENT:1>Y <QSL_RCVD:1>Y <EOR>");
+}
+
+TEST(LogRecord, YearFormsAndCentury)
+{
+    // Date characters 1 to 8, ConvertYear of characters 7 and 8, QSO_DATE.
+    // clang-format off
+    const std::tuple<std::string, std::int16_t, std::string> cases[] = {
+        {"12/03/05", 5, "20050312"},  {"01-11-99", 99, "19991101"}, {"01/01/00", 0, "20000101"},
+        {"31/12/29", 29, "20291231"}, {"01/01/30", 30, "19300101"}, {"01/02/ 7", 7, "20 70201"},
+        {"01/02/7 ", 7, "207 0201"},  {"01/02/+5", 5, "20+50201"},  {"01/02/-5", -5, "20-50201"},
+        {"ab.cd.98", 98, "1998cdab"},
+    };
+    // clang-format on
+    for (const auto& [date, year, qsoDate] : cases) {
+        SCOPED_TRACE("date \"" + date + "\"");
+        EXPECT_EQ(Conversion::ConvertYear(date.substr(6, 2)), year);
+        EXPECT_EQ(LineOf(Decode(Patched(1, date))),
+                  "<QSO_DATE:8>" + qsoDate + kSampleLine.substr(20));
+    }
+}
+
+TEST(LogRecord, IllegalYearMessageQuotesTheSixtyBytesVerbatim)
+{
+    // clang-format off
+    const std::string years[] = {"-1", "AB", "  ", "5.", ".5", "$5", "1,", "1e", "+ ", "- ", "--",
+                                 "+-", "\t5", "5\t", "\0\0"s, "5\0"s, {'\0', '5'}, "\xB9\xB2"};
+    // clang-format on
+    for (const std::string& year : years) {
+        SCOPED_TRACE("year \"" + year + "\"");
+        EXPECT_EQ(Conversion::ConvertYear(year).value_or(-1), -1); // -1 itself is illegal too
+        const std::string text = Patched(7, year).replace(18, 10, "D\0\xE9<\xFF   \r\n"s);
+        const auto decoded = Decode(text, {'x', 'y', 'z', 0});
+        ASSERT_TRUE(std::holds_alternative<IllegalYear>(decoded));
+        EXPECT_EQ(std::get<IllegalYear>(decoded).message,
+                  "Illegal year in QSO " + text + ", ignoring QSO");
+    }
+    for (const std::string& text : {""s, "5"s, "123"s}) // only two characters convert
+        EXPECT_EQ(Conversion::ConvertYear(text), std::nullopt) << '"' << text << '"';
+}
+
+TEST(LogRecord, FieldTrimmingAndOmission)
+{
+    struct Case
+    {
+        std::size_t position;
+        std::string replacement, name;
+        std::optional<std::string> value; // nullopt: the line has no such field
+    };
+    // clang-format off
+    const Case cases[] = {
+        // Time, frequency and mode as stored.
+        {9, " 930", "TIME_ON", " 930"}, {13, " 7 ", "FREQ", " 7 "}, {16, "CW ", "MODE", "CW "},
+        {16, "   ", "MODE", "   "},
+        // Only spaces are trimmed; a value of nothing else leaves its field out.
+        {19, "          ", "CALL", {}}, {19, "  DL1ABC  ", "CALL", "DL1ABC"},
+        {19, "\tN0CALL\t  ", "CALL", "\tN0CALL\t"}, {19, "N0CALL\0\0\0\0"s, "CALL", "N0CALL\0\0\0\0"s},
+        {19, "N0<CALL<  ", "CALL", "N0CALL"}, {29, "599   ", "RST_SENT", "599"},
+        {29, "      ", "RST_SENT", {}}, {35, " 5 9  ", "RST_RCVD", "5 9"},
+        // "None" markers: exactly six dashes for the grid, twelve for the comment.
+        {41, "------", "GRIDSQUARE", {}}, {41, "      ", "GRIDSQUARE", {}},
+        {41, "----- ", "GRIDSQUARE", "-----"}, {41, " -----", "GRIDSQUARE", "-----"},
+        {41, "-----\t", "GRIDSQUARE", "-----\t"}, {41, "  FN42", "GRIDSQUARE", "FN42"},
+        {47, "            ", "Comment", {}}, {47, "<<<<<<<<<<<<", "Comment", {}},
+        {47, "----------- ", "Comment", "-----------"}, {47, " -----------", "Comment", "-----------"},
+        {47, "   ------   ", "Comment", "------"},
+        // QSL flags: "S" at 59 and "R" at 60, exact case.
+        {59, "S ", "QSL_SENT", "Y"}, {59, "s ", "QSL_SENT", {}}, {59, " R", "QSL_RCVD", "Y"},
+        {59, " r", "QSL_RCVD", {}}, {59, "RS", "QSL_SENT", {}}, {59, "RS", "QSL_RCVD", {}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + " from \"" + c.replacement + "\"");
+        const std::string line = LineOf(Decode(Patched(c.position, c.replacement)));
+        const std::string tag = "<" + c.name + ":";
+        if (c.value) // the value must run exactly up to the next tag
+            EXPECT_NE(line.find(tag + std::to_string(c.value->size()) + ">" + *c.value + " <"),
+                      std::string::npos)
+                << line;
+        else
+            EXPECT_EQ(line.find(tag), std::string::npos) << line;
+    }
+}
+
+} // namespace
