@@ -1,5 +1,7 @@
 #include "DateTimeText.h"
 
+#include "Latin1Text.h"
+
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -13,17 +15,6 @@ namespace {
 
 constexpr long long kSecondsPerDay = 86400;
 
-std::string ToLatin1(const wchar_t* text)
-{
-    std::string result;
-    for (; *text != L'\0'; ++text) {
-        // wchar_t is signed on some platforms and unsigned on others.
-        const auto code = static_cast<std::uint32_t>(*text);
-        result += code <= 0xFF ? static_cast<char>(code) : '?';
-    }
-    return result;
-}
-
 } // namespace
 
 std::string MonthAbbreviation(int month)
@@ -33,7 +24,11 @@ std::string MonthAbbreviation(int month)
     wchar_t name[64];
     if (std::wcsftime(name, sizeof name / sizeof name[0], L"%b", &date) == 0)
         return {};
-    return ToLatin1(name);
+    std::string result;
+    // wchar_t is signed on some platforms and unsigned on others.
+    for (const wchar_t* c = name; *c != L'\0'; ++c)
+        result += Latin1Character(static_cast<char32_t>(static_cast<std::uint32_t>(*c)));
+    return result;
 }
 
 std::string FormatDateTime(double value)

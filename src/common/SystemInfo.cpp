@@ -1,5 +1,6 @@
 #include "SystemInfo.h"
 
+#include "Latin1Text.h"
 #include "ProgramError.h"
 
 #include <charconv>
@@ -27,38 +28,6 @@ OperatingSystemValues& OperatingSystem()
 {
     static OperatingSystemValues values;
     return values;
-}
-
-// os-release is UTF-8; what the program writes is single-byte. Malformed sequences count as
-// one unknown character per byte.
-std::string Utf8ToLatin1(std::string_view text)
-{
-    std::string result;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            result += static_cast<char>(lead);
-            ++i;
-            continue;
-        }
-        const std::size_t length = lead >= 0xF8   ? 0
-                                   : lead >= 0xF0 ? 4
-                                   : lead >= 0xE0 ? 3
-                                   : lead >= 0xC0 ? 2
-                                                  : 0;
-        char32_t code = length == 0 ? 0 : lead & (0x7Fu >> length);
-        std::size_t taken = 1;
-        while (taken < length && i + taken < text.size() &&
-               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80) {
-            code = code << 6 | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
-            ++taken;
-        }
-        const bool complete = length != 0 && taken == length && code >= 0x80;
-        result += complete && code <= 0xFF ? static_cast<char>(code) : '?';
-        i += taken;
-    }
-    return result;
 }
 
 // The value of an os-release assignment as a shell would read it: double quotes allow
@@ -174,7 +143,7 @@ std::string PrettyNameFromOsRelease(std::string_view osRelease)
             line.remove_suffix(1);
         // A later assignment overrides an earlier one, as when the file is sourced.
         if (line.starts_with(key))
-            result = Utf8ToLatin1(UnquoteShellValue(line.substr(key.size())));
+            result = Latin1FromUtf8(UnquoteShellValue(line.substr(key.size())));
     }
     return result;
 }

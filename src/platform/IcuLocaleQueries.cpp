@@ -1,5 +1,7 @@
 #include "IcuLocaleQueries.h"
 
+#include "Latin1Text.h"
+
 #include <unicode/locid.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
@@ -35,17 +37,6 @@ std::string_view ScriptOfModifier(std::string_view modifier)
     if (modifier == "devanagari")
         return "Deva";
     return {};
-}
-
-// What the program writes is single-byte text, whatever the locale.
-std::string ToLatin1(const icu::UnicodeString& text)
-{
-    std::string result;
-    for (std::int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
-        const UChar32 c = text.char32At(i);
-        result += c >= 0 && c <= 0xFF ? static_cast<char>(c) : '?';
-    }
-    return result;
 }
 
 } // namespace
@@ -98,7 +89,8 @@ std::optional<std::string> IcuLocaleQueries::LocaleItem(const std::string& local
     if (*code == '\0' || name.isEmpty() ||
         name.caseCompare(icu::UnicodeString(code, -1, US_INV), U_FOLD_CASE_DEFAULT) == 0)
         return std::nullopt;
-    return ToLatin1(name);
+    std::string utf8;
+    return Common::Latin1FromUtf8(name.toUTF8String(utf8));
 }
 
 std::string UserLocaleFromEnvironment(const Common::EnvironmentReader& environment)
