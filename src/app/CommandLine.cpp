@@ -4,7 +4,6 @@
 #include "ConvertCommand.h"
 #include "ErrorLog.h"
 
-#include <map>
 #include <optional>
 
 namespace CommandLine {
@@ -163,24 +162,19 @@ public:
     }
 };
 
-class SessionSettings final : public Conversion::SettingsStore
+// Nor does it keep anything for the next run.
+class NoSettings final : public Conversion::SettingsStore
 {
 public:
-    std::string GetSetting(const std::string& application, const std::string& section,
-                           const std::string& key, const std::string& defaultValue) override
+    std::string GetSetting(const std::string&, const std::string&, const std::string&,
+                           const std::string& defaultValue) override
     {
-        const auto found = values_.find(application + '\n' + section + '\n' + key);
-        return found == values_.end() ? defaultValue : found->second;
+        return defaultValue;
     }
-
-    void SaveSetting(const std::string& application, const std::string& section,
-                     const std::string& key, const std::string& value) override
+    void SaveSetting(const std::string&, const std::string&, const std::string&,
+                     const std::string&) override
     {
-        values_[application + '\n' + section + '\n' + key] = value;
     }
-
-private:
-    std::map<std::string, std::string> values_;
 };
 
 } // namespace
@@ -227,7 +221,7 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
     const bool adifToStandardOutput = options.output && *options.output == "-";
     TerminalMessages messages(options.existing, adifToStandardOutput ? err : out, err);
     NoFileSelector noDialog;
-    SessionSettings settings;
+    NoSettings settings;
     Conversion::ConvertCommand command(noDialog, messages, settings);
 
     int status = kConverted;

@@ -1,6 +1,7 @@
 // The window program: one window, one button, nothing else to start.
 #include "ApplicationIdentity.h"
 #include "ErrorLogStartup.h"
+#include "InterruptCleanup.h"
 #include "KestrelConversion.h"
 #include "QtFileSelector.h"
 #include "QtMessageBoxes.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 {
     // First of all, so that the first failure already finds the error log ready.
     Platform::StartErrorLogging(argc > 0 ? argv[0] : nullptr);
+    Conversion::RemoveTemporaryFileOnInterrupt();
 
     QApplication application(argc, argv);
     const QString productName = QString::fromStdString(Common::Identity().productName);

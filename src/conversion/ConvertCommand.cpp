@@ -103,6 +103,7 @@ ConvertCommand::ConvertCommand(FileSelector& fileSelector, MessageBoxes& message
 
 ConversionResult ConvertCommand::ConvertCmd_Click() noexcept
 {
+    std::optional<std::string> chosen;
     try {
         OpenDialogOptions options;
         options.initDir =
@@ -113,25 +114,24 @@ ConversionResult ConvertCommand::ConvertCmd_Click() noexcept
         options.filterDescription = "Log (*.log)";
         options.filterPattern = "*.log";
         options.fileName = fileName_;
-        const std::optional<std::string> chosen = fileSelector_.ShowOpen(options);
-        if (!chosen)
-            return {}; // cancelled: no message, nothing touched
-        fileName_ = *chosen;
+        chosen = fileSelector_.ShowOpen(options);
     } catch (...) {
         return Failed({});
     }
-    return ConvertChosenLog(fileName_);
+    if (!chosen)
+        return {}; // cancelled: no message, nothing touched
+    return ConvertChosenLog(*chosen);
 }
 
 ConversionResult ConvertCommand::ConvertChosenLog(const std::string& logPath) noexcept
 {
     try {
+        fileName_ = logPath;
         // Remembered before anything else, so it holds even when the
         // conversion goes no further.
         settings_.SaveSetting(ProductName(), std::string(kSettingSection),
                               std::string(kLogDirectorySetting),
                               Common::ContainingDirectory(logPath));
-        fileName_ = logPath;
         return ConvertLog(logPath, Common::StripExtension(logPath) + std::string(kAdifExtension));
     } catch (...) {
         return Failed({});
@@ -142,13 +142,12 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
                                             const std::string& exportFilename) noexcept
 {
     ConversionResult result;
-    result.exportFilename = exportFilename;
     try {
         if (IsSameFile(logPath, exportFilename)) {
             messages_.ShowMessage(MessageKind::Refused,
-                                  exportFilename + " is the chosen log itself; a log whose name " +
-                                      "ends in " + std::string(kAdifExtension) +
-                                      " cannot be converted next to itself");
+                                  exportFilename +
+                                      " is the chosen log itself; converting it there would "
+                                      "overwrite the log");
             return result;
         }
         Answer response = Answer::No; // no question asked: the new file is appended to
@@ -161,11 +160,14 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
             }
         }
         const bool replace = response == Answer::Yes;
-        LogFile log(logPath);
-        ExportFile output(exportFilename,
-                          replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
-        result.qsoCount = WriteAdif(log, output, messages_);
-        output.Commit();
+        {
+            // Both files are closed before the summary is shown.
+            LogFile log(logPath);
+            ExportFile output(exportFilename,
+                              replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
+            result.qsoCount = WriteAdif(log, output, messages_);
+            output.Commit();
+        }
         result.outcome = ConversionResult::Outcome::Converted;
         messages_.ShowMessage(MessageKind::Summary,
                               Summary(result.qsoCount, replace, exportFilename));
@@ -179,12 +181,13 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
                                                  const std::string& streamName) noexcept
 {
     ConversionResult result;
-    result.exportFilename = streamName;
     try {
-        LogFile log(logPath);
-        ExportFile output(stream, streamName);
-        result.qsoCount = WriteAdif(log, output, messages_);
-        output.Commit();
+        {
+            LogFile log(logPath);
+            ExportFile output(stream, streamName);
+            result.qsoCount = WriteAdif(log, output, messages_);
+            output.Commit();
+        }
         result.outcome = ConversionResult::Outcome::Converted;
         messages_.ShowMessage(MessageKind::Summary, Summary(result.qsoCount, true, streamName));
         return result;

@@ -17,7 +17,6 @@ struct ConversionResult
     };
     Outcome outcome = Outcome::NotStarted;
     std::uint64_t qsoCount = 0;
-    std::string exportFilename;
     // For a failure: the path concerned and the system's description.
     std::string failure;
 };

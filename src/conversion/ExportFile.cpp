@@ -1,5 +1,7 @@
 #include "ExportFile.h"
 
+#include "InterruptCleanup.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
@@ -145,6 +147,7 @@ void ExportFile::OpenTemporaryBeside(const std::string& target)
         temporaryPath_.clear();
         Fail(LastErrorOr(EEXIST));
     }
+    SetPendingTemporaryFile(temporaryPath_);
     std::error_code error;
     if (fs::exists(target, error)) {
         // The replacement keeps the permissions of the file it replaces.
@@ -184,8 +187,8 @@ void ExportFile::WriteLine(std::string_view text)
 
 void ExportFile::Write(const char* data, std::size_t size)
 {
-    if (failed_)
-        Fail(EIO);
+    if (failure_)
+        Fail(failure_);
     errno = 0;
     if (std::fwrite(data, 1, size, file_) != size)
         Fail(LastErrorOr(EIO));
@@ -193,8 +196,8 @@ void ExportFile::Write(const char* data, std::size_t size)
 
 void ExportFile::Commit()
 {
-    if (failed_)
-        Fail(EIO);
+    if (failure_)
+        Fail(failure_);
     errno = 0;
     if (temporaryPath_.empty()) {
         if (std::fflush(file_) != 0)
@@ -217,6 +220,7 @@ void ExportFile::Commit()
     if (error)
         Fail(error);
     temporaryPath_.clear();
+    SetPendingTemporaryFile({});
     committed_ = true;
 }
 
@@ -227,8 +231,10 @@ void ExportFile::Fail(int number)
 
 void ExportFile::Fail(std::error_code error)
 {
-    failed_ = true;
-    throw std::system_error(error, name_);
+    // The first failure is the one worth reporting; later ones follow from it.
+    if (!failure_)
+        failure_ = error;
+    throw std::system_error(failure_, name_);
 }
 
 void ExportFile::Discard() noexcept
@@ -240,6 +246,7 @@ void ExportFile::Discard() noexcept
         std::error_code ignored;
         fs::remove(temporaryPath_, ignored);
         temporaryPath_.clear();
+        SetPendingTemporaryFile({});
     }
 }
 

@@ -33,7 +33,7 @@ public:
     bool StartsEmpty() const { return startsEmpty_; }
 
     // Throws std::system_error; after one failed write every later write and
-    // the commit fail too.
+    // the commit fail too, with the first failure.
     void WriteLine(std::string_view text) override;
 
     // Makes everything written durable and puts it in place.
@@ -54,7 +54,7 @@ private:
     std::FILE* file_ = nullptr;
     bool ownsFile_ = true;
     bool startsEmpty_ = true;
-    bool failed_ = false;
+    std::error_code failure_;
     bool committed_ = false;
 };
 

@@ -1,11 +1,11 @@
 #include "KestrelConversion.h"
 
 #include "ApplicationIdentity.h"
+#include "QtPathText.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QMetaObject>
@@ -79,7 +79,7 @@ std::optional<std::string> KestrelConversion::DroppedLog(const QMimeData* mimeDa
     const QString path = urls.constFirst().toLocalFile();
     if (!QFileInfo(path).isFile())
         return std::nullopt;
-    return QFile::encodeName(path).toStdString();
+    return Platform::PathFromQString(path);
 }
 
 void KestrelConversion::ConvertCmd_Click()

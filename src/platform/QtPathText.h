@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <string>
@@ -14,9 +15,11 @@ inline QString PathToQString(const std::string& path)
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
+// Qt writes "/" on every system; the program shows and derives paths in the
+// system's own form ("C:\Logs\x.log" on Windows).
 inline std::string PathFromQString(const QString& path)
 {
-    return QFile::encodeName(path).toStdString();
+    return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
 }
 
 } // namespace Platform

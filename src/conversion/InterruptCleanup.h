@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// A conversion interrupted by a signal (Ctrl-C, a logout, kill) must not
+// leave its temporary ADIF file behind. Conversions run one at a time, so one
+// pending file is all there is to remember.
+namespace Conversion {
+
+// Installs the handlers; the programs call it once at start-up. Signals that
+// the program was told to ignore stay ignored.
+void RemoveTemporaryFileOnInterrupt();
+
+// The temporary file the running conversion writes; the empty text once it
+// is in place or removed.
+void SetPendingTemporaryFile(const std::string& path) noexcept;
+
+} // namespace Conversion
