@@ -1,10 +1,13 @@
 #include "AdifWriter.h"
 
+#include "OutputChannel.h"
 #include "TestSupport.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -65,29 +68,33 @@ TEST(AppendField, AppendsTagValueAndSeparator)
     }
 }
 
-class WriteExportHeader : public testing::Test
+// Records every line; line number `failingLine` (from 1) fails as a full disk would.
+struct CapturingOutput : Conversion::OutputChannel
 {
-protected:
-    const std::vector<std::string> header_ = {
-        "ADIF file",
-        "created by KestrelToADIF 1.0.0 on 11-Sep-2003 05:12:26 UTC",
-        "<ProgramID:13>KestrelToADIF",
-        "<EOH>",
-    };
-    TestSupport::ScopedLocale locale_{"C"};
-    TestSupport::FixedClock clock_{UTC::SystemTime{2003, 9, 11, 5, 12, 26, 0}};
+    explicit CapturingOutput(std::size_t failingLine) : failingLine(failingLine) {}
+    void WriteLine(std::string_view text) override
+    {
+        if (lines.size() + 1 == failingLine)
+            throw std::system_error(ENOSPC, std::generic_category(), "WriteLine");
+        lines.emplace_back(text);
+    }
+    std::size_t failingLine;
+    std::vector<std::string> lines;
 };
 
 // Line `failingLine` of the output fails (0: none does).
-TEST_F(WriteExportHeader, WritesFourLinesAndKeepsThoseBeforeAFailure)
+TEST(WriteExportHeader, WritesFourLinesAndKeepsThoseBeforeAFailure)
 {
+    const TestSupport::ScopedLocale locale("C");
+    const TestSupport::FixedClock clock;
+    const std::vector<std::string>& header = TestSupport::kHeaderLines;
     for (std::size_t failingLine = 0; failingLine <= 4; ++failingLine) {
         SCOPED_TRACE(testing::Message() << "line " << failingLine << " fails");
         const TestSupport::TempErrorLog log;
-        TestSupport::CapturingOutput output(failingLine);
+        CapturingOutput output(failingLine);
         Conversion::WriteExportHeader(output); // returns normally
         const std::size_t written = failingLine == 0 ? 4 : failingLine - 1;
-        EXPECT_EQ(output.lines, std::vector(header_.begin(), header_.begin() + written));
+        EXPECT_EQ(output.lines, std::vector(header.begin(), header.begin() + written));
         if (failingLine != 0)
             EXPECT_TRUE(TestSupport::HasReport(log.Contents(), ENOSPC,
                                                "KestrelConversion.WriteExportHeader"));

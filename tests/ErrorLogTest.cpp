@@ -1,10 +1,10 @@
 #include "ErrorLog.h"
 
 #include "ApplicationIdentity.h"
-#include "ErrorLogTestSupport.h"
 #include "ErrorNumbers.h"
 #include "LocaleInfo.h"
 #include "ProgramError.h"
+#include "TestSupport.h"
 #include "UTC.h"
 
 #include <cerrno>
@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace ErrorLogTestSupport;
+using namespace TestSupport;
 
 // Names de_DE's language and country (items 2 and 6) and nothing else; records what it was
 // asked in a script the test keeps.
@@ -85,9 +85,8 @@ class ErrorLogTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        UTC::SetSystemTimeSource([] { return UTC::SystemTime{2003, 9, 11, 5, 12, 26, 0}; });
         Common::ResetErrorLogForNewRun();
-        Common::SetErrorLogPath(logPath.string());
+        Common::SetErrorLogPath(logPath);
         Common::SetStartTime(kStartTime);
         Common::SetOperatingSystemValues("Debian GNU/Linux 12 (bookworm), Linux 6.1.0", 7);
         Common::IdentifyRunningProgram("/opt/kestrel/bin/KestrelToADIF");
@@ -96,15 +95,15 @@ protected:
     void TearDown() override
     {
         LocaleInfo::SetLocaleQueries(nullptr);
-        UTC::SetSystemTimeSource({});
         Common::SetErrorLogPath("");
         Common::SetOperatingSystemValues("", 0);
         Common::ResetErrorLogForNewRun();
     }
 
+    FixedClock clock;
     TempFolder folder;
     // Not there yet: the first report makes the folder.
-    const std::filesystem::path logPath = folder.path / "state" / "KestrelToADIF" / "ErrorLog.txt";
+    const std::string logPath = folder / "state/KestrelToADIF/ErrorLog.txt";
     LocaleScript script;
 };
 
@@ -133,7 +132,7 @@ TEST_F(ErrorLogTest, NoUserLocaleLeavesNamesEmptyWithoutAskingForThem)
 
 TEST_F(ErrorLogTest, EarlierRunsStayInFront)
 {
-    std::filesystem::create_directories(logPath.parent_path());
+    std::filesystem::create_directories(folder / "state/KestrelToADIF");
     std::ofstream(logPath, std::ios::binary) << "earlier run\r\n";
     Common::LogError("one");
     Common::ResetErrorLogForNewRun();
@@ -146,10 +145,9 @@ TEST_F(ErrorLogTest, EarlierRunsStayInFront)
 TEST_F(ErrorLogTest, UnwritableReportIsLostAndStillUsesUpHeader)
 {
     // Root ignores permissions: a folder below a regular file is one nobody can write.
-    const std::filesystem::path blocker = folder.path / "afile";
+    const std::string blocker = folder / "afile";
     std::ofstream(blocker) << "untouched";
-    for (const std::string& path :
-         {std::string(), (blocker / "ErrorLog.txt").string(), folder.path.string()}) {
+    for (const std::string& path : {std::string(), blocker + "/ErrorLog.txt", folder.Path()}) {
         SCOPED_TRACE(path);
         Common::ResetErrorLogForNewRun();
         Common::SetErrorLogPath(path);
@@ -158,7 +156,7 @@ TEST_F(ErrorLogTest, UnwritableReportIsLostAndStillUsesUpHeader)
     }
     EXPECT_EQ(ReadFile(blocker), "untouched");
 
-    Common::SetErrorLogPath(logPath.string());
+    Common::SetErrorLogPath(logPath);
     Common::LogError("written");
     EXPECT_EQ(ReadFile(logPath), Line("written"));
 }

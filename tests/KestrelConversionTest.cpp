@@ -2,7 +2,6 @@
 
 #include "ConversionTestSupport.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -11,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,7 +23,6 @@ namespace {
 using Conversion::KestrelConversion;
 using Conversion::MessageKind;
 using TestSupport::kLogDirectoryKey;
-using TestSupport::kSampleLine;
 using TestSupport::kSampleText;
 using TestSupport::Record;
 
@@ -61,15 +60,11 @@ protected:
         return window.findChild<QPushButton*>(QStringLiteral("ConvertCmd"));
     }
 
-    // A log of the given record texts in the test's folder.
-    std::string WriteLog(const std::string& name, const std::vector<std::string>& texts) const
+    // A log of one record in the test's folder.
+    std::string WriteLog(const std::string& name) const
     {
-        std::string bytes;
-        for (const std::string& text : texts)
-            bytes += Record(text);
-        const std::string path = folder / name;
-        TestSupport::WriteFile(path, bytes);
-        return path;
+        TestSupport::WriteFile(folder / name, Record(kSampleText));
+        return folder / name;
     }
 
     bool DragEnterAccepted(const QMimeData& mimeData)
@@ -113,74 +108,48 @@ TEST_F(KestrelConversionTest, WindowLooksAsDesigned)
     EXPECT_EQ(
         button->toolTip(),
         QStringLiteral("click to select a Kestrel file and generate a corresponding ADIF file"));
+    EXPECT_EQ(window.focusWidget(), button);
+    EXPECT_TRUE(button->isDefault());
 }
 
-TEST_F(KestrelConversionTest, ConvertHasTheFocusAndAnswersTheKeyboard)
+// A click runs the Convert command with the window's services, and writes the
+// same bytes as the command line does for the same log.
+TEST_F(KestrelConversionTest, AClickConvertsLikeTheCommandLine)
 {
-    QList<QWidget*> focusable;
-    for (QWidget* child : window.findChildren<QWidget*>())
-        if (child->focusPolicy() & Qt::TabFocus)
-            focusable.append(child);
-    EXPECT_EQ(focusable, QList<QWidget*>{ConvertCmd()});
-
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_EQ(QApplication::focusWidget(), ConvertCmd());
-    QTest::keyClick(&window, Qt::Key_Tab); // nowhere else to go
-    EXPECT_EQ(QApplication::focusWidget(), ConvertCmd());
-
-    fileSelector.choices = {std::nullopt, std::nullopt, std::nullopt};
-    QTest::keyClick(ConvertCmd(), Qt::Key_Return);
-    QTest::keyClick(ConvertCmd(), Qt::Key_Enter);
-    QTest::keyClick(ConvertCmd(), Qt::Key_Space);
-    EXPECT_EQ(fileSelector.shown.size(), 3u);
-}
-
-TEST_F(KestrelConversionTest, ClicksRunTheConvertCommand)
-{
+    const TestSupport::ScopedLocale locale("C"); // English month names in the header
+    const TestSupport::FixedClock clock;
+    const std::string log = folder / "sample.log";
+    std::filesystem::copy_file(KESTREL_SAMPLE_LOG, log);
     settings.values[kLogDirectoryKey] = "/srv/logs";
-    const std::string log = WriteLog("x.log", {kSampleText, kSampleText});
-    fileSelector.choices = {std::nullopt, log, std::nullopt};
+    fileSelector.choices = {log};
 
-    // Cancelled: nothing said, nothing remembered.
     QTest::mouseClick(ConvertCmd(), Qt::LeftButton);
     ASSERT_EQ(fileSelector.shown.size(), 1u);
-    const Conversion::OpenDialogOptions& options = fileSelector.shown.front();
-    EXPECT_EQ(options.initDir, "/srv/logs");
-    EXPECT_EQ(options.filterDescription, "Log (*.log)");
-    EXPECT_EQ(options.filterPattern, "*.log");
-    EXPECT_EQ(options.defaultExt, ".log");
-    EXPECT_EQ(options.fileName, "");
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(settings.values[kLogDirectoryKey], "/srv/logs");
+    EXPECT_EQ(fileSelector.shown[0].initDir, "/srv/logs");
+    EXPECT_EQ(fileSelector.shown[0].filterDescription, "Log (*.log)");
+    EXPECT_EQ(fileSelector.shown[0].filterPattern, "*.log");
+    EXPECT_EQ(messages.Texts(MessageKind::IllegalYear).size(), 1u);
+    EXPECT_EQ(messages.Texts(MessageKind::Summary),
+              std::vector<std::string>{"32 QSOs appended to " + (folder / "sample.ADI")});
 
-    QTest::mouseClick(ConvertCmd(), Qt::LeftButton);
-    const std::string text = TestSupport::ReadFile(folder / "x.ADI");
-    const std::vector<std::string> lines = TestSupport::SplitCrLfLines(text);
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "ADIF file");
-    EXPECT_EQ(lines[1].rfind("created by KestrelToADIF 1.0.0 on ", 0), 0u) << lines[1];
-    EXPECT_EQ(lines[2], "<ProgramID:13>KestrelToADIF");
-    EXPECT_EQ(lines[3], "<EOH>");
-    EXPECT_EQ(lines[4], kSampleLine);
-    EXPECT_EQ(lines[5], kSampleLine);
-    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages.front().kind, MessageKind::Summary);
-    EXPECT_EQ(messages.messages.front().text, "2 QSOs appended to " + (folder / "x.ADI"));
-    EXPECT_EQ(settings.values[kLogDirectoryKey], folder.Path());
+    const TestSupport::CliRun cli({"-o", "-", log});
+    EXPECT_EQ(cli.status, 0) << cli.err;
+    const std::string bytes = TestSupport::ReadFile(folder / "sample.ADI");
+    EXPECT_EQ(bytes, cli.out);
 
-    // The next dialog offers the log just converted.
-    QTest::mouseClick(ConvertCmd(), Qt::LeftButton);
-    ASSERT_EQ(fileSelector.shown.size(), 3u);
-    EXPECT_EQ(fileSelector.shown[2].initDir, folder.Path());
-    EXPECT_EQ(fileSelector.shown[2].fileName, log);
+    // 33 records, one with an illegal year; the first decoded by hand.
+    const std::vector<std::string> lines = TestSupport::SplitCrLfLines(bytes);
+    ASSERT_EQ(lines.size(), 4u + 32u);
+    EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 4), TestSupport::kHeaderLines);
+    EXPECT_EQ(lines[4], "<QSO_DATE:8>19980314 <TIME_ON:4>1830 <FREQ:3>14  <MODE:3>SSB "
+                        "<CALL:5>G4ABC <RST_SENT:2>59 <RST_RCVD:2>59 <GRIDSQUARE:4>IO91 "
+                        "<Comment:8>Op Peter <QSL_SENT:1>Y <QSL_RCVD:1>Y <EOR>");
+    EXPECT_TRUE(bytes.ends_with("<EOR>\r\n"));
 }
 
 TEST_F(KestrelConversionTest, DropOfOneLogConvertsItWithoutTheDialog)
 {
-    const std::string log = WriteLog("dropped.log", {kSampleText});
+    const std::string log = WriteLog("dropped.log");
     const std::unique_ptr<QMimeData> mimeData = Urls({LocalUrl(log)});
     EXPECT_TRUE(DragEnterAccepted(*mimeData));
     Drop(*mimeData);
@@ -188,23 +157,19 @@ TEST_F(KestrelConversionTest, DropOfOneLogConvertsItWithoutTheDialog)
     EXPECT_TRUE(fileSelector.shown.empty());
     EXPECT_EQ(messages.Texts(MessageKind::Summary),
               std::vector<std::string>{"1 QSOs appended to " + (folder / "dropped.ADI")});
-    const std::vector<std::string> lines =
-        TestSupport::SplitCrLfLines(TestSupport::ReadFile(folder / "dropped.ADI"));
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[4], kSampleLine);
-    EXPECT_EQ(settings.values[kLogDirectoryKey], folder.Path());
 
     // The dropped log is the choice the next Open dialog offers.
     fileSelector.choices = {std::nullopt};
     ConvertCmd()->click();
     ASSERT_EQ(fileSelector.shown.size(), 1u);
+    EXPECT_EQ(fileSelector.shown.front().initDir, folder.Path());
     EXPECT_EQ(fileSelector.shown.front().fileName, log);
 }
 
 TEST_F(KestrelConversionTest, DropsOtherThanOneLocalFileAreRefused)
 {
-    const std::string first = WriteLog("a.log", {kSampleText});
-    const std::string second = WriteLog("b.log", {kSampleText});
+    const std::string first = WriteLog("a.log");
+    const std::string second = WriteLog("b.log");
     const std::pair<const char*, QList<QUrl>> cases[] = {
         {"two files", {LocalUrl(first), LocalUrl(second)}},
         {"a folder", {LocalUrl(folder.Path())}},
@@ -225,7 +190,7 @@ TEST_F(KestrelConversionTest, DropsOtherThanOneLocalFileAreRefused)
 
 TEST_F(KestrelConversionTest, NoSecondConversionStartsWhileOneRuns)
 {
-    const std::string log = WriteLog("x.log", {kSampleText});
+    const std::string log = WriteLog("x.log");
     const std::unique_ptr<QMimeData> mimeData = Urls({LocalUrl(log)});
     bool dragAccepted = true;
     bool reentered = false;

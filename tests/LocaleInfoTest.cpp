@@ -1,14 +1,14 @@
 #include "LocaleInfo.h"
 
-#include "ErrorLogTestSupport.h"
 #include "IcuLocaleQueries.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-using namespace ErrorLogTestSupport;
+using TestSupport::EnvironmentOf;
 
 TEST(IcuLocaleQueries, NamesInLocalesOwnLanguageAsLatin1)
 {

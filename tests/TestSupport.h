@@ -1,16 +1,18 @@
 #pragma once
 
 #include "ErrorLog.h"
-#include "OutputChannel.h"
+#include "SystemInfo.h"
 #include "UTC.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <clocale>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -20,6 +22,30 @@
 
 namespace TestSupport {
 
+// The clock of the tests, and the ADIF header written at that time.
+inline const UTC::SystemTime kTestTime{2003, 9, 11, 5, 12, 26, 0};
+inline const std::vector<std::string> kHeaderLines = {
+    "ADIF file", "created by KestrelToADIF 1.0.0 on 11-Sep-2003 05:12:26 UTC",
+    "<ProgramID:13>KestrelToADIF", "<EOH>"};
+
+// One record's 60 characters of fields, and the ADIF line made of them.
+inline const std::string kSampleText =
+    "10/09/03141214 SSBN0CALL    59    57    FN42  ------------  ";
+inline const std::string kSampleLine = "<QSO_DATE:8>20030910 <TIME_ON:4>1412 <FREQ:3>14  "
+                                       "<MODE:3>SSB <CALL:6>N0CALL <RST_SENT:2>59 "
+                                       "<RST_RCVD:2>57 <GRIDSQUARE:4>FN42 <EOR>";
+// Date, time, frequency, mode, callsign, RSTs, grid, comment, QSL flags.
+inline const std::string kIllegalYearText = std::string("01/02/AB") + "0930" + "7  " + "CW " +
+                                            "DL1ABC    " + "599   " + "599   " + "JO62QM" +
+                                            "TNX QSO     " + "S" + "R";
+
+// One 64-byte log record: 60 characters of fields and four unread bytes.
+inline std::string Record(const std::string& text60)
+{
+    EXPECT_EQ(text60.size(), 60u) << text60;
+    return text60 + std::string("\xFF\xFE\0\x01", 4);
+}
+
 // Points UTC::CurrentTime at a chosen clock; the system clock is back afterwards.
 struct FixedClock
 {
@@ -27,7 +53,7 @@ struct FixedClock
     {
         UTC::SetSystemTimeSource(std::move(source));
     }
-    explicit FixedClock(UTC::SystemTime time)
+    explicit FixedClock(UTC::SystemTime time = kTestTime)
         : FixedClock(UTC::SystemTimeSource([time] { return time; }))
     {
     }
@@ -46,43 +72,73 @@ struct ScopedLocale
     bool active;
 };
 
-// Records every line; line number `failingLine` (from 1) fails as a full disk would.
-struct CapturingOutput : Conversion::OutputChannel
-{
-    explicit CapturingOutput(std::size_t failingLine = 0) : failingLine(failingLine) {}
-    void WriteLine(std::string_view text) override
-    {
-        if (lines.size() + 1 == failingLine)
-            throw std::system_error(ENOSPC, std::generic_category(), "WriteLine");
-        lines.emplace_back(text);
-    }
-    std::size_t failingLine;
-    std::vector<std::string> lines;
-};
-
-// Sends error reports to a fresh temporary file.
-class TempErrorLog
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempFolder
 {
 public:
-    TempErrorLog() { Common::SetErrorLogPath(path_.string()); }
-    ~TempErrorLog()
+    TempFolder() { std::filesystem::create_directories(path_); }
+    ~TempFolder()
     {
-        Common::SetErrorLogPath(previous_);
         std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string Contents() const
+    std::string Path() const { return path_.string(); }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+    // Names of the entries of the folder, to show that nothing was left behind.
+    std::vector<std::string> Entries() const
     {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
 private:
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("kestrel-test-" + std::to_string(std::random_device{}()));
+};
+
+inline void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    ASSERT_TRUE(out.flush()) << path;
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline std::vector<std::string> SplitCrLfLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start != text.size())
+        lines.push_back(text.substr(start)); // an unterminated tail shows up as a line
+    return lines;
+}
+
+// Sends error reports to a file in a fresh folder.
+class TempErrorLog
+{
+public:
+    TempErrorLog() { Common::SetErrorLogPath(path_); }
+    ~TempErrorLog() { Common::SetErrorLogPath(previous_); }
+    std::string Contents() const { return ReadFile(path_); }
+
+private:
     std::string previous_ = Common::ErrorLogPath();
-    std::filesystem::path path_ =
-        std::filesystem::temp_directory_path() /
-        ("kestrel-core-test-" + std::to_string(std::random_device{}()) + ".log");
+    TempFolder folder_;
+    std::string path_ = folder_ / "ErrorLog.txt";
 };
 
 // Whether the log holds the report of `number` at `location` as the end of a
@@ -97,6 +153,15 @@ inline testing::AssertionResult HasReport(const std::string& log, int number,
         return testing::AssertionSuccess();
     return testing::AssertionFailure()
            << "no line ending \"" << lineEnd << "\" in \"" << log << "\"";
+}
+
+// An environment of just these variables.
+inline Common::EnvironmentReader EnvironmentOf(std::map<std::string, std::string> variables)
+{
+    return [variables](const char* name) -> std::optional<std::string> {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::nullopt : std::optional(found->second);
+    };
 }
 
 } // namespace TestSupport

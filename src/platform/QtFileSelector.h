@@ -19,13 +19,6 @@ public:
 
     std::optional<std::string> ShowOpen(const Conversion::OpenDialogOptions& options) override;
 
-    // Qt's form of one filter entry: the description followed by its pattern
-    // in parentheses, unless the description shows the pattern already.
-    static QString NameFilter(const std::string& description, const std::string& pattern);
-
-    // Qt wants the default extension without its dot.
-    static QString DefaultSuffix(const std::string& defaultExt);
-
 private:
     QPointer<QWidget> parent_;
 };

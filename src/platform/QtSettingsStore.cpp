@@ -10,32 +10,13 @@ namespace Platform {
 
 namespace {
 
-// Qt writes the keys outside any group under "[General]" and a group named
-// "General" as "[%General]"; the section "General" must show as "[General]".
-const QString kRootSection = QStringLiteral("General");
-
-class SectionScope
+// Qt writes the keys outside any group under "[General]", and a group named "General" as
+// "[%General]": the section "General" is the top level, any other section a group.
+void OpenSection(QSettings& settings, const std::string& section)
 {
-public:
-    SectionScope(QSettings& settings, const std::string& section) : settings_(settings)
-    {
-        const QString name = QString::fromStdString(section);
-        grouped_ = name != kRootSection;
-        if (grouped_)
-            settings_.beginGroup(name);
-    }
-    ~SectionScope()
-    {
-        if (grouped_)
-            settings_.endGroup();
-    }
-    SectionScope(const SectionScope&) = delete;
-    SectionScope& operator=(const SectionScope&) = delete;
-
-private:
-    QSettings& settings_;
-    bool grouped_ = false;
-};
+    if (section != "General")
+        settings.beginGroup(QString::fromStdString(section));
+}
 
 } // namespace
 
@@ -49,7 +30,7 @@ std::string QtSettingsStore::GetSetting(const std::string& application, const st
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(),
                        QString::fromStdString(application));
-    const SectionScope scope(settings, section);
+    OpenSection(settings, section);
     const QString name = QString::fromStdString(key);
     if (!settings.contains(name))
         return defaultValue;
@@ -62,10 +43,8 @@ void QtSettingsStore::SaveSetting(const std::string& application, const std::str
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(),
                        QString::fromStdString(application));
-    {
-        const SectionScope scope(settings, section);
-        settings.setValue(QString::fromStdString(key), PathToQString(value));
-    }
+    OpenSection(settings, section);
+    settings.setValue(QString::fromStdString(key), PathToQString(value));
     // On disk at once: the folder is remembered even if the program ends
     // abruptly later in the conversion.
     settings.sync();
