@@ -6,7 +6,6 @@
 #include "LogRecord.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -33,12 +32,16 @@ void DecodeAndAssembleRecord(benchmark::State& state)
 }
 BENCHMARK(DecodeAndAssembleRecord);
 
-class Silent final : public Conversion::MessageBoxes, public Conversion::FileSelector,
+class Silent final : public Conversion::MessageBoxes,
+                     public Conversion::FileSelector,
                      public Conversion::SettingsStore
 {
 public:
     void ShowMessage(Conversion::MessageKind, const std::string&) override {}
-    Conversion::Answer AskYesNoCancel(const std::string&) override { return Conversion::Answer::Yes; }
+    Conversion::Answer AskYesNoCancel(const std::string&) override
+    {
+        return Conversion::Answer::Yes;
+    }
     std::optional<std::string> ShowOpen(const Conversion::OpenDialogOptions&) override
     {
         return std::nullopt;

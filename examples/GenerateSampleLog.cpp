@@ -14,17 +14,17 @@ namespace {
 
 struct Contact
 {
-    const char* date;     // dd?mm?yy, 8 characters
-    const char* timeOn;   // hhmm
-    const char* band;     // frequency, 3 characters
-    const char* mode;     // 3 characters
-    const char* call;     // up to 10
-    const char* rstSent;  // up to 6
-    const char* rstRcvd;  // up to 6
-    const char* grid;     // up to 6, "------" when none
-    const char* comment;  // up to 12, twelve dashes when none
-    char qslSent;         // 'S' when a card went out
-    char qslReceived;     // 'R' when a card came back
+    const char* date;    // dd?mm?yy, 8 characters
+    const char* timeOn;  // hhmm
+    const char* band;    // frequency, 3 characters
+    const char* mode;    // 3 characters
+    const char* call;    // up to 10
+    const char* rstSent; // up to 6
+    const char* rstRcvd; // up to 6
+    const char* grid;    // up to 6, "------" when none
+    const char* comment; // up to 12, twelve dashes when none
+    char qslSent;        // 'S' when a card went out
+    char qslReceived;    // 'R' when a card came back
 };
 
 const std::vector<Contact> kContacts = {
@@ -73,11 +73,10 @@ std::string Padded(const char* text, std::size_t width)
 
 std::string Record(const Contact& contact)
 {
-    std::string record = Padded(contact.date, 8) + Padded(contact.timeOn, 4) +
-                         Padded(contact.band, 3) + Padded(contact.mode, 3) +
-                         Padded(contact.call, 10) + Padded(contact.rstSent, 6) +
-                         Padded(contact.rstRcvd, 6) + Padded(contact.grid, 6) +
-                         Padded(contact.comment, 12);
+    std::string record =
+        Padded(contact.date, 8) + Padded(contact.timeOn, 4) + Padded(contact.band, 3) +
+        Padded(contact.mode, 3) + Padded(contact.call, 10) + Padded(contact.rstSent, 6) +
+        Padded(contact.rstRcvd, 6) + Padded(contact.grid, 6) + Padded(contact.comment, 12);
     record += contact.qslSent;
     record += contact.qslReceived;
     record += std::string("\0\0\0\0", 4); // never read

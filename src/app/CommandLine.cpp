@@ -53,7 +53,8 @@ std::optional<UsageError> Parse(const std::vector<std::string>& arguments, Optio
         } else if (argument == "--replace") {
             if (auto error = setExisting(Options::Existing::Replace))
                 return error;
-        } else if (argument == "-o" || argument == "--output" || argument.starts_with("--output=")) {
+        } else if (argument == "-o" || argument == "--output" ||
+                   argument.starts_with("--output=")) {
             if (options.output)
                 return UsageError{"only one output file can be given"};
             if (argument.starts_with("--output=")) {

@@ -14,8 +14,7 @@ void ProgramError(std::int16_t number, std::string_view location) noexcept;
 // The boundary every named procedure puts around its work: a failure inside
 // `body` stops it and is reported under `location`; nothing propagates.
 // Returns whether the body ran to its end.
-template <class Body>
-bool ReportFailures(std::string_view location, Body&& body) noexcept
+template <class Body> bool ReportFailures(std::string_view location, Body&& body) noexcept
 {
     try {
         body();

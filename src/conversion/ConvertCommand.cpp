@@ -106,10 +106,9 @@ ConversionResult ConvertCommand::ConvertCmd_Click() noexcept
     std::optional<std::string> chosen;
     try {
         OpenDialogOptions options;
-        options.initDir =
-            settings_.GetSetting(ProductName(), std::string(kSettingSection),
-                                 std::string(kLogDirectorySetting),
-                                 Common::Identity().programDirectory);
+        options.initDir = settings_.GetSetting(ProductName(), std::string(kSettingSection),
+                                               std::string(kLogDirectorySetting),
+                                               Common::Identity().programDirectory);
         options.defaultExt = ".log";
         options.filterDescription = "Log (*.log)";
         options.filterPattern = "*.log";
@@ -152,8 +151,8 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
         }
         Answer response = Answer::No; // no question asked: the new file is appended to
         if (ExistsAsRegularFile(exportFilename)) {
-            response = messages_.AskYesNoCancel(exportFilename +
-                                                " already exists; delete its contents?");
+            response =
+                messages_.AskYesNoCancel(exportFilename + " already exists; delete its contents?");
             if (response == Answer::Cancel) {
                 messages_.ShowMessage(MessageKind::Cancelled, "conversion cancelled");
                 return result;

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <utility>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -49,8 +49,8 @@ std::string TemporaryName(const fs::path& target)
 std::FILE* CreateExclusively(const std::string& path)
 {
 #ifdef _WIN32
-    const int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
-                         _S_IREAD | _S_IWRITE);
+    const int fd =
+        _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
 #else
     const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
 #endif

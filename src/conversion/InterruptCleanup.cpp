@@ -24,12 +24,14 @@ extern "C" void RemovePendingFileAndStop(int signalNumber)
 
 void RemoveTemporaryFileOnInterrupt()
 {
-    for (const int signalNumber : {SIGINT, SIGTERM,
+    for (const int signalNumber : {
+             SIGINT,
+             SIGTERM,
 #ifdef SIGHUP
-                                   SIGHUP,
+             SIGHUP,
 #endif
 #ifdef SIGBREAK
-                                   SIGBREAK,
+             SIGBREAK,
 #endif
          }) {
         if (std::signal(signalNumber, RemovePendingFileAndStop) == SIG_IGN)

@@ -85,8 +85,8 @@ DecodedRecord DecodeRecord(std::string_view recordText)
     const std::string_view date = Characters(recordText, kDate);
     const std::int16_t year = ConvertYear(Characters(date, kYear)).value_or(kIllegalYear);
     if (year == kIllegalYear) {
-        return IllegalYear{"Illegal year in QSO " + std::string(recordText.substr(0, kRecordTextLength)) +
-                           ", ignoring QSO"};
+        return IllegalYear{"Illegal year in QSO " +
+                           std::string(recordText.substr(0, kRecordTextLength)) + ", ignoring QSO"};
     }
 
     // Two-digit years: 30 to 99 are 19xx, the rest 20xx. The date characters
