@@ -1,12 +1,16 @@
+#include "ConversionTestSupport.h"
+#include "PosixTestSupport.h"
 #include "TestSupport.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -53,6 +57,178 @@ TEST(CommandLineProgram, AFailureReachesTheErrorLogWithItsHeader)
     const std::size_t os = lines[3].find(osLabel);
     ASSERT_NE(os, std::string::npos) << lines[3];
     EXPECT_GT(lines[3].size(), os + osLabel.size()) << lines[3];
+}
+
+} // namespace
+
+// The installed program under the situations that only a real process
+// meets: other runs at the same time, signals, limits, closed streams.
+namespace {
+
+using namespace TestSupport;
+
+class ProgramOutputTest : public ::testing::Test
+{
+protected:
+    ProgramOutputTest() { WriteFile(adif, oldContent); }
+
+    // Starts the program on `arguments`; its output and errors go to files
+    // named after `tag`.
+    pid_t Start(const std::vector<std::string>& arguments, const std::string& tag,
+                const std::function<void()>& inChild = {})
+    {
+        std::vector<std::string> all = {KESTREL_TO_ADIF};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        return StartProgram(all, output / (tag + ".out"), output / (tag + ".err"), [&] {
+            setenv("XDG_STATE_HOME", state.Path().c_str(), 1);
+            const rlimit noCore{0, 0}; // a signal that dumps core leaves no core here
+            setrlimit(RLIMIT_CORE, &noCore);
+            if (inChild)
+                inChild();
+        });
+    }
+    std::string Err(const std::string& tag) const { return ReadFile(output / (tag + ".err")); }
+
+    // Starts an --append of the FIFO `fifo` and waits until it is reading it.
+    pid_t StartHeld(const std::string& fifo, const std::string& tag, int& writer)
+    {
+        MakeFifo(fifo);
+        const pid_t child = Start({"--append", "-o", adif, fifo}, tag);
+        writer = OpenFifoWhenRead(fifo);
+        return child;
+    }
+
+    std::size_t RecordCount() const
+    {
+        const std::string text = ReadFile(adif);
+        std::size_t count = 0;
+        for (std::size_t at = 0; (at = text.find("<EOR>", at)) != std::string::npos; ++at)
+            ++count;
+        return count;
+    }
+
+    bool HasTemporaryFile() const
+    {
+        for (const std::string& name : folder.Entries())
+            if (name.ends_with(".kestrel-tmp"))
+                return true;
+        return false;
+    }
+
+    TempFolder state;
+    TempFolder output; // the programs' standard output and error
+    TempFolder folder;
+    std::string adif = folder / "day.ADI";
+    std::string oldContent = "ADIF file\r\n<EOH>\r\n" + std::string(10, 'x') + " <EOR>\r\n";
+};
+
+TEST_F(ProgramOutputTest, ConcurrentAppendsWaitForEachOtherAndLoseNothing)
+{
+    // Two runs held half-way: the second waits for the first, then appends to
+    // what the first wrote.
+    int firstWriter = -1;
+    int secondWriter = -1;
+    const pid_t first = StartHeld(folder / "first.log", "first", firstWriter);
+    MakeFifo(folder / "second.log");
+    const pid_t second = Start({"--append", "-o", adif, folder / "second.log"}, "second");
+    EXPECT_TRUE(WaitUntil([&] { return Err("second").find("waiting") != std::string::npos; }))
+        << Err("second");
+    FeedFifo(firstWriter, Records(1));
+    EXPECT_EQ(ExitCode(Finish(first)), 0) << Err("first");
+    secondWriter = OpenFifoWhenRead(folder / "second.log");
+    FeedFifo(secondWriter, Records(2));
+    EXPECT_EQ(ExitCode(Finish(second)), 0) << Err("second");
+    EXPECT_EQ(Err("second"), "kestrel-to-adif: waiting for another conversion writing in the "
+                             "folder of " +
+                                 adif + " to finish\n");
+    EXPECT_EQ(RecordCount(), 1u + 1u + 2u);
+    EXPECT_TRUE(ReadFile(adif).starts_with(oldContent));
+
+    // A dozen at once.
+    const std::string log = output / "one.log";
+    WriteFile(log, Records(1));
+    std::vector<pid_t> runs;
+    for (int i = 0; i < 12; ++i)
+        runs.push_back(Start({"--append", "-o", adif, log}, "run" + std::to_string(i)));
+    for (const pid_t run : runs)
+        EXPECT_EQ(ExitCode(Finish(run)), 0);
+    EXPECT_EQ(RecordCount(), 4u + 12u);
+    EXPECT_FALSE(HasTemporaryFile());
+}
+
+TEST_F(ProgramOutputTest, ASignalMidRunLeavesTheFileAsItWas)
+{
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
+        SCOPED_TRACE(strsignal(signalNumber));
+        int writer = -1;
+        const pid_t run = StartHeld(folder / "held.log", "held", writer);
+        ASSERT_TRUE(WaitUntil([&] { return HasTemporaryFile(); }));
+        kill(run, signalNumber);
+        const int status = Finish(run);
+        close(writer);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << status;
+        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"day.ADI", "held.log"}));
+        EXPECT_EQ(ReadFile(adif), oldContent);
+        std::filesystem::remove(folder / "held.log");
+    }
+}
+
+TEST_F(ProgramOutputTest, TheNextRunRemovesWhatAKilledRunLeft)
+{
+    int writer = -1;
+    const pid_t killed = StartHeld(folder / "held.log", "killed", writer);
+    ASSERT_TRUE(WaitUntil([&] { return HasTemporaryFile(); }));
+    kill(killed, SIGKILL);
+    Finish(killed);
+    close(writer);
+    ASSERT_TRUE(HasTemporaryFile());
+
+    const std::string log = folder / "next.log";
+    WriteFile(log, Records(1));
+    EXPECT_EQ(ExitCode(Finish(Start({"--append", "-o", adif, log}, "next"))), 0);
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"day.ADI", "held.log", "next.log"}));
+    EXPECT_EQ(ReadFile(adif), oldContent + kSampleLine + "\r\n");
+}
+
+TEST_F(ProgramOutputTest, AFileSizeLimitIsAnOrdinaryReportedFailure)
+{
+    const std::string log = output / "big.log";
+    WriteFile(log, Records(2000));
+    const pid_t run = Start({"--append", "-o", adif, log}, "limited", [] {
+        signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{16 * 1024, 16 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_EQ(ExitCode(Finish(run)), 1);
+    EXPECT_EQ(Err("limited"), "kestrel-to-adif: " + adif + ": " + std::strerror(EFBIG) + "\n");
+    EXPECT_NE(ReadFile(state / "KestrelToADIF/ErrorLog.txt").find(std::strerror(EFBIG)),
+              std::string::npos);
+    EXPECT_EQ(ReadFile(adif), oldContent);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"day.ADI"});
+}
+
+// Started with standard error closed, the program must not hand its number
+// to the ADIF file: the messages about records would end up in it.
+TEST_F(ProgramOutputTest, AClosedStandardErrorNeverReachesTheAdif)
+{
+    const std::string log = output / "day.log";
+    WriteFile(log, Record(kIllegalYearText) + Records(1));
+    const std::string fifo = folder / "reader.fifo";
+    MakeFifo(fifo);
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    const pid_t run = Start({"-o", fifo, log}, "closed", [] { close(STDERR_FILENO); });
+    EXPECT_EQ(ExitCode(Finish(run)), 0);
+    std::string adifText;
+    char buffer[4096];
+    for (ssize_t read; (read = ::read(reader, buffer, sizeof buffer)) > 0;)
+        adifText.append(buffer, static_cast<std::size_t>(read));
+    close(reader);
+    std::vector<std::string> lines = SplitCrLfLines(adifText);
+    ASSERT_EQ(lines.size(), kHeaderLines.size() + 1) << adifText;
+    lines[1] = kHeaderLines[1]; // the real clock's time stamp
+    EXPECT_EQ(lines, Concat({kHeaderLines, {kSampleLine}}));
+    EXPECT_EQ(ReadFile(output / "closed.out"), "1 QSOs appended to " + fifo + "\n");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ConversionTestSupport.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -131,6 +132,77 @@ TEST_F(CommandLineTest, IllegalYearsGoToStandardErrorOneLineEach)
     EXPECT_NE(run.err.find("\\x01"), std::string::npos);
     EXPECT_NE(run.err.find("\xC3\xA9"), std::string::npos);
     EXPECT_EQ(run.out, "1 QSOs appended to " + adif + "\n");
+}
+
+// A name holding a line end or a terminal command is shown escaped in every
+// message, so that it can neither forge a line nor reach the terminal.
+TEST_F(CommandLineTest, FileNamesAreShownWithTheirControlCharactersEscaped)
+{
+    const std::string odd = folder / "a\nb\x1B[31m";
+    const std::string shown = folder / "a\\x0Ab\\x1B[31m";
+    WriteFile(odd + ".log", Record(kSampleText));
+    const CliRun converted({odd + ".log"});
+    EXPECT_EQ(converted.out, "1 QSOs appended to " + shown + ".ADI\n");
+
+    const CliRun refused({odd + ".log"});
+    EXPECT_TRUE(refused.err.starts_with("kestrel-to-adif: " + shown + ".ADI already exists"))
+        << refused.err;
+    EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 3) << refused.err;
+
+    const CliRun failed({odd + "\r.log"});
+    EXPECT_EQ(failed.err,
+              "kestrel-to-adif: " + shown + "\\x0D.log: " + std::strerror(ENOENT) + "\n");
+    EXPECT_EQ(converted.err + refused.out + failed.out, "");
+}
+
+TEST_F(CommandLineTest, TrailingBytesThatMakeNoRecordAreNoted)
+{
+    WriteFile(log, Record(kSampleText) + std::string(8, 'x'));
+    const CliRun run({log});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "kestrel-to-adif: note: " + log +
+                           " ends in 8 bytes too few for a record; they were ignored\n");
+}
+
+#ifndef _WIN32
+// A summary that cannot be written, or ADIF that cannot reach standard
+// output, is a failure: a script must not take it for success.
+TEST_F(CommandLineTest, AnUnwritableStandardOutputFails)
+{
+    for (const bool adifToStandardOutput : {false, true}) {
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        std::FILE* err = std::tmpfile();
+        const std::vector<std::string> arguments = adifToStandardOutput
+                                                       ? std::vector<std::string>{"-o", "-", log}
+                                                       : std::vector<std::string>{"--replace", log};
+        EXPECT_EQ(CommandLine::Run(arguments, full, err), 1);
+        std::fclose(full);
+        EXPECT_EQ(CliRun::Contents(err),
+                  "kestrel-to-adif: standard output: " + std::string(std::strerror(ENOSPC)) + "\n");
+    }
+}
+#endif
+
+TEST(TerminalName, KeepsUtf8AndEscapesControlsAndStrayBytes)
+{
+    const struct
+    {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"/logs/D\xC3\xBCsseldorf \xE2\x82\xAC \xF0\x9F\x93\xBB.log",
+         "/logs/D\xC3\xBCsseldorf \xE2\x82\xAC \xF0\x9F\x93\xBB.log"},
+        {"a\tb\x7F", "a\\x09b\\x7F"},
+        {"\xC2\x9B"
+         "2J",
+         "\\xC2\\x9B2J"},           // the one-character CSI, encoded
+        {"caf\xE9", "caf\\xE9"},    // Latin-1, not UTF-8
+        {"\xE2\x82", "\\xE2\\x82"}, // cut short
+        {"\xE0\x80\xAF \xED\xA0\x80", "\\xE0\\x80\\xAF \\xED\\xA0\\x80"}, // overlong, surrogate
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandLine::TerminalName(c.text), c.shown) << c.text;
 }
 
 TEST(TerminalText, EscapesControlBytesAndShowsLatin1AsUtf8)

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "ConversionServices.h"
+#include "ConvertCommand.h"
 #include "TestSupport.h"
 
 #include <cstdio>
@@ -87,6 +88,50 @@ public:
 };
 
 inline const std::string kLogDirectoryKey = "KestrelToADIF/General/LogDirectory";
+
+inline std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts)
+{
+    std::vector<std::string> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+inline std::string Records(std::size_t count, const std::string& text = kSampleText)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < count; ++i)
+        bytes += Record(text);
+    return bytes;
+}
+
+// The Convert command with its dialog and boxes answered in advance, a fixed
+// clock, and a fresh folder holding test.log and, once written, test.ADI.
+class ConvertCommandFixture : public ::testing::Test
+{
+protected:
+    // Chooses `logPath` in the Open dialog and answers the overwrite question
+    // with `answers`.
+    Conversion::ConversionResult Click(const std::optional<std::string>& logPath,
+                                       std::deque<Conversion::Answer> answers = {})
+    {
+        selector.choices.push_back(logPath);
+        messages.answers = std::move(answers);
+        return command.ConvertCmd_Click();
+    }
+
+    std::vector<std::string> AdifLines() const { return SplitCrLfLines(ReadFile(adif)); }
+
+    FixedClock clock;
+    TempErrorLog errorLog;
+    TempFolder folder;
+    std::string log = folder / "test.log";
+    std::string adif = folder / "test.ADI";
+    ScriptedFileSelector selector;
+    ScriptedMessageBoxes messages;
+    MemorySettingsStore settings;
+    Conversion::ConvertCommand command{selector, messages, settings};
+};
 
 // Runs the command line with its standard streams captured.
 struct CliRun

@@ -22,47 +22,7 @@ using namespace TestSupport;
 
 namespace {
 
-std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts)
-{
-    std::vector<std::string> all;
-    for (const auto& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
-std::string Records(std::size_t count, const std::string& text = kSampleText)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < count; ++i)
-        bytes += Record(text);
-    return bytes;
-}
-
-class ConvertCommandTest : public ::testing::Test
-{
-protected:
-    // Chooses `logPath` in the Open dialog and answers the overwrite question
-    // with `answers`.
-    ConversionResult Click(const std::optional<std::string>& logPath,
-                           std::deque<Answer> answers = {})
-    {
-        selector.choices.push_back(logPath);
-        messages.answers = std::move(answers);
-        return command.ConvertCmd_Click();
-    }
-
-    std::vector<std::string> AdifLines() const { return SplitCrLfLines(ReadFile(adif)); }
-
-    FixedClock clock;
-    TempErrorLog errorLog;
-    TempFolder folder;
-    std::string log = folder / "test.log";
-    std::string adif = folder / "test.ADI";
-    ScriptedFileSelector selector;
-    ScriptedMessageBoxes messages;
-    MemorySettingsStore settings;
-    Conversion::ConvertCommand command{selector, messages, settings};
-};
+using ConvertCommandTest = ConvertCommandFixture;
 
 TEST_F(ConvertCommandTest, CancelInTheOpenDialogTouchesNothing)
 {

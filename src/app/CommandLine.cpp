@@ -4,7 +4,11 @@
 #include "ConvertCommand.h"
 #include "ErrorLog.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <string_view>
 
 namespace CommandLine {
 
@@ -96,9 +100,10 @@ void PrintHelp(std::FILE* out)
                  "      --version      show the version and exit\n"
                  "\n"
                  "An existing ADIF file is left as it is unless --replace or --append is given.\n"
+                 "Runs writing into the same folder at the same time take turns.\n"
                  "\n"
-                 "Exit status: 0 when every log was converted, 1 when any was not,\n"
-                 "2 for a usage error.\n"
+                 "Exit status: 0 when every log was converted and reported, 1 when any was\n"
+                 "not or the report could not be written, 2 for a usage error.\n"
                  "\n"
                  "Unexpected failures are recorded in the error log:\n"
                  "  %s\n",
@@ -119,14 +124,18 @@ public:
     {
         switch (kind) {
         case Conversion::MessageKind::Summary:
-            std::fprintf(summaryStream_, "%s\n", text.c_str());
+            // A summary that does not arrive must not pass for success.
+            if (std::fprintf(summaryStream_, "%s\n", TerminalName(text).c_str()) < 0 &&
+                summaryError_ == 0)
+                summaryError_ = errno != 0 ? errno : EIO;
             break;
         case Conversion::MessageKind::IllegalYear:
             std::fprintf(err_, "%s\n", TerminalText(text).c_str());
             break;
         case Conversion::MessageKind::Cancelled:
         case Conversion::MessageKind::Refused:
-            std::fprintf(err_, "%s: %s\n", kProgram, text.c_str());
+        case Conversion::MessageKind::Waiting:
+            std::fprintf(err_, "%s: %s\n", kProgram, TerminalName(text).c_str());
             break;
         }
     }
@@ -142,14 +151,25 @@ public:
             break;
         }
         std::fprintf(err_, "%s: %s\n%s: use --replace to replace it or --append to add to it\n",
-                     kProgram, text.c_str(), kProgram);
+                     kProgram, TerminalName(text).c_str(), kProgram);
         return Conversion::Answer::Cancel;
+    }
+
+    // The first error that kept a summary from its stream, once everything
+    // written is flushed; 0 when all arrived.
+    int SummaryError()
+    {
+        errno = 0;
+        if (std::fflush(summaryStream_) != 0 && summaryError_ == 0)
+            summaryError_ = errno != 0 ? errno : EIO;
+        return summaryError_;
     }
 
 private:
     Options::Existing existing_;
     std::FILE* summaryStream_;
     std::FILE* err_;
+    int summaryError_ = 0;
 };
 
 // The command line chooses its logs by name: no dialog, and nothing of the
@@ -180,17 +200,62 @@ public:
 
 } // namespace
 
+namespace {
+
+void AppendEscaped(std::string& text, unsigned char byte)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    text += "\\x";
+    text += kHex[byte >> 4];
+    text += kHex[byte & 0x0F];
+}
+
+bool IsControl(char32_t character)
+{
+    return character < 0x20 || (character >= 0x7F && character < 0xA0);
+}
+
+// The length of the well-formed UTF-8 sequence at the start of `text` and the
+// character it encodes; 0 when the bytes there are not UTF-8.
+std::size_t Utf8Sequence(std::string_view text, char32_t& character)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        character = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, minimum = 0x80, character = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, minimum = 0x800, character = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, minimum = 0x10000, character = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (text.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        character = (character << 6) | (byte(i) & 0x3F);
+    }
+    const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
+    return character >= minimum && character <= 0x10FFFF && !surrogate ? length : 0;
+}
+
+} // namespace
+
 std::string TerminalText(const std::string& bytes)
 {
     std::string text;
     text.reserve(bytes.size());
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || (byte >= 0x7F && byte < 0xA0)) {
-            constexpr char kHex[] = "0123456789ABCDEF";
-            text += "\\x";
-            text += kHex[byte >> 4];
-            text += kHex[byte & 0x0F];
+        if (IsControl(byte)) {
+            AppendEscaped(text, byte);
         } else if (byte >= 0xA0) {
             text += static_cast<char>(0xC0 | (byte >> 6));
             text += static_cast<char>(0x80 | (byte & 0x3F));
@@ -199,6 +264,26 @@ std::string TerminalText(const std::string& bytes)
         }
     }
     return text;
+}
+
+std::string TerminalName(const std::string& text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        char32_t character = 0;
+        const std::size_t length = Utf8Sequence(std::string_view(text).substr(at), character);
+        if (length == 0 || IsControl(character)) {
+            // Every byte of it, so that nothing of it reaches the terminal raw.
+            for (std::size_t i = 0; i < std::max<std::size_t>(length, 1); ++i)
+                AppendEscaped(shown, static_cast<unsigned char>(text[at + i]));
+            at += std::max<std::size_t>(length, 1);
+        } else {
+            shown.append(text, at, length);
+            at += length;
+        }
+    }
+    return shown;
 }
 
 int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err)
@@ -223,7 +308,9 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
     TerminalMessages messages(options.existing, adifToStandardOutput ? err : out, err);
     NoFileSelector noDialog;
     NoSettings settings;
-    Conversion::ConvertCommand command(noDialog, messages, settings);
+    // A script's runs wait for each other rather than fail.
+    Conversion::ConvertCommand command(noDialog, messages, settings,
+                                       Conversion::WhenFolderBusy::Wait);
 
     int status = kConverted;
     for (const std::string& log : options.logs) {
@@ -232,9 +319,21 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
             : options.output     ? command.ConvertLog(log, *options.output)
                                  : command.ConvertChosenLog(log);
         if (result.outcome == Conversion::ConversionResult::Outcome::Failed)
-            std::fprintf(err, "%s: %s\n", kProgram, result.failure.c_str());
+            std::fprintf(err, "%s: %s\n", kProgram, TerminalName(result.failure).c_str());
         if (result.outcome != Conversion::ConversionResult::Outcome::Converted)
             status = kFailed;
+        else if (result.ignoredBytes != 0)
+            std::fprintf(err,
+                         "%s: note: %s ends in %llu bytes too few for a record; they were "
+                         "ignored\n",
+                         kProgram, TerminalName(log).c_str(),
+                         static_cast<unsigned long long>(result.ignoredBytes));
+    }
+    if (const int error = messages.SummaryError()) {
+        std::fprintf(err, "%s: %s: %s\n", kProgram,
+                     adifToStandardOutput ? "standard error" : kStandardOutputName,
+                     std::strerror(error));
+        status = kFailed;
     }
     return status;
 }

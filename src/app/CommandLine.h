@@ -17,4 +17,9 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
 // bytes as \xNN.
 std::string TerminalText(const std::string& bytes);
 
+// A message naming files made fit for a terminal, so that no name can end a
+// line or send the terminal a command: UTF-8 as it is, control characters
+// and bytes that are not UTF-8 as \xNN.
+std::string TerminalName(const std::string& text);
+
 } // namespace CommandLine

@@ -6,13 +6,15 @@
 #include "QtFileSelector.h"
 #include "QtMessageBoxes.h"
 #include "QtSettingsStore.h"
+#include "StandardStreams.h"
 
 #include <QApplication>
 #include <QString>
 
 int main(int argc, char* argv[])
 {
-    // First of all, so that the first failure already finds the error log ready.
+    Conversion::ReserveClosedStandardStreams();
+    // Next, so that the first failure already finds the error log ready.
     Platform::StartErrorLogging(argc > 0 ? argv[0] : nullptr);
     Conversion::RemoveTemporaryFileOnInterrupt();
 

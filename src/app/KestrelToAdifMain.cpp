@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "ErrorLogStartup.h"
 #include "InterruptCleanup.h"
+#include "StandardStreams.h"
 
 #include <clocale>
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 int main(int argc, char* argv[])
 {
+    Conversion::ReserveClosedStandardStreams();
     // The user's locale names the months of the ADIF header's time stamp.
     std::setlocale(LC_ALL, "");
     Platform::StartErrorLogging(argc > 0 ? argv[0] : nullptr);

@@ -34,6 +34,7 @@ enum class MessageKind {
     Summary,     // the count of QSOs written
     Cancelled,   // "conversion cancelled"
     Refused,     // a conversion that could not be started safely
+    Waiting,     // for another conversion writing in the same folder
 };
 
 class MessageBoxes

@@ -8,6 +8,7 @@
 #include "ProgramError.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <variant>
 
@@ -34,12 +35,6 @@ bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
         return true;
     std::error_code error;
     return std::filesystem::equivalent(logPath, exportFilename, error) && !error;
-}
-
-bool ExistsAsRegularFile(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
 }
 
 // Decodes every complete record of the log and writes its ADIF line after the
@@ -96,8 +91,8 @@ ConversionResult Failed(ConversionResult result)
 } // namespace
 
 ConvertCommand::ConvertCommand(FileSelector& fileSelector, MessageBoxes& messages,
-                               SettingsStore& settings)
-    : fileSelector_(fileSelector), messages_(messages), settings_(settings)
+                               SettingsStore& settings, WhenFolderBusy whenBusy)
+    : fileSelector_(fileSelector), messages_(messages), settings_(settings), whenBusy_(whenBusy)
 {
 }
 
@@ -149,23 +144,42 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
                                       "overwrite the log");
             return result;
         }
+        OutputFolder::WaitNotice onWait;
+        if (whenBusy_ == WhenFolderBusy::Wait)
+            onWait = [&] {
+                messages_.ShowMessage(MessageKind::Waiting,
+                                      "waiting for another conversion writing in the folder of " +
+                                          exportFilename + " to finish");
+            };
+        // From here to the commit no other conversion writes in the folder, so
+        // what the user decides about is what gets replaced.
+        std::optional<ExportFile> output;
+        try {
+            output.emplace(exportFilename, onWait);
+        } catch (const OutputBusy&) {
+            messages_.ShowMessage(MessageKind::Refused,
+                                  "another conversion is writing in the folder of " +
+                                      exportFilename + "; try again when it has finished");
+            return result;
+        }
         Answer response = Answer::No; // no question asked: the new file is appended to
-        if (ExistsAsRegularFile(exportFilename)) {
+        if (output->HasExistingFile()) {
             response =
                 messages_.AskYesNoCancel(exportFilename + " already exists; delete its contents?");
             if (response == Answer::Cancel) {
+                output.reset();
                 messages_.ShowMessage(MessageKind::Cancelled, "conversion cancelled");
                 return result;
             }
         }
         const bool replace = response == Answer::Yes;
         {
-            // Both files are closed before the summary is shown.
+            // Both files are closed, and the folder released, before the summary is shown.
             LogFile log(logPath);
-            ExportFile output(exportFilename,
-                              replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
-            result.qsoCount = WriteAdif(log, output, messages_);
-            output.Commit();
+            output->Begin(replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
+            result.qsoCount = WriteAdif(log, *output, messages_);
+            output->Commit();
+            result.ignoredBytes = log.TrailingBytes();
         }
         result.outcome = ConversionResult::Outcome::Converted;
         messages_.ShowMessage(MessageKind::Summary,
@@ -186,6 +200,7 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
             ExportFile output(stream, streamName);
             result.qsoCount = WriteAdif(log, output, messages_);
             output.Commit();
+            result.ignoredBytes = log.TrailingBytes();
         }
         result.outcome = ConversionResult::Outcome::Converted;
         messages_.ShowMessage(MessageKind::Summary, Summary(result.qsoCount, true, streamName));

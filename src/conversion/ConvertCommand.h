@@ -17,16 +17,23 @@ struct ConversionResult
     };
     Outcome outcome = Outcome::NotStarted;
     std::uint64_t qsoCount = 0;
+    // The bytes at the end of the log too few to make a record; ignored.
+    std::uint64_t ignoredBytes = 0;
     // For a failure: the path concerned and the system's description.
     std::string failure;
 };
+
+// What a conversion does when another one is writing in the ADIF file's
+// folder: a window refuses, so that it never hangs; a script waits its turn.
+enum class WhenFolderBusy { Refuse, Wait };
 
 // The one command of the program: choose a log, settle what happens to an
 // existing ADIF file, convert every record and report the count.
 class ConvertCommand
 {
 public:
-    ConvertCommand(FileSelector& fileSelector, MessageBoxes& messages, SettingsStore& settings);
+    ConvertCommand(FileSelector& fileSelector, MessageBoxes& messages, SettingsStore& settings,
+                   WhenFolderBusy whenBusy = WhenFolderBusy::Refuse);
 
     // The whole click: the Open dialog, then ConvertChosenLog.
     ConversionResult ConvertCmd_Click() noexcept;
@@ -47,6 +54,7 @@ private:
     FileSelector& fileSelector_;
     MessageBoxes& messages_;
     SettingsStore& settings_;
+    WhenFolderBusy whenBusy_;
     // The dialog's remembered choice, offered again at the next click.
     std::string fileName_;
 };

@@ -1,24 +1,14 @@
 #include "ExportFile.h"
 
+#include "ExportConflict.h"
 #include "InterruptCleanup.h"
+#include "TemporaryName.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <memory>
 #include <random>
-#include <system_error>
 #include <utility>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -27,92 +17,54 @@ namespace Conversion {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr int kNameAttempts = 100;
 
-int LastErrorOr(int fallback)
-{
-    return errno != 0 ? errno : fallback;
-}
-
-std::string TemporaryName(const fs::path& target)
+std::uint64_t RandomNumber()
 {
     static std::mt19937_64 generator{std::random_device{}()};
-    std::string name = ".";
-    name += target.filename().string();
-    name += '.';
-    name += std::to_string(generator() % 1000000000);
-    name += ".tmp";
-    return (target.parent_path() / name).string();
+    return generator();
 }
 
-// Creates `path`, which must not exist, for writing. New files get the
-// permissions the user's umask gives any new file.
-std::FILE* CreateExclusively(const std::string& path)
+// The file a link stands for, so that the link stays a link.
+fs::path ResolvedTarget(const std::string& path)
 {
-#ifdef _WIN32
-    const int fd =
-        _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-#else
-    const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-#endif
-    if (fd < 0)
-        return nullptr;
-#ifdef _WIN32
-    std::FILE* file = _fdopen(fd, "wb");
-#else
-    std::FILE* file = fdopen(fd, "wb");
-#endif
-    if (file == nullptr) {
-        const int error = errno;
-#ifdef _WIN32
-        _close(fd);
-#else
-        close(fd);
-#endif
-        errno = error;
-    }
-    return file;
+    if (fs::is_symlink(fs::symlink_status(path)))
+        return fs::weakly_canonical(path);
+    return path;
 }
 
-// Flushes the stream down to the disk, so that a rename never puts an
-// incomplete file in place.
-bool SyncToDisk(std::FILE* file)
+std::string FolderOf(const fs::path& file)
 {
-    if (std::fflush(file) != 0)
-        return false;
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0 || errno == EINVAL; // EINVAL: cannot be synced
-#endif
+    return file.has_parent_path() ? file.parent_path().string() : std::string(".");
 }
 
 } // namespace
 
-ExportFile::ExportFile(const std::string& path, Mode mode) : name_(path)
+ExportFile::ExportFile(const std::string& path, const OutputFolder::WaitNotice& onWait)
+    : name_(path)
 {
     std::error_code statusError;
     const fs::file_status status = fs::status(path, statusError);
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A pipe or a device cannot be replaced; it takes the output as it comes.
-        errno = 0;
-        file_ = std::fopen(path.c_str(), "ab");
-        if (file_ == nullptr)
-            Fail(LastErrorOr(EIO));
+        Guarded([&] { file_ = OpenForAppending(path); });
         return;
     }
-    try {
-        targetPath_ = ResolveLink(path);
-        OpenTemporaryBeside(targetPath_);
-        if (mode == Mode::Append && fs::exists(status))
-            CopyExistingContent(targetPath_);
-    } catch (...) {
-        Discard();
-        throw;
-    }
+    Guarded([&] {
+        const fs::path target = ResolvedTarget(path);
+        targetName_ = target.filename().string();
+        folder_.emplace(FolderOf(target), onWait);
+        RemoveStaleTemporaries();
+        existing_ = folder_->Lookup(targetName_);
+        // Refused as writing to it in place would be.
+        if (existing_ && !existing_->writable)
+            Fail(std::make_error_code(std::errc::permission_denied));
+    });
 }
 
 ExportFile::ExportFile(std::FILE* stream, std::string name)
-    : name_(std::move(name)), file_(stream), ownsFile_(false)
+    : name_(std::move(name)), stream_(stream)
 {
 }
 
@@ -122,57 +74,68 @@ ExportFile::~ExportFile()
         Discard();
 }
 
-std::string ExportFile::ResolveLink(const std::string& path)
+// Every failure is told under the path the user gave, whichever file or
+// folder it happened to.
+template <class Work> void ExportFile::Guarded(Work&& work)
 {
-    // Write beside the file a link points to, so that the link stays a link.
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error)))
-        return path;
-    const fs::path target = fs::canonical(path, error);
-    if (error)
-        Fail(error);
-    return target.string();
-}
-
-void ExportFile::OpenTemporaryBeside(const std::string& target)
-{
-    for (int attempt = 0; attempt < 100 && file_ == nullptr; ++attempt) {
-        temporaryPath_ = TemporaryName(target);
-        errno = 0;
-        file_ = CreateExclusively(temporaryPath_);
-        if (file_ == nullptr && errno != EEXIST)
-            break;
-    }
-    if (file_ == nullptr) {
-        temporaryPath_.clear();
-        Fail(LastErrorOr(EEXIST));
-    }
-    SetPendingTemporaryFile(temporaryPath_);
-    std::error_code error;
-    if (fs::exists(target, error)) {
-        // The replacement keeps the permissions of the file it replaces.
-        fs::permissions(temporaryPath_, fs::status(target, error).permissions(), error);
+    try {
+        work();
+    } catch (const std::system_error& e) {
+        Fail(e.code());
     }
 }
 
-void ExportFile::CopyExistingContent(const std::string& target)
+void ExportFile::RemoveStaleTemporaries()
 {
-    errno = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> existing(std::fopen(target.c_str(), "rb"),
-                                                             &std::fclose);
-    if (!existing)
-        Fail(LastErrorOr(EIO));
-    char buffer[64 * 1024];
+    // Only the lock makes every temporary file of this name a dead run's.
+    if (!folder_->IsLocked())
+        return;
+    const std::size_t nameLimit = folder_->NameLimit();
+    folder_->RemoveMatching(
+        [&](const std::string& name) { return IsTemporaryNameOf(name, targetName_, nameLimit); });
+}
+
+void ExportFile::Begin(Mode mode)
+{
+    if (!folder_)
+        return;
+    Guarded([&] {
+        CreateTemporary();
+        if (mode == Mode::Append && existing_)
+            CopyExistingContent();
+    });
+}
+
+void ExportFile::CreateTemporary()
+{
+    const std::size_t nameLimit = folder_->NameLimit();
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = TemporaryName(targetName_, nameLimit, RandomNumber());
+        std::optional<FileHandle> created =
+            folder_->CreateExclusively(name, existing_ ? &*existing_ : nullptr);
+        if (created) {
+            temporaryName_ = name;
+            file_ = std::move(*created);
+            SetPendingTemporaryFile(folder_->PathOf(name));
+            return;
+        }
+    }
+    Fail(std::make_error_code(std::errc::file_exists));
+}
+
+void ExportFile::CopyExistingContent()
+{
+    FileHandle existing = folder_->OpenForReading(targetName_);
+    std::string block(kBufferSize, '\0');
     std::string tail; // the last two bytes copied
-    std::size_t total = 0;
-    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, existing.get())) {
-        Write(buffer, read);
-        tail.append(buffer + read - std::min<std::size_t>(read, 2), std::min<std::size_t>(read, 2));
+    std::uint64_t total = 0;
+    while (const std::size_t read = existing.Read(block.data(), block.size())) {
+        Write(block.data(), read);
+        tail.append(block.data() + read - std::min<std::size_t>(read, 2),
+                    std::min<std::size_t>(read, 2));
         tail.erase(0, tail.size() - std::min<std::size_t>(tail.size(), 2));
         total += read;
     }
-    if (std::ferror(existing.get()))
-        Fail(LastErrorOr(EIO));
     startsEmpty_ = total == 0;
     // The new records start on a line of their own.
     if (!startsEmpty_ && tail != kLineEnd)
@@ -189,44 +152,66 @@ void ExportFile::Write(const char* data, std::size_t size)
 {
     if (failure_)
         Fail(failure_);
-    errno = 0;
-    if (std::fwrite(data, 1, size, file_) != size)
-        Fail(LastErrorOr(EIO));
+    buffer_.append(data, size);
+    if (buffer_.size() >= kBufferSize)
+        Flush();
+}
+
+void ExportFile::Flush()
+{
+    if (buffer_.empty())
+        return;
+    if (stream_ != nullptr) {
+        errno = 0;
+        if (std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size())
+            Fail({errno != 0 ? errno : EIO, std::generic_category()});
+    } else if (const std::error_code error = file_.Write(buffer_.data(), buffer_.size())) {
+        Fail(error);
+    }
+    buffer_.clear();
 }
 
 void ExportFile::Commit()
 {
     if (failure_)
         Fail(failure_);
-    errno = 0;
-    if (temporaryPath_.empty()) {
-        if (std::fflush(file_) != 0)
-            Fail(LastErrorOr(EIO));
-        if (ownsFile_) {
-            std::FILE* file = std::exchange(file_, nullptr);
-            if (std::fclose(file) != 0)
-                Fail(LastErrorOr(EIO));
-        }
-        committed_ = true;
-        return;
+    Flush();
+    if (stream_ != nullptr) {
+        errno = 0;
+        if (std::fflush(stream_) != 0)
+            Fail({errno != 0 ? errno : EIO, std::generic_category()});
+    } else {
+        // A rename must never put an incomplete file in place.
+        if (folder_)
+            if (const std::error_code error = file_.Sync())
+                Fail(error);
+        if (const std::error_code error = file_.Close())
+            Fail(error);
     }
-    if (!SyncToDisk(file_))
-        Fail(LastErrorOr(EIO));
-    std::FILE* file = std::exchange(file_, nullptr);
-    if (std::fclose(file) != 0)
-        Fail(LastErrorOr(EIO));
-    std::error_code error;
-    fs::rename(temporaryPath_, targetPath_, error);
-    if (error)
-        Fail(error);
-    temporaryPath_.clear();
-    SetPendingTemporaryFile({});
+    if (folder_)
+        Guarded([&] { PutInPlace(); });
     committed_ = true;
 }
 
-void ExportFile::Fail(int number)
+// Puts the temporary file in place over what the user decided about, and
+// over nothing else.
+void ExportFile::PutInPlace()
 {
-    Fail(std::error_code(number, std::generic_category()));
+    const std::optional<FileState> now = folder_->Lookup(targetName_);
+    if (existing_ && now && !now->SameContentAs(*existing_))
+        Fail(ExportConflict::Changed);
+    const bool replacing = existing_ && now;
+    const std::error_code renamed = folder_->Rename(temporaryName_, targetName_, replacing);
+    if (renamed == std::errc::file_exists)
+        Fail(existing_ ? ExportConflict::Changed : ExportConflict::Appeared);
+    if (renamed)
+        Fail(renamed);
+    temporaryName_.clear();
+    SetPendingTemporaryFile({});
+    // Lost with a power cut unless the folder is on the disk too.
+    if (const std::error_code synced = folder_->Sync())
+        Fail(synced);
+    folder_.reset();
 }
 
 void ExportFile::Fail(std::error_code error)
@@ -239,15 +224,13 @@ void ExportFile::Fail(std::error_code error)
 
 void ExportFile::Discard() noexcept
 {
-    if (file_ != nullptr && ownsFile_)
-        std::fclose(file_);
-    file_ = nullptr;
-    if (!temporaryPath_.empty()) {
-        std::error_code ignored;
-        fs::remove(temporaryPath_, ignored);
-        temporaryPath_.clear();
+    file_.Close();
+    if (folder_ && !temporaryName_.empty()) {
+        folder_->Remove(temporaryName_);
+        temporaryName_.clear();
         SetPendingTemporaryFile({});
     }
+    folder_.reset();
 }
 
 } // namespace Conversion

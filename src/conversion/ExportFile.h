@@ -1,32 +1,44 @@
 #pragma once
 
 #include "OutputChannel.h"
+#include "OutputFolder.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <system_error>
 
 namespace Conversion {
 
-// The ADIF output of one conversion. An existing regular file is never
-// changed in place: the new content (for appending, the old content followed
-// by the new) goes to a temporary file in the same folder, which replaces the
-// file only at Commit. Until then, and after any failure, the file stays as it
-// was and the temporary file is removed. Outputs that are not regular files
-// (a pipe, a device, standard output) are written directly.
+// The ADIF output of one conversion. An ADIF file is never changed in place:
+// the new content (for appending, the old content followed by the new) goes
+// to a temporary file beside it, which is put in place only at Commit, and
+// only over the very file the user decided about. From the look at the file
+// to the commit the folder is locked against other conversions. Until the
+// commit, and after any failure, the file stays as it was and the temporary
+// file is removed. Outputs that are not regular files (a pipe, a device,
+// standard output) are written directly.
 class ExportFile final : public OutputChannel
 {
 public:
     enum class Mode { Replace, Append };
 
-    // Throws std::system_error naming the path when the output cannot be opened.
-    ExportFile(const std::string& path, Mode mode);
+    // Looks at the output and, for a file, locks its folder (see OutputFolder
+    // for `onWait`). Throws std::system_error naming the path, among others
+    // for a file this process may not write, or OutputBusy.
+    ExportFile(const std::string& path, const OutputFolder::WaitNotice& onWait);
     // Writes to an already open stream, which stays open.
     ExportFile(std::FILE* stream, std::string name);
     ~ExportFile() override;
 
     ExportFile(const ExportFile&) = delete;
     ExportFile& operator=(const ExportFile&) = delete;
+
+    // Whether a regular file is there already, for the user to decide about.
+    bool HasExistingFile() const { return existing_.has_value(); }
+
+    // Starts the new content; Append keeps what an existing file holds.
+    void Begin(Mode mode);
 
     // Whether the output holds nothing yet, so that it needs a header. When
     // appending to content that does not end a line, a line end was added.
@@ -36,23 +48,28 @@ public:
     // the commit fail too, with the first failure.
     void WriteLine(std::string_view text) override;
 
-    // Makes everything written durable and puts it in place.
+    // Makes everything written durable, puts it in place and releases the folder.
     void Commit();
 
 private:
-    std::string ResolveLink(const std::string& path);
-    void OpenTemporaryBeside(const std::string& target);
-    void CopyExistingContent(const std::string& target);
+    template <class Work> void Guarded(Work&& work);
+    void RemoveStaleTemporaries();
+    void CreateTemporary();
+    void CopyExistingContent();
+    void PutInPlace();
     void Write(const char* data, std::size_t size);
-    [[noreturn]] void Fail(int number);
+    void Flush();
     [[noreturn]] void Fail(std::error_code error);
     void Discard() noexcept;
 
-    std::string name_;          // the path as the user gave it, for messages
-    std::string targetPath_;    // the regular file replaced at Commit
-    std::string temporaryPath_; // empty when writing directly
-    std::FILE* file_ = nullptr;
-    bool ownsFile_ = true;
+    std::string name_; // the path as the user gave it, for messages
+    std::optional<OutputFolder> folder_;
+    std::string targetName_;            // the file's name in the folder
+    std::optional<FileState> existing_; // the file as it was when looked at
+    std::string temporaryName_;         // empty when none is pending
+    FileHandle file_;                   // the temporary file, or a pipe or device
+    std::FILE* stream_ = nullptr;       // or a stream that is not ours
+    std::string buffer_;
     bool startsEmpty_ = true;
     std::error_code failure_;
     bool committed_ = false;

@@ -8,7 +8,8 @@
 namespace Conversion {
 
 // Installs the handlers; the programs call it once at start-up. Signals that
-// the program was told to ignore stay ignored.
+// the program was told to ignore stay ignored. A file-size limit becomes a
+// failed write instead of ending the program.
 void RemoveTemporaryFileOnInterrupt();
 
 // The temporary file the running conversion writes; the empty text once it

@@ -30,6 +30,7 @@ bool LogFile::ReadRecord(RecordBytes& recordBytes)
         return true;
     if (std::ferror(file_.get()))
         ThrowFileError(errno, path_);
+    trailingBytes_ = read;
     return false;
 }
 

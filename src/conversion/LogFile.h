@@ -19,8 +19,12 @@ public:
     // only a partial record is left (it is ignored). Throws on a read error.
     bool ReadRecord(RecordBytes& recordBytes);
 
+    // The bytes of the partial record at the end, once the end is reached.
+    std::size_t TrailingBytes() const { return trailingBytes_; }
+
 private:
     std::string path_;
+    std::size_t trailingBytes_ = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
 };
 

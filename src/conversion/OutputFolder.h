@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+// What the safe ADIF output needs of the file system. Every operation works
+// relative to the opened folder, never by a path that could be swapped
+// underneath it. One implementation per platform.
+namespace Conversion {
+
+// An open file, closed when the handle goes.
+class FileHandle
+{
+public:
+    FileHandle() = default;
+    explicit FileHandle(std::intptr_t native) : native_(native) {}
+    ~FileHandle();
+    FileHandle(FileHandle&& other) noexcept;
+    FileHandle& operator=(FileHandle&& other) noexcept;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool IsOpen() const { return native_ != kClosed; }
+
+    // The whole block, or the error that stopped it.
+    std::error_code Write(const char* data, std::size_t size) noexcept;
+    // Up to `size` bytes; 0 at the end of the file. Throws std::system_error.
+    std::size_t Read(char* data, std::size_t size);
+    // Down to the disk. A file that cannot be synced (a device) counts as synced.
+    std::error_code Sync() noexcept;
+    std::error_code Close() noexcept;
+
+private:
+    static constexpr std::intptr_t kClosed = -1;
+    std::intptr_t native_ = kClosed;
+};
+
+// Opens an existing output that is not a regular file (a pipe, a device) for
+// writing as it comes. Throws std::system_error naming the path.
+FileHandle OpenForAppending(const std::string& path);
+
+// What identifies a regular file and what its replacement keeps of it.
+struct FileState
+{
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNanoseconds = 0;
+    std::uint32_t mode = 0; // permission bits
+    std::uint32_t owner = 0;
+    std::uint32_t group = 0;
+    bool writable = false; // by this process, as an in-place write would need
+
+    // The same file, unchanged since it was looked at.
+    bool SameContentAs(const FileState& other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modifiedNanoseconds == other.modifiedNanoseconds;
+    }
+};
+
+// Another conversion is writing in the folder and the caller chose not to wait.
+class OutputBusy : public std::runtime_error
+{
+public:
+    explicit OutputBusy(const std::string& folder) : std::runtime_error(folder), folder(folder) {}
+    std::string folder;
+};
+
+// The folder an ADIF file is written in, locked for as long as the object
+// lives: conversions into the same folder run one after the other, so none
+// can lose what another wrote. The lock is the system's advisory lock on the
+// folder itself; nothing is created for it, and it goes with the process.
+class OutputFolder
+{
+public:
+    // Called once, before waiting for another conversion to finish.
+    using WaitNotice = std::function<void()>;
+
+    // Throws std::system_error naming the folder. When another conversion
+    // holds the folder, waits for it after `onWait`, or throws OutputBusy
+    // when there is no `onWait`.
+    OutputFolder(std::string path, const WaitNotice& onWait);
+    ~OutputFolder();
+    OutputFolder(const OutputFolder&) = delete;
+    OutputFolder& operator=(const OutputFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // Whether the lock is held; on file systems without locks it is not.
+    bool IsLocked() const { return locked_; }
+    // The longest file name the folder takes.
+    std::size_t NameLimit() const;
+    // The folder's path joined with a name in it.
+    std::string PathOf(const std::string& name) const;
+
+    // The regular file `name`; nothing when there is none.
+    std::optional<FileState> Lookup(const std::string& name) const;
+
+    // Creates `name`, which must not exist yet, for writing. With `replaced`,
+    // it gets that file's owner (where the process may give it) and mode;
+    // without, the mode any new file gets. Returns nothing when the name is
+    // taken; throws std::system_error for other failures.
+    std::optional<FileHandle> CreateExclusively(const std::string& name, const FileState* replaced);
+    FileHandle OpenForReading(const std::string& name) const;
+
+    // Puts `from` in place as `to`. Without `replacing`, `to` must not exist
+    // (std::errc::file_exists otherwise); with it, whatever is there is replaced.
+    std::error_code Rename(const std::string& from, const std::string& to, bool replacing) noexcept;
+    // Makes the folder's entries durable. A folder that cannot be synced counts as synced.
+    std::error_code Sync() noexcept;
+    void Remove(const std::string& name) noexcept;
+
+    // Removes every regular file whose name `isStale` accepts.
+    void RemoveMatching(const std::function<bool(const std::string&)>& isStale);
+
+private:
+    std::string path_;
+    std::intptr_t native_;
+    bool locked_ = false;
+};
+
+} // namespace Conversion

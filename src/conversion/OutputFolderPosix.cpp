@@ -1,0 +1,291 @@
+#include "OutputFolder.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace Conversion {
+
+namespace {
+
+constexpr std::size_t kDefaultNameLimit = 255;
+
+std::error_code LastError()
+{
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
+[[noreturn]] void ThrowLastError(const std::string& path)
+{
+    throw std::system_error(LastError(), path);
+}
+
+int Descriptor(std::intptr_t native)
+{
+    return static_cast<int>(native);
+}
+
+// Advisory locks that the file system does not keep (NFS emulates them on
+// files opened for writing only): the conversion goes on without one.
+bool LockingUnsupported(int error)
+{
+    return error == EBADF || error == ENOLCK || error == EINVAL || error == ENOTSUP ||
+           error == EOPNOTSUPP;
+}
+
+// Keeps the owner, group and mode of the file being replaced. Only root may
+// give a file away, and only to groups it is in may a user give it: what the
+// process may not do is left as it is. File systems without modes (FAT,
+// shares) refuse what they cannot store.
+void CopyOwnerAndMode(int fd, const FileState& replaced, const std::string& path)
+{
+    if (fchown(fd, replaced.owner, replaced.group) != 0)
+        (void)fchown(fd, static_cast<uid_t>(-1), replaced.group);
+    if (fchmod(fd, static_cast<mode_t>(replaced.mode)) != 0 && errno != EPERM && errno != ENOTSUP &&
+        errno != EOPNOTSUPP)
+        ThrowLastError(path);
+}
+
+// Renames without replacing: atomically where the file system can, else by a
+// hard link that fails on an existing name, else by a look first (still
+// under the folder's lock).
+int RenameWithoutReplacing(int folder, const char* from, const char* to)
+{
+    if (renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return errno;
+    if (linkat(folder, from, folder, to, 0) == 0) {
+        unlinkat(folder, from, 0);
+        return 0;
+    }
+    if (errno == EEXIST)
+        return EEXIST;
+    struct stat existing;
+    if (fstatat(folder, to, &existing, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return renameat(folder, from, folder, to) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+FileHandle::~FileHandle()
+{
+    Close();
+}
+
+FileHandle::FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, kClosed))
+{
+}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        native_ = std::exchange(other.native_, kClosed);
+    }
+    return *this;
+}
+
+std::error_code FileHandle::Write(const char* data, std::size_t size) noexcept
+{
+    while (size > 0) {
+        const ssize_t written = write(Descriptor(native_), data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return LastError();
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return {};
+}
+
+std::size_t FileHandle::Read(char* data, std::size_t size)
+{
+    for (;;) {
+        const ssize_t read = ::read(Descriptor(native_), data, size);
+        if (read >= 0)
+            return static_cast<std::size_t>(read);
+        if (errno != EINTR)
+            throw std::system_error(LastError());
+    }
+}
+
+std::error_code FileHandle::Sync() noexcept
+{
+    if (fsync(Descriptor(native_)) == 0 || errno == EINVAL)
+        return {};
+    return LastError();
+}
+
+std::error_code FileHandle::Close() noexcept
+{
+    if (!IsOpen())
+        return {};
+    // The descriptor is gone whatever close says; a failure is still worth telling.
+    const int result = close(Descriptor(std::exchange(native_, kClosed)));
+    return result == 0 || errno == EINTR ? std::error_code() : LastError();
+}
+
+FileHandle OpenForAppending(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        ThrowLastError(path);
+    return FileHandle(fd);
+}
+
+OutputFolder::OutputFolder(std::string path, const WaitNotice& onWait)
+    : path_(std::move(path)), native_(-1)
+{
+    const int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        ThrowLastError(path_);
+    native_ = fd;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        locked_ = true;
+        return;
+    }
+    if (LockingUnsupported(errno))
+        return;
+    if (errno != EWOULDBLOCK) {
+        const std::error_code error = LastError();
+        close(fd);
+        throw std::system_error(error, path_);
+    }
+    if (!onWait) {
+        close(fd);
+        throw OutputBusy(path_);
+    }
+    onWait();
+    while (flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            const std::error_code error = LastError();
+            close(fd);
+            throw std::system_error(error, path_);
+        }
+    }
+    locked_ = true;
+}
+
+OutputFolder::~OutputFolder()
+{
+    // Closing the folder releases its lock.
+    close(Descriptor(native_));
+}
+
+std::size_t OutputFolder::NameLimit() const
+{
+    const long limit = fpathconf(Descriptor(native_), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : kDefaultNameLimit;
+}
+
+std::string OutputFolder::PathOf(const std::string& name) const
+{
+    return path_.ends_with('/') ? path_ + name : path_ + '/' + name;
+}
+
+std::optional<FileState> OutputFolder::Lookup(const std::string& name) const
+{
+    struct stat entry;
+    if (fstatat(Descriptor(native_), name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        ThrowLastError(PathOf(name));
+    }
+    if (!S_ISREG(entry.st_mode))
+        return std::nullopt;
+    FileState state;
+    state.device = entry.st_dev;
+    state.inode = entry.st_ino;
+    state.size = static_cast<std::uint64_t>(entry.st_size);
+    state.modifiedNanoseconds =
+        static_cast<std::int64_t>(entry.st_mtim.tv_sec) * 1'000'000'000 + entry.st_mtim.tv_nsec;
+    state.mode = entry.st_mode & 07777;
+    state.owner = entry.st_uid;
+    state.group = entry.st_gid;
+    // The effective user decides, as it would for opening the file in place.
+    state.writable = faccessat(Descriptor(native_), name.c_str(), W_OK, AT_EACCESS) == 0;
+    return state;
+}
+
+std::optional<FileHandle> OutputFolder::CreateExclusively(const std::string& name,
+                                                          const FileState* replaced)
+{
+    // A replacement starts readable by its owner only, so that nobody can open
+    // it before it has the replaced file's owner and mode.
+    const mode_t mode = replaced != nullptr ? 0600 : 0666;
+    const int fd = openat(Descriptor(native_), name.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return std::nullopt;
+        ThrowLastError(PathOf(name));
+    }
+    FileHandle handle(fd);
+    if (replaced != nullptr)
+        CopyOwnerAndMode(fd, *replaced, PathOf(name));
+    return handle;
+}
+
+FileHandle OutputFolder::OpenForReading(const std::string& name) const
+{
+    const int fd =
+        openat(Descriptor(native_), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        ThrowLastError(PathOf(name));
+    return FileHandle(fd);
+}
+
+std::error_code OutputFolder::Rename(const std::string& from, const std::string& to,
+                                     bool replacing) noexcept
+{
+    const int folder = Descriptor(native_);
+    const int error = replacing
+                          ? (renameat(folder, from.c_str(), folder, to.c_str()) == 0 ? 0 : errno)
+                          : RenameWithoutReplacing(folder, from.c_str(), to.c_str());
+    return error != 0 ? std::error_code(error, std::generic_category()) : std::error_code();
+}
+
+std::error_code OutputFolder::Sync() noexcept
+{
+    if (fsync(Descriptor(native_)) == 0 || errno == EINVAL)
+        return {};
+    return LastError();
+}
+
+void OutputFolder::Remove(const std::string& name) noexcept
+{
+    unlinkat(Descriptor(native_), name.c_str(), 0);
+}
+
+void OutputFolder::RemoveMatching(const std::function<bool(const std::string&)>& isStale)
+{
+    // A listing of its own: the stream takes over the descriptor it is given.
+    const int listing = openat(Descriptor(native_), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0)
+        return;
+    const std::unique_ptr<DIR, int (*)(DIR*)> entries(fdopendir(listing), &closedir);
+    if (!entries) {
+        close(listing);
+        return;
+    }
+    while (const dirent* entry = readdir(entries.get())) {
+        const std::string name = entry->d_name;
+        struct stat found;
+        if (isStale(name) &&
+            fstatat(Descriptor(native_), entry->d_name, &found, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(found.st_mode))
+            Remove(name);
+    }
+}
+
+} // namespace Conversion
