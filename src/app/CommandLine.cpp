@@ -3,6 +3,7 @@
 #include "ApplicationIdentity.h"
 #include "ConvertCommand.h"
 #include "ErrorLog.h"
+#include "TerminalWriter.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -83,31 +84,43 @@ std::optional<UsageError> Parse(const std::vector<std::string>& arguments, Optio
     return std::nullopt;
 }
 
+bool WriteLine(std::FILE* stream, const std::string& text)
+{
+    return WriteText(stream, text + "\n");
+}
+
+// One of the program's own messages, named as its messages are.
+void Say(std::FILE* stream, const std::string& text)
+{
+    WriteLine(stream, std::string(kProgram) + ": " + text);
+}
+
 void PrintHelp(std::FILE* out)
 {
-    std::fprintf(out,
-                 "Usage: %s [--append | --replace] [-o FILE | --output FILE] LOG...\n"
-                 "Convert Kestrel log files into ADIF files.\n"
-                 "\n"
-                 "Each LOG is converted into a file of the same name with the extension .ADI,\n"
-                 "next to the log.\n"
-                 "\n"
-                 "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
-                 "                     '-' writes it to standard output\n"
-                 "      --replace      replace an existing ADIF file\n"
-                 "      --append       add the QSOs to an existing ADIF file\n"
-                 "  -h, --help         show this help and exit\n"
-                 "      --version      show the version and exit\n"
-                 "\n"
-                 "An existing ADIF file is left as it is unless --replace or --append is given.\n"
-                 "Runs writing into the same folder at the same time take turns.\n"
-                 "\n"
-                 "Exit status: 0 when every log was converted and reported, 1 when any was\n"
-                 "not or the report could not be written, 2 for a usage error.\n"
-                 "\n"
-                 "Unexpected failures are recorded in the error log:\n"
-                 "  %s\n",
-                 kProgram, Common::ErrorLogPath().c_str());
+    WriteText(out,
+              std::string("Usage: ") + kProgram +
+                  " [--append | --replace] [-o FILE | --output FILE] LOG...\n"
+                  "Convert Kestrel log files into ADIF files.\n"
+                  "\n"
+                  "Each LOG is converted into a file of the same name with the extension .ADI,\n"
+                  "next to the log.\n"
+                  "\n"
+                  "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
+                  "                     '-' writes it to standard output\n"
+                  "      --replace      replace an existing ADIF file\n"
+                  "      --append       add the QSOs to an existing ADIF file\n"
+                  "  -h, --help         show this help and exit\n"
+                  "      --version      show the version and exit\n"
+                  "\n"
+                  "An existing ADIF file is left as it is unless --replace or --append is given.\n"
+                  "Runs writing into the same folder at the same time take turns.\n"
+                  "\n"
+                  "Exit status: 0 when every log was converted and reported, 1 when any was\n"
+                  "not or the report could not be written, 2 for a usage error.\n"
+                  "\n"
+                  "Unexpected failures are recorded in the error log:\n"
+                  "  " +
+                  TerminalName(Common::ErrorLogPath()) + "\n");
 }
 
 // The command line's answers to the Convert command: what a window would show
@@ -125,17 +138,16 @@ public:
         switch (kind) {
         case Conversion::MessageKind::Summary:
             // A summary that does not arrive must not pass for success.
-            if (std::fprintf(summaryStream_, "%s\n", TerminalName(text).c_str()) < 0 &&
-                summaryError_ == 0)
-                summaryError_ = errno != 0 ? errno : EIO;
+            if (!WriteLine(summaryStream_, TerminalName(text)) && summaryError_ == 0)
+                summaryError_ = errno;
             break;
         case Conversion::MessageKind::IllegalYear:
-            std::fprintf(err_, "%s\n", TerminalText(text).c_str());
+            WriteLine(err_, TerminalText(text));
             break;
         case Conversion::MessageKind::Cancelled:
         case Conversion::MessageKind::Refused:
         case Conversion::MessageKind::Waiting:
-            std::fprintf(err_, "%s: %s\n", kProgram, TerminalName(text).c_str());
+            Say(err_, TerminalName(text));
             break;
         }
     }
@@ -150,8 +162,8 @@ public:
         case Options::Existing::Refuse:
             break;
         }
-        std::fprintf(err_, "%s: %s\n%s: use --replace to replace it or --append to add to it\n",
-                     kProgram, TerminalName(text).c_str(), kProgram);
+        Say(err_, TerminalName(text));
+        Say(err_, "use --replace to replace it or --append to add to it");
         return Conversion::Answer::Cancel;
     }
 
@@ -290,8 +302,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
 {
     Options options;
     if (const std::optional<UsageError> error = Parse(arguments, options)) {
-        std::fprintf(err, "%s: %s\nTry '%s --help' for more information.\n", kProgram,
-                     error->problem.c_str(), kProgram);
+        Say(err, error->problem);
+        WriteLine(err, std::string("Try '") + kProgram + " --help' for more information.");
         return kUsageError;
     }
     if (options.help) {
@@ -299,8 +311,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
         return kConverted;
     }
     if (options.version) {
-        std::fprintf(out, "%s (%s) %s\n", kProgram, Common::Identity().productName.c_str(),
-                     Common::Version().c_str());
+        WriteLine(out, std::string(kProgram) + " (" + Common::Identity().productName + ") " +
+                           Common::Version());
         return kConverted;
     }
 
@@ -319,20 +331,18 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
             : options.output     ? command.ConvertLog(log, *options.output)
                                  : command.ConvertChosenLog(log);
         if (result.outcome == Conversion::ConversionResult::Outcome::Failed)
-            std::fprintf(err, "%s: %s\n", kProgram, TerminalName(result.failure).c_str());
+            Say(err, TerminalName(result.failure));
         if (result.outcome != Conversion::ConversionResult::Outcome::Converted)
             status = kFailed;
         else if (result.ignoredBytes != 0)
-            std::fprintf(err,
-                         "%s: note: %s ends in %llu bytes too few for a record; they were "
-                         "ignored\n",
-                         kProgram, TerminalName(log).c_str(),
-                         static_cast<unsigned long long>(result.ignoredBytes));
+            Say(err, "note: " + TerminalName(log) + " ends in " +
+                         std::to_string(result.ignoredBytes) +
+                         " bytes too few for a record; they were ignored");
     }
     if (const int error = messages.SummaryError()) {
-        std::fprintf(err, "%s: %s: %s\n", kProgram,
-                     adifToStandardOutput ? "standard error" : kStandardOutputName,
-                     std::strerror(error));
+        // Told on standard error, unless that is where the summary failed.
+        if (!adifToStandardOutput)
+            Say(err, std::string(kStandardOutputName) + ": " + std::strerror(error));
         status = kFailed;
     }
     return status;

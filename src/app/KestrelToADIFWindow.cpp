@@ -13,7 +13,7 @@
 
 int main(int argc, char* argv[])
 {
-    Conversion::ReserveClosedStandardStreams();
+    PrepareStandardStreams();
     // Next, so that the first failure already finds the error log ready.
     Platform::StartErrorLogging(argc > 0 ? argv[0] : nullptr);
     Conversion::RemoveTemporaryFileOnInterrupt();

@@ -1,14 +1,13 @@
 #include "ApplicationIdentity.h"
 
+#include "NativePath.h"
 #include "PathHelpers.h"
 #include "ProgramError.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include <utility>
 
 namespace Common {
 
@@ -16,7 +15,14 @@ namespace {
 
 ApplicationIdentity& MutableIdentity()
 {
-    static ApplicationIdentity identity;
+    // The version is the project's, handed over by the build.
+    static ApplicationIdentity identity = [] {
+        ApplicationIdentity versioned;
+        versioned.major = KESTREL_VERSION_MAJOR;
+        versioned.minor = KESTREL_VERSION_MINOR;
+        versioned.revision = KESTREL_VERSION_PATCH;
+        return versioned;
+    }();
     return identity;
 }
 
@@ -36,20 +42,12 @@ void IdentifyRunningProgram(const std::string& executablePath)
 
 std::string RunningExecutablePath(const std::string& fallback)
 {
-#ifdef _WIN32
-    char buffer[MAX_PATH + 1];
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    if (length > 0 && length < sizeof buffer)
-        return std::string(buffer, length);
-#else
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.string();
-#endif
+    if (std::optional<std::string> path = SystemExecutablePath())
+        return std::move(*path);
     std::error_code absoluteError;
-    const std::filesystem::path absolute = std::filesystem::absolute(fallback, absoluteError);
-    return absoluteError ? fallback : absolute.string();
+    const std::filesystem::path absolute =
+        std::filesystem::absolute(NativePath(fallback), absoluteError);
+    return absoluteError ? fallback : PathText(absolute);
 }
 
 std::string Version() noexcept

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace Common {
@@ -8,7 +9,7 @@ namespace Common {
 struct ApplicationIdentity
 {
     std::string productName = "KestrelToADIF";
-    int major = 1;
+    int major = 0;
     int minor = 0;
     int revision = 0;
     // Folder of the running executable, without a trailing separator except
@@ -24,8 +25,11 @@ const ApplicationIdentity& Identity();
 void IdentifyRunningProgram(const std::string& executablePath);
 
 // The path of the running executable as the system knows it, or `fallback`
-// (normally argv[0]) when the system cannot tell.
+// (normally argv[0]) made absolute when the system cannot tell.
 std::string RunningExecutablePath(const std::string& fallback);
+
+// The running executable's path as the system tells it; nothing when it cannot.
+std::optional<std::string> SystemExecutablePath();
 
 // "major.minor.revision", the empty text on failure.
 std::string Version() noexcept;

@@ -3,6 +3,7 @@
 #include "ApplicationIdentity.h"
 #include "DateTimeText.h"
 #include "LocaleInfo.h"
+#include "NativePath.h"
 #include "ProgramError.h"
 #include "UTC.h"
 
@@ -12,11 +13,6 @@
 #include <string_view>
 #include <system_error>
 #include <vector>
-
-#ifndef _WIN32
-#include <pwd.h>
-#include <unistd.h>
-#endif
 
 namespace Common {
 
@@ -73,7 +69,7 @@ void OpenForAppending(std::ofstream& log, const std::string& path)
 {
     if (path.empty())
         return;
-    const std::filesystem::path file(path);
+    const std::filesystem::path file = NativePath(path);
     // The state folder does not exist before the first report of the program's life.
     std::error_code ignored;
     if (file.has_parent_path())
@@ -106,19 +102,6 @@ void WriteHeader(std::ofstream& log) noexcept
         [&] { WriteLine(log, stamp, "Language        : " + LocaleInfo::GetLocaleLanguage()); });
 }
 
-#ifndef _WIN32
-std::optional<std::string> HomeFromUserDatabase()
-{
-    passwd entry{};
-    passwd* found = nullptr;
-    std::vector<char> buffer(16384);
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
-        found == nullptr || found->pw_dir == nullptr || *found->pw_dir == '\0')
-        return std::nullopt;
-    return std::string(found->pw_dir);
-}
-#endif
-
 } // namespace
 
 const std::string& ErrorLogPath()
@@ -139,48 +122,6 @@ double StartTime()
 void SetStartTime(double value)
 {
     State().startTime = value;
-}
-
-std::string ErrorLogPathFromEnvironment(const EnvironmentReader& environment)
-{
-    std::filesystem::path folder;
-#ifdef _WIN32
-    const std::optional<std::string> localAppData = environment("LOCALAPPDATA");
-    if (!localAppData || localAppData->empty())
-        return {};
-    folder = *localAppData;
-#else
-    const std::optional<std::string> stateHome = environment("XDG_STATE_HOME");
-    if (stateHome && std::filesystem::path(*stateHome).is_absolute()) {
-        folder = *stateHome;
-    } else {
-        const std::optional<std::string> home = environment("HOME");
-        if (!home || home->empty())
-            return {};
-        folder = std::filesystem::path(*home) / ".local" / "state";
-    }
-#endif
-    return (folder / Identity().productName / kErrorLogFileName).string();
-}
-
-std::string DefaultErrorLogPath() noexcept
-{
-    std::string result;
-    ReportFailures("Common.DefaultErrorLogPath", [&] {
-#ifdef _WIN32
-        result = ErrorLogPathFromEnvironment(ProcessEnvironment());
-#else
-        // Without HOME the user database still knows the home folder.
-        const EnvironmentReader process = ProcessEnvironment();
-        result = ErrorLogPathFromEnvironment([&](const char* name) {
-            std::optional<std::string> value = process(name);
-            if (std::string_view(name) == "HOME" && (!value || value->empty()))
-                value = HomeFromUserDatabase();
-            return value;
-        });
-#endif
-    });
-    return result;
 }
 
 bool LogHeaderWritten()

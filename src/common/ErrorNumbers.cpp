@@ -1,17 +1,9 @@
 #include "ErrorNumbers.h"
 
-#include "Latin1Text.h"
-
 #include <cerrno>
-#include <cstring>
 #include <new>
 #include <stdexcept>
-#include <string_view>
 #include <system_error>
-
-#ifndef _WIN32
-#include <langinfo.h>
-#endif
 
 namespace Common {
 
@@ -54,18 +46,6 @@ std::int16_t ErrorNumberOf(const std::exception_ptr& failure) noexcept
     } catch (...) {
     }
     return static_cast<std::int16_t>(number);
-}
-
-std::string ErrorDescription(std::int16_t number)
-{
-    const char* description = std::strerror(number);
-#ifndef _WIN32
-    // Translated descriptions come in the locale's codeset; the error log is
-    // single-byte text like everything else the program writes.
-    if (std::string_view(nl_langinfo(CODESET)) == "UTF-8")
-        return Latin1FromUtf8(description);
-#endif
-    return description;
 }
 
 } // namespace Common

@@ -8,11 +8,8 @@ namespace Common {
 // start with a drive ("C:"); POSIX paths take "/" only.
 enum class PathStyle { Windows, Posix };
 
-#ifdef _WIN32
-inline constexpr PathStyle kNativePathStyle = PathStyle::Windows;
-#else
-inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
-#endif
+// The style of the platform the program is built for.
+extern const PathStyle kNativePathStyle;
 
 // The path without the extension of its file name: everything before the last
 // "." of the file name, unless that dot is the name's first character. Folder

@@ -4,25 +4,10 @@
 #include "ProgramError.h"
 
 #include <charconv>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/utsname.h>
-#endif
 
 namespace Common {
 
 namespace {
-
-struct OperatingSystemValues
-{
-    std::string name;
-    std::int32_t build = 0;
-};
 
 OperatingSystemValues& OperatingSystem()
 {
@@ -50,59 +35,6 @@ std::string UnquoteShellValue(std::string_view value)
     }
     return result;
 }
-
-#ifdef _WIN32
-
-OperatingSystemValues ReadOperatingSystem()
-{
-    // GetVersionEx reports the version the program was manifested for; RtlGetVersion the real one.
-    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const FARPROC procedure = ntdll ? GetProcAddress(ntdll, "RtlGetVersion") : nullptr;
-    // By way of void (*)(), which GCC takes between function types without a warning.
-    bool known = procedure != nullptr && reinterpret_cast<RtlGetVersionFunction>(
-                                             reinterpret_cast<void (*)()>(procedure))(&info) == 0;
-    if (!known) {
-        OSVERSIONINFOA fallback{};
-        fallback.dwOSVersionInfoSize = sizeof fallback;
-        known = GetVersionExA(&fallback) != 0;
-        info.dwMajorVersion = fallback.dwMajorVersion;
-        info.dwMinorVersion = fallback.dwMinorVersion;
-        info.dwBuildNumber = fallback.dwBuildNumber;
-    }
-    if (!known)
-        return {};
-    return {"Windows " + std::to_string(info.dwMajorVersion) + "." +
-                std::to_string(info.dwMinorVersion),
-            static_cast<std::int32_t>(info.dwBuildNumber & 0x7FFFFFFF)};
-}
-
-#else
-
-std::string ReadPrettyName()
-{
-    for (const char* path : {"/etc/os-release", "/usr/lib/os-release"}) {
-        std::ifstream file(path, std::ios::binary);
-        if (file)
-            return PrettyNameFromOsRelease(std::string(std::istreambuf_iterator<char>(file),
-                                                       std::istreambuf_iterator<char>()));
-    }
-    return {};
-}
-
-OperatingSystemValues ReadOperatingSystem()
-{
-    const std::string prettyName = ReadPrettyName();
-    utsname kernel{};
-    if (uname(&kernel) != 0)
-        return {prettyName, 0};
-    return {ComposeOSName(prettyName, kernel.sysname, kernel.release),
-            KernelBuildNumber(kernel.version)};
-}
-
-#endif
 
 } // namespace
 
@@ -172,16 +104,6 @@ std::int32_t KernelBuildNumber(std::string_view kernelVersion)
     if (first == last || *first == '-' || std::from_chars(first, last, build).ec != std::errc{})
         return 0;
     return build;
-}
-
-EnvironmentReader ProcessEnvironment()
-{
-    return [](const char* name) -> std::optional<std::string> {
-        const char* value = std::getenv(name);
-        if (value == nullptr)
-            return std::nullopt;
-        return std::string(value);
-    };
 }
 
 } // namespace Common

@@ -25,6 +25,15 @@ std::int32_t GetOSBuild() noexcept;
 // Reads both values from the running system; called once at start-up.
 void FillOperatingSystemValues() noexcept;
 
+struct OperatingSystemValues
+{
+    std::string name;
+    std::int32_t build = 0;
+};
+
+// The running system's values, read as the table above says.
+OperatingSystemValues ReadOperatingSystem();
+
 // Sets both values as given, for a system the reading above does not know, and for tests.
 void SetOperatingSystemValues(std::string name, std::int32_t build);
 

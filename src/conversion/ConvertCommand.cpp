@@ -4,6 +4,7 @@
 #include "ApplicationIdentity.h"
 #include "ExportFile.h"
 #include "LogFile.h"
+#include "NativePath.h"
 #include "PathHelpers.h"
 #include "ProgramError.h"
 
@@ -34,7 +35,9 @@ bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
     if (logPath == exportFilename)
         return true;
     std::error_code error;
-    return std::filesystem::equivalent(logPath, exportFilename, error) && !error;
+    return std::filesystem::equivalent(Common::NativePath(logPath),
+                                       Common::NativePath(exportFilename), error) &&
+           !error;
 }
 
 // Decodes every complete record of the log and writes its ADIF line after the

@@ -2,6 +2,7 @@
 
 #include "ExportConflict.h"
 #include "InterruptCleanup.h"
+#include "NativePath.h"
 #include "TemporaryName.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ std::uint64_t RandomNumber()
 }
 
 // The file a link stands for, so that the link stays a link.
-fs::path ResolvedTarget(const std::string& path)
+fs::path ResolvedTarget(const fs::path& path)
 {
     if (fs::is_symlink(fs::symlink_status(path)))
         return fs::weakly_canonical(path);
@@ -36,7 +37,7 @@ fs::path ResolvedTarget(const std::string& path)
 
 std::string FolderOf(const fs::path& file)
 {
-    return file.has_parent_path() ? file.parent_path().string() : std::string(".");
+    return file.has_parent_path() ? Common::PathText(file.parent_path()) : std::string(".");
 }
 
 } // namespace
@@ -45,15 +46,15 @@ ExportFile::ExportFile(const std::string& path, const OutputFolder::WaitNotice& 
     : name_(path)
 {
     std::error_code statusError;
-    const fs::file_status status = fs::status(path, statusError);
+    const fs::file_status status = fs::status(Common::NativePath(path), statusError);
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A pipe or a device cannot be replaced; it takes the output as it comes.
         Guarded([&] { file_ = OpenForAppending(path); });
         return;
     }
     Guarded([&] {
-        const fs::path target = ResolvedTarget(path);
-        targetName_ = target.filename().string();
+        const fs::path target = ResolvedTarget(Common::NativePath(path));
+        targetName_ = Common::PathText(target.filename());
         folder_.emplace(FolderOf(target), onWait);
         RemoveStaleTemporaries();
         existing_ = folder_->Lookup(targetName_);

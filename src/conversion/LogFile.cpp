@@ -1,37 +1,42 @@
 #include "LogFile.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <cstring>
 #include <system_error>
 
 namespace Conversion {
 
 namespace {
 
-[[noreturn]] void ThrowFileError(int number, const std::string& path)
-{
-    throw std::system_error(number != 0 ? number : EIO, std::generic_category(), path);
-}
+constexpr std::size_t kBlockSize = 1024 * kRecordSize;
 
 } // namespace
 
-LogFile::LogFile(const std::string& path) : path_(path), file_(nullptr, &std::fclose)
-{
-    errno = 0;
-    file_.reset(std::fopen(path.c_str(), "rb"));
-    if (!file_)
-        ThrowFileError(errno, path);
-}
+LogFile::LogFile(const std::string& path) : path_(path), file_(OpenForReading(path)) {}
 
 bool LogFile::ReadRecord(RecordBytes& recordBytes)
 {
-    errno = 0;
-    const std::size_t read = std::fread(recordBytes.data(), 1, recordBytes.size(), file_.get());
-    if (read == recordBytes.size())
-        return true;
-    if (std::ferror(file_.get()))
-        ThrowFileError(errno, path_);
-    trailingBytes_ = read;
-    return false;
+    // A pipe may deliver a record in pieces: read until it is whole or the log ends.
+    while (buffer_.size() - next_ < kRecordSize) {
+        buffer_.erase(0, next_);
+        next_ = 0;
+        const std::size_t held = buffer_.size();
+        buffer_.resize(held + kBlockSize);
+        std::size_t read = 0;
+        try {
+            read = file_.Read(buffer_.data() + held, kBlockSize);
+        } catch (const std::system_error& e) {
+            throw std::system_error(e.code(), path_);
+        }
+        buffer_.resize(held + read);
+        if (read == 0) {
+            trailingBytes_ = buffer_.size();
+            return false;
+        }
+    }
+    std::memcpy(recordBytes.data(), buffer_.data() + next_, kRecordSize);
+    next_ += kRecordSize;
+    return true;
 }
 
 } // namespace Conversion

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "FileHandle.h"
 #include "LogRecord.h"
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 namespace Conversion {
@@ -24,8 +23,10 @@ public:
 
 private:
     std::string path_;
+    FileHandle file_;
+    std::string buffer_; // read ahead in large blocks
+    std::size_t next_ = 0;
     std::size_t trailingBytes_ = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
 };
 
 } // namespace Conversion

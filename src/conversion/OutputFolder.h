@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileHandle.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -13,37 +15,6 @@
 // underneath it. One implementation per platform.
 namespace Conversion {
 
-// An open file, closed when the handle goes.
-class FileHandle
-{
-public:
-    FileHandle() = default;
-    explicit FileHandle(std::intptr_t native) : native_(native) {}
-    ~FileHandle();
-    FileHandle(FileHandle&& other) noexcept;
-    FileHandle& operator=(FileHandle&& other) noexcept;
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool IsOpen() const { return native_ != kClosed; }
-
-    // The whole block, or the error that stopped it.
-    std::error_code Write(const char* data, std::size_t size) noexcept;
-    // Up to `size` bytes; 0 at the end of the file. Throws std::system_error.
-    std::size_t Read(char* data, std::size_t size);
-    // Down to the disk. A file that cannot be synced (a device) counts as synced.
-    std::error_code Sync() noexcept;
-    std::error_code Close() noexcept;
-
-private:
-    static constexpr std::intptr_t kClosed = -1;
-    std::intptr_t native_ = kClosed;
-};
-
-// Opens an existing output that is not a regular file (a pipe, a device) for
-// writing as it comes. Throws std::system_error naming the path.
-FileHandle OpenForAppending(const std::string& path);
-
 // What identifies a regular file and what its replacement keeps of it.
 struct FileState
 {
@@ -51,7 +22,7 @@ struct FileState
     std::uint64_t inode = 0;
     std::uint64_t size = 0;
     std::int64_t modifiedNanoseconds = 0;
-    std::uint32_t mode = 0; // permission bits
+    std::uint32_t mode = 0; // permission bits; on Windows the attributes
     std::uint32_t owner = 0;
     std::uint32_t group = 0;
     bool writable = false; // by this process, as an in-place write would need
@@ -74,8 +45,9 @@ public:
 
 // The folder an ADIF file is written in, locked for as long as the object
 // lives: conversions into the same folder run one after the other, so none
-// can lose what another wrote. The lock is the system's advisory lock on the
-// folder itself; nothing is created for it, and it goes with the process.
+// can lose what another wrote. The lock is the system's own (an advisory lock
+// on the folder, on Windows a named mutex): nothing is created for it, and it
+// goes with the process.
 class OutputFolder
 {
 public:
@@ -120,7 +92,8 @@ public:
 
 private:
     std::string path_;
-    std::intptr_t native_;
+    std::intptr_t native_;    // the folder, held open
+    std::intptr_t lock_ = -1; // what holds the lock where the folder itself cannot
     bool locked_ = false;
 };
 

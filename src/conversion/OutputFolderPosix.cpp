@@ -1,4 +1,5 @@
 #include "OutputFolder.h"
+#include "PosixSupport.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -12,24 +13,13 @@
 
 namespace Conversion {
 
+using Posix::Descriptor;
+using Posix::LastError;
+using Posix::ThrowLastError;
+
 namespace {
 
 constexpr std::size_t kDefaultNameLimit = 255;
-
-std::error_code LastError()
-{
-    return {errno != 0 ? errno : EIO, std::generic_category()};
-}
-
-[[noreturn]] void ThrowLastError(const std::string& path)
-{
-    throw std::system_error(LastError(), path);
-}
-
-int Descriptor(std::intptr_t native)
-{
-    return static_cast<int>(native);
-}
 
 // Advisory locks that the file system does not keep (NFS emulates them on
 // files opened for writing only): the conversion goes on without one.
@@ -74,74 +64,6 @@ int RenameWithoutReplacing(int folder, const char* from, const char* to)
 }
 
 } // namespace
-
-FileHandle::~FileHandle()
-{
-    Close();
-}
-
-FileHandle::FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, kClosed))
-{
-}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        native_ = std::exchange(other.native_, kClosed);
-    }
-    return *this;
-}
-
-std::error_code FileHandle::Write(const char* data, std::size_t size) noexcept
-{
-    while (size > 0) {
-        const ssize_t written = write(Descriptor(native_), data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return LastError();
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return {};
-}
-
-std::size_t FileHandle::Read(char* data, std::size_t size)
-{
-    for (;;) {
-        const ssize_t read = ::read(Descriptor(native_), data, size);
-        if (read >= 0)
-            return static_cast<std::size_t>(read);
-        if (errno != EINTR)
-            throw std::system_error(LastError());
-    }
-}
-
-std::error_code FileHandle::Sync() noexcept
-{
-    if (fsync(Descriptor(native_)) == 0 || errno == EINVAL)
-        return {};
-    return LastError();
-}
-
-std::error_code FileHandle::Close() noexcept
-{
-    if (!IsOpen())
-        return {};
-    // The descriptor is gone whatever close says; a failure is still worth telling.
-    const int result = close(Descriptor(std::exchange(native_, kClosed)));
-    return result == 0 || errno == EINTR ? std::error_code() : LastError();
-}
-
-FileHandle OpenForAppending(const std::string& path)
-{
-    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        ThrowLastError(path);
-    return FileHandle(fd);
-}
 
 OutputFolder::OutputFolder(std::string path, const WaitNotice& onWait)
     : path_(std::move(path)), native_(-1)

@@ -7,10 +7,6 @@
 #include <unicode/unistr.h>
 #include <utility>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace Platform {
 
 namespace {
@@ -48,17 +44,7 @@ IcuLocaleQueries::IcuLocaleQueries(Common::EnvironmentReader environment)
 
 std::string IcuLocaleQueries::UserLocale()
 {
-#ifdef _WIN32
-    wchar_t name[LOCALE_NAME_MAX_LENGTH];
-    const int length = GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
-    std::string result;
-    // Locale names are plain ASCII ("de-DE").
-    for (int i = 0; i + 1 < length; ++i)
-        result += static_cast<char>(name[i]);
-    return result;
-#else
     return UserLocaleFromEnvironment(environment_);
-#endif
 }
 
 std::optional<std::string> IcuLocaleQueries::LocaleItem(const std::string& locale,

@@ -11,11 +11,12 @@
 namespace Platform {
 
 // Locale names from ICU: the language and the country of a locale, each named in that
-// locale's own language ("Deutsch" and "Deutschland" for de_DE), as Latin-1 text.
+// locale's own language ("Deutsch" and "Deutschland" for de_DE), as Latin-1 text. Linux only:
+// Windows names them itself.
 class IcuLocaleQueries final : public LocaleInfo::LocaleQueries
 {
 public:
-    // On Linux the user's locale is read from `environment`; Windows asks the system.
+    // The user's locale is read from `environment`.
     explicit IcuLocaleQueries(Common::EnvironmentReader environment = Common::ProcessEnvironment());
 
     std::string UserLocale() override;
@@ -32,7 +33,6 @@ std::string UserLocaleFromEnvironment(const Common::EnvironmentReader& environme
 
 // ICU's identifier for a POSIX locale name: the codeset and modifier are dropped except for a
 // script modifier ("de_DE.UTF-8@euro" gives "de_DE", "sr_RS@latin" gives "sr_Latn_RS").
-// Windows names ("de-DE") come through unchanged.
 std::string IcuLocaleId(std::string_view localeName);
 
 } // namespace Platform

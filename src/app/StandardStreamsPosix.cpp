@@ -5,9 +5,7 @@
 #include <initializer_list>
 #include <unistd.h>
 
-namespace Conversion {
-
-void ReserveClosedStandardStreams() noexcept
+void PrepareStandardStreams() noexcept
 {
     for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (fcntl(stream, F_GETFD) != -1 || errno != EBADF)
@@ -20,5 +18,3 @@ void ReserveClosedStandardStreams() noexcept
             close(standIn); // not this stream's number: a lower one could not be held
     }
 }
-
-} // namespace Conversion

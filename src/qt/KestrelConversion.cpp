@@ -2,6 +2,7 @@
 
 #include "ApplicationIdentity.h"
 #include "QtPathText.h"
+#include "WindowLayout.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -17,10 +18,10 @@ namespace Conversion {
 
 namespace {
 
-constexpr int kClientWidth = 173;
-constexpr int kClientHeight = 88;
-constexpr QRect kConvertCmdGeometry{24, 32, 49, 25};
-constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
+QString FromLayout(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Marks a conversion as running for as long as the scope lasts.
 class ConvertingScope
@@ -46,14 +47,14 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
 {
     setWindowTitle(QString::fromStdString(Common::Identity().productName));
     setWindowIcon(ApplicationIcon());
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(WindowLayout::kClientWidth, WindowLayout::kClientHeight);
     setAcceptDrops(true);
 
-    ConvertCmd_->setObjectName(QStringLiteral("ConvertCmd"));
-    ConvertCmd_->setText(QStringLiteral("Convert"));
-    ConvertCmd_->setToolTip(
-        QStringLiteral("click to select a Kestrel file and generate a corresponding ADIF file"));
-    ConvertCmd_->setGeometry(kConvertCmdGeometry);
+    ConvertCmd_->setObjectName(FromLayout(WindowLayout::kConvertCmdName));
+    ConvertCmd_->setText(FromLayout(WindowLayout::kConvertCmdCaption));
+    ConvertCmd_->setToolTip(FromLayout(WindowLayout::kConvertCmdToolTip));
+    const WindowLayout::Rectangle& geometry = WindowLayout::kConvertCmdGeometry;
+    ConvertCmd_->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
     // The only control: it takes the focus and answers Enter.
     ConvertCmd_->setFocusPolicy(Qt::StrongFocus);
     ConvertCmd_->setDefault(true);
@@ -64,7 +65,7 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
 QIcon KestrelConversion::ApplicationIcon()
 {
     QIcon icon;
-    for (const int size : kIconSizes)
+    for (const int size : WindowLayout::kIconSizes)
         icon.addFile(QStringLiteral(":/icons/kestreltoadif-%1.png").arg(size), QSize(size, size));
     return icon;
 }

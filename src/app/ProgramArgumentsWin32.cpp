@@ -1,0 +1,18 @@
+#include "ProgramArguments.h"
+#include "WideText.h"
+
+// clang-format off: shellapi.h needs the types of windows.h
+#include <shellapi.h>
+#include <windows.h>
+// clang-format on
+
+std::vector<std::string> ProgramArguments(int, char*[])
+{
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; wide != nullptr && i < count; ++i)
+        arguments.push_back(Common::Utf8FromWide(wide[i]));
+    LocalFree(wide);
+    return arguments;
+}

@@ -1,0 +1,10 @@
+#include "StandardStreams.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+
+void PrepareStandardStreams() noexcept
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+}

@@ -1,0 +1,7 @@
+#include "PathHelpers.h"
+
+namespace Common {
+
+const PathStyle kNativePathStyle = PathStyle::Windows;
+
+} // namespace Common

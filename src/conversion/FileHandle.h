@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+namespace Conversion {
+
+// An open file, closed when the handle goes.
+class FileHandle
+{
+public:
+    FileHandle() = default;
+    explicit FileHandle(std::intptr_t native) : native_(native) {}
+    ~FileHandle();
+    FileHandle(FileHandle&& other) noexcept;
+    FileHandle& operator=(FileHandle&& other) noexcept;
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool IsOpen() const { return native_ != kClosed; }
+
+    // The whole block, or the error that stopped it.
+    std::error_code Write(const char* data, std::size_t size) noexcept;
+    // Up to `size` bytes; 0 at the end of the file. Throws std::system_error.
+    std::size_t Read(char* data, std::size_t size);
+    // Down to the disk. A file that cannot be synced (a device) counts as synced.
+    std::error_code Sync() noexcept;
+    std::error_code Close() noexcept;
+
+private:
+    static constexpr std::intptr_t kClosed = -1;
+    std::intptr_t native_ = kClosed;
+};
+
+// Opens an existing output that is not a regular file (a pipe, a device) for
+// writing as it comes. Throws std::system_error naming the path.
+FileHandle OpenForAppending(const std::string& path);
+
+// Opens an existing file for reading from its first byte. Throws
+// std::system_error naming the path.
+FileHandle OpenForReading(const std::string& path);
+
+} // namespace Conversion

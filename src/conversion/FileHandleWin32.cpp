@@ -1,0 +1,100 @@
+#include "FileHandle.h"
+#include "Win32Support.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace Conversion {
+
+using Win32::LastError;
+using Win32::Native;
+
+namespace {
+
+// WriteFile and ReadFile take 32-bit counts.
+constexpr std::size_t kLargestTransfer = 1u << 30;
+
+// Shares reading, writing and deleting with everyone: a log or an output
+// that another program holds open is still converted.
+FileHandle OpenExisting(const std::string& path, DWORD access)
+{
+    const HANDLE handle = CreateFileW(Common::WideFromUtf8(path).c_str(), access,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        Win32::ThrowLastError(path);
+    return FileHandle(Win32::Stored(handle));
+}
+
+} // namespace
+
+FileHandle::~FileHandle()
+{
+    Close();
+}
+
+FileHandle::FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, kClosed))
+{
+}
+
+FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        native_ = std::exchange(other.native_, kClosed);
+    }
+    return *this;
+}
+
+std::error_code FileHandle::Write(const char* data, std::size_t size) noexcept
+{
+    while (size > 0) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min(size, kLargestTransfer));
+        if (!WriteFile(Native(native_), data, chunk, &written, nullptr))
+            return LastError();
+        data += written;
+        size -= written;
+    }
+    return {};
+}
+
+std::size_t FileHandle::Read(char* data, std::size_t size)
+{
+    DWORD read = 0;
+    const auto chunk = static_cast<DWORD>(std::min(size, kLargestTransfer));
+    if (!ReadFile(Native(native_), data, chunk, &read, nullptr)) {
+        // The writing end of a pipe closed: the end of the input.
+        if (GetLastError() == ERROR_BROKEN_PIPE)
+            return 0;
+        throw std::system_error(LastError());
+    }
+    return read;
+}
+
+std::error_code FileHandle::Sync() noexcept
+{
+    if (FlushFileBuffers(Native(native_)) || GetLastError() == ERROR_INVALID_HANDLE ||
+        GetLastError() == ERROR_INVALID_FUNCTION)
+        return {};
+    return LastError();
+}
+
+std::error_code FileHandle::Close() noexcept
+{
+    if (!IsOpen())
+        return {};
+    return CloseHandle(Native(std::exchange(native_, kClosed))) ? std::error_code() : LastError();
+}
+
+FileHandle OpenForAppending(const std::string& path)
+{
+    return OpenExisting(path, FILE_APPEND_DATA | SYNCHRONIZE);
+}
+
+FileHandle OpenForReading(const std::string& path)
+{
+    return OpenExisting(path, GENERIC_READ);
+}
+
+} // namespace Conversion

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cerrno>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+// What the POSIX file code shares: errno as an error, and descriptors kept
+// in the platform-neutral handle type.
+namespace Conversion::Posix {
+
+inline std::error_code LastError()
+{
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
+[[noreturn]] inline void ThrowLastError(const std::string& path)
+{
+    throw std::system_error(LastError(), path);
+}
+
+inline int Descriptor(std::intptr_t native)
+{
+    return static_cast<int>(native);
+}
+
+} // namespace Conversion::Posix

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+// The main window as the user sees it, written down once for every toolkit
+// that draws it. Sizes are pixels at 96 dots per inch (15 twips a pixel);
+// each toolkit scales them with the screen.
+namespace Conversion::WindowLayout {
+
+struct Rectangle
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The caption is the product name (Common::Identity().productName).
+inline constexpr int kClientWidth = 173; // 2595 twips
+inline constexpr int kClientHeight = 88; // 1320 twips
+
+// ConvertCmd, the one control: first in the tab order, the default button.
+inline constexpr std::string_view kConvertCmdName = "ConvertCmd";
+inline constexpr std::string_view kConvertCmdCaption = "Convert";
+inline constexpr std::string_view kConvertCmdToolTip =
+    "click to select a Kestrel file and generate a corresponding ADIF file";
+inline constexpr Rectangle kConvertCmdGeometry{24, 32, 49, 25}; // 360, 480, 735 x 375 twips
+inline constexpr int kConvertCmdTabIndex = 0;
+
+// The sizes the application icon comes in, smallest first.
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
+
+} // namespace Conversion::WindowLayout
