@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
@@ -50,6 +51,8 @@ public:
     Conversion::Answer AskYesNoCancel(const std::string& text) override
     {
         questions.push_back(text);
+        if (whileAsking)
+            whileAsking();
         EXPECT_FALSE(answers.empty()) << "unexpected question: " << text;
         if (answers.empty())
             return Conversion::Answer::Cancel;
@@ -68,6 +71,8 @@ public:
     std::deque<Conversion::Answer> answers;
     std::vector<Shown> messages;
     std::vector<std::string> questions;
+    // What happens elsewhere while the user thinks about a question.
+    std::function<void()> whileAsking;
 };
 
 class MemorySettingsStore : public Conversion::SettingsStore

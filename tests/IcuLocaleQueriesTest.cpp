@@ -1,6 +1,6 @@
-#include "LocaleInfo.h"
-
 #include "IcuLocaleQueries.h"
+
+#include "LocaleInfo.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

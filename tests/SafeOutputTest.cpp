@@ -82,7 +82,8 @@ TEST_F(SafeOutputTest, TheWindowRefusesAFolderAnotherConversionWritesIn)
 {
     WriteFile(log, Records(1));
     {
-        const Conversion::OutputFolder busy(folder.Path(), {});
+        Conversion::OutputFolder busy(folder.Path());
+        busy.Lock({});
         const ConversionResult result = Click(log);
         EXPECT_EQ(result.outcome, ConversionResult::Outcome::NotStarted);
         EXPECT_EQ(messages.Texts(MessageKind::Refused),
@@ -91,6 +92,37 @@ TEST_F(SafeOutputTest, TheWindowRefusesAFolderAnotherConversionWritesIn)
         ExpectEntries({"test.log"});
     }
     EXPECT_EQ(Click(log).outcome, ConversionResult::Outcome::Converted);
+}
+
+// The question may stay open for long: nothing is locked meanwhile, and a
+// file that changes meanwhile is asked about again.
+TEST_F(SafeOutputTest, TheQuestionHoldsNothingAndAChangeMeanwhileIsAskedAbout)
+{
+    WriteFile(log, Records(1));
+    WriteFile(adif, "old\r\n");
+    bool folderWasFree = false;
+    messages.whileAsking = [&] {
+        messages.whileAsking = nullptr;
+        Conversion::OutputFolder other(folder.Path());
+        other.Lock({});
+        folderWasFree = true;
+        WriteFile(adif, "changed while asking\r\n");
+    };
+    const ConversionResult result = Click(log, {Answer::Yes, Answer::No});
+    EXPECT_TRUE(folderWasFree);
+    EXPECT_EQ(messages.questions.size(), 2u);
+    EXPECT_EQ(result.outcome, ConversionResult::Outcome::Converted);
+    EXPECT_EQ(ReadFile(adif), "changed while asking\r\n" + kSampleLine + "\r\n");
+}
+
+TEST_F(SafeOutputTest, ALinkToAFileNotYetThereIsWrittenThrough)
+{
+    WriteFile(log, Records(1));
+    std::filesystem::create_directory(folder / "real");
+    std::filesystem::create_symlink("real/new.ADI", adif);
+    EXPECT_EQ(Click(log).outcome, ConversionResult::Outcome::Converted);
+    EXPECT_TRUE(std::filesystem::is_symlink(adif));
+    EXPECT_EQ(SplitCrLfLines(ReadFile(folder / "real/new.ADI")).size(), kHeaderLines.size() + 1);
 }
 
 TEST_F(SafeOutputTest, WhatAKilledRunLeftIsRemovedByTheNextConversionOfThatFile)
@@ -171,6 +203,22 @@ TEST_F(SafeOutputTest, AFileTheUserMayNotWriteIsRefused)
     }
     EXPECT_EQ(ReadFile(adif), old);
     ExpectEntries({"test.ADI", "test.log"});
+}
+
+// A folder others may drop files into but not list, as nobody.
+TEST_F(SafeOutputTest, AFolderTheUserMayWriteButNotListTakesTheFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    WriteFile(log, Records(1));
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms(0733));
+    const auto converted = [&] {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            return false;
+        return command.ConvertLog(log, adif).outcome == ConversionResult::Outcome::Converted;
+    };
+    EXPECT_TRUE(InChildProcess(converted));
+    EXPECT_EQ(SplitCrLfLines(ReadFile(adif)).size(), kHeaderLines.size() + 1);
 }
 
 } // namespace

@@ -332,6 +332,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
                                  : command.ConvertChosenLog(log);
         if (result.outcome == Conversion::ConversionResult::Outcome::Failed)
             Say(err, TerminalName(result.failure));
+        if (!result.warning.empty())
+            Say(err, "warning: " + TerminalName(result.warning));
         if (result.outcome != Conversion::ConversionResult::Outcome::Converted)
             status = kFailed;
         else if (result.ignoredBytes != 0)

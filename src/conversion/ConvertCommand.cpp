@@ -147,6 +147,17 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
                                       "overwrite the log");
             return result;
         }
+        ExportFile output(exportFilename);
+        // Asked with nothing locked, however long the user takes; what is
+        // decided holds only for the file as it was then.
+        Answer response = Answer::No; // no question asked: the new file is appended to
+        const auto decide = [&] {
+            response = Answer::No;
+            if (output.HasExistingFile())
+                response = messages_.AskYesNoCancel(exportFilename +
+                                                    " already exists; delete its contents?");
+            return response != Answer::Cancel;
+        };
         OutputFolder::WaitNotice onWait;
         if (whenBusy_ == WhenFolderBusy::Wait)
             onWait = [&] {
@@ -154,35 +165,39 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
                                       "waiting for another conversion writing in the folder of " +
                                           exportFilename + " to finish");
             };
-        // From here to the commit no other conversion writes in the folder, so
-        // what the user decides about is what gets replaced.
-        std::optional<ExportFile> output;
+        bool decided = decide();
         try {
-            output.emplace(exportFilename, onWait);
+            // From here to the commit no other conversion writes in the folder;
+            // a file that changed meanwhile is decided about anew.
+            if (decided && !output.Lock(onWait))
+                decided = decide();
         } catch (const OutputBusy&) {
             messages_.ShowMessage(MessageKind::Refused,
                                   "another conversion is writing in the folder of " +
                                       exportFilename + "; try again when it has finished");
             return result;
         }
-        Answer response = Answer::No; // no question asked: the new file is appended to
-        if (output->HasExistingFile()) {
-            response =
-                messages_.AskYesNoCancel(exportFilename + " already exists; delete its contents?");
-            if (response == Answer::Cancel) {
-                output.reset();
-                messages_.ShowMessage(MessageKind::Cancelled, "conversion cancelled");
-                return result;
-            }
+        if (!decided) {
+            messages_.ShowMessage(MessageKind::Cancelled, "conversion cancelled");
+            return result;
         }
         const bool replace = response == Answer::Yes;
         {
             // Both files are closed, and the folder released, before the summary is shown.
             LogFile log(logPath);
-            output->Begin(replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
-            result.qsoCount = WriteAdif(log, *output, messages_);
-            output->Commit();
+            output.Begin(replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
+            result.qsoCount = WriteAdif(log, output, messages_);
+            output.Commit();
             result.ignoredBytes = log.TrailingBytes();
+        }
+        if (const std::error_code unconfirmed = output.UnconfirmedOnDisk()) {
+            Common::ProgramError(
+                static_cast<std::int16_t>(unconfirmed.default_error_condition().value()),
+                kLocation);
+            result.warning = exportFilename +
+                             " was written, but the system could not confirm that it is on the "
+                             "disk: " +
+                             unconfirmed.message();
         }
         result.outcome = ConversionResult::Outcome::Converted;
         messages_.ShowMessage(MessageKind::Summary,

@@ -21,6 +21,8 @@ struct ConversionResult
     std::uint64_t ignoredBytes = 0;
     // For a failure: the path concerned and the system's description.
     std::string failure;
+    // For a conversion that succeeded with a doubt worth telling.
+    std::string warning;
 };
 
 // What a conversion does when another one is writing in the ADIF file's

@@ -27,12 +27,16 @@ std::uint64_t RandomNumber()
     return generator();
 }
 
-// The file a link stands for, so that the link stays a link.
-fs::path ResolvedTarget(const fs::path& path)
+// The file a link stands for, followed link by link so that a link to a
+// file not yet there is written through too, and the link stays a link.
+fs::path ResolvedTarget(fs::path path)
 {
-    if (fs::is_symlink(fs::symlink_status(path)))
-        return fs::weakly_canonical(path);
-    return path;
+    constexpr int kMostLinks = 40; // as the system follows them
+    for (int link = 0; link < kMostLinks && fs::is_symlink(fs::symlink_status(path)); ++link) {
+        const fs::path target = fs::read_symlink(path);
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path.lexically_normal();
 }
 
 std::string FolderOf(const fs::path& file)
@@ -42,8 +46,7 @@ std::string FolderOf(const fs::path& file)
 
 } // namespace
 
-ExportFile::ExportFile(const std::string& path, const OutputFolder::WaitNotice& onWait)
-    : name_(path)
+ExportFile::ExportFile(const std::string& path) : name_(path)
 {
     std::error_code statusError;
     const fs::file_status status = fs::status(Common::NativePath(path), statusError);
@@ -55,12 +58,8 @@ ExportFile::ExportFile(const std::string& path, const OutputFolder::WaitNotice& 
     Guarded([&] {
         const fs::path target = ResolvedTarget(Common::NativePath(path));
         targetName_ = Common::PathText(target.filename());
-        folder_.emplace(FolderOf(target), onWait);
-        RemoveStaleTemporaries();
-        existing_ = folder_->Lookup(targetName_);
-        // Refused as writing to it in place would be.
-        if (existing_ && !existing_->writable)
-            Fail(std::make_error_code(std::errc::permission_denied));
+        folder_.emplace(FolderOf(target));
+        existing_ = LookAtTarget();
     });
 }
 
@@ -84,6 +83,32 @@ template <class Work> void ExportFile::Guarded(Work&& work)
     } catch (const std::system_error& e) {
         Fail(e.code());
     }
+}
+
+// The file there now; one this process may not write is refused, as writing
+// to it in place would be.
+std::optional<FileState> ExportFile::LookAtTarget() const
+{
+    std::optional<FileState> state = folder_->Lookup(targetName_);
+    if (state && state->writeError)
+        throw std::system_error(state->writeError);
+    return state;
+}
+
+bool ExportFile::Lock(const OutputFolder::WaitNotice& onWait)
+{
+    if (!folder_)
+        return true;
+    bool unchanged = true;
+    Guarded([&] {
+        folder_->Lock(onWait);
+        RemoveStaleTemporaries();
+        std::optional<FileState> now = LookAtTarget();
+        unchanged =
+            now.has_value() == existing_.has_value() && (!now || now->SameContentAs(*existing_));
+        existing_ = std::move(now);
+    });
+    return unchanged;
 }
 
 void ExportFile::RemoveStaleTemporaries()
@@ -110,18 +135,20 @@ void ExportFile::Begin(Mode mode)
 void ExportFile::CreateTemporary()
 {
     const std::size_t nameLimit = folder_->NameLimit();
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kNameAttempts && temporaryName_.empty(); ++attempt) {
         const std::string name = TemporaryName(targetName_, nameLimit, RandomNumber());
-        std::optional<FileHandle> created =
-            folder_->CreateExclusively(name, existing_ ? &*existing_ : nullptr);
-        if (created) {
+        WithInterruptsDeferred([&] {
+            std::optional<FileHandle> created =
+                folder_->CreateExclusively(name, existing_ ? &*existing_ : nullptr);
+            if (!created)
+                return;
             temporaryName_ = name;
             file_ = std::move(*created);
             SetPendingTemporaryFile(folder_->PathOf(name));
-            return;
-        }
+        });
     }
-    Fail(std::make_error_code(std::errc::file_exists));
+    if (temporaryName_.empty())
+        Fail(std::make_error_code(std::errc::file_exists));
 }
 
 void ExportFile::CopyExistingContent()
@@ -209,9 +236,11 @@ void ExportFile::PutInPlace()
         Fail(renamed);
     temporaryName_.clear();
     SetPendingTemporaryFile({});
-    // Lost with a power cut unless the folder is on the disk too.
-    if (const std::error_code synced = folder_->Sync())
-        Fail(synced);
+    // Lost with a power cut unless the folder is on the disk too. The file is
+    // in place by now: that it may not be there after a power cut is worth
+    // telling, but it is no failure, which a user might answer by converting
+    // the same QSOs again.
+    unconfirmed_ = folder_->Sync();
     folder_.reset();
 }
 

@@ -13,20 +13,19 @@ namespace Conversion {
 // The ADIF output of one conversion. An ADIF file is never changed in place:
 // the new content (for appending, the old content followed by the new) goes
 // to a temporary file beside it, which is put in place only at Commit, and
-// only over the very file the user decided about. From the look at the file
-// to the commit the folder is locked against other conversions. Until the
-// commit, and after any failure, the file stays as it was and the temporary
-// file is removed. Outputs that are not regular files (a pipe, a device,
-// standard output) are written directly.
+// only over the very file the user decided about. From Lock to the commit the
+// folder is locked against other conversions. Until the commit, and after any
+// failure, the file stays as it was and the temporary file is removed.
+// Outputs that are not regular files (a pipe, a device, standard output) are
+// written directly.
 class ExportFile final : public OutputChannel
 {
 public:
     enum class Mode { Replace, Append };
 
-    // Looks at the output and, for a file, locks its folder (see OutputFolder
-    // for `onWait`). Throws std::system_error naming the path, among others
-    // for a file this process may not write, or OutputBusy.
-    ExportFile(const std::string& path, const OutputFolder::WaitNotice& onWait);
+    // Looks at the output. Throws std::system_error naming the path, among
+    // others for a file this process may not write.
+    explicit ExportFile(const std::string& path);
     // Writes to an already open stream, which stays open.
     ExportFile(std::FILE* stream, std::string name);
     ~ExportFile() override;
@@ -34,8 +33,13 @@ public:
     ExportFile(const ExportFile&) = delete;
     ExportFile& operator=(const ExportFile&) = delete;
 
-    // Whether a regular file is there already, for the user to decide about.
+    // Whether a regular file is there, for the user to decide about.
     bool HasExistingFile() const { return existing_.has_value(); }
+
+    // Locks the folder (see OutputFolder::Lock for `onWait`) and looks again.
+    // False when the file is no longer what it was: HasExistingFile then
+    // tells what is there now, for the user to decide again.
+    bool Lock(const OutputFolder::WaitNotice& onWait);
 
     // Starts the new content; Append keeps what an existing file holds.
     void Begin(Mode mode);
@@ -51,8 +55,13 @@ public:
     // Makes everything written durable, puts it in place and releases the folder.
     void Commit();
 
+    // After a commit: why the system could not confirm that the file's new
+    // name is on the disk (a power cut could still lose it); nothing when it did.
+    std::error_code UnconfirmedOnDisk() const { return unconfirmed_; }
+
 private:
     template <class Work> void Guarded(Work&& work);
+    std::optional<FileState> LookAtTarget() const;
     void RemoveStaleTemporaries();
     void CreateTemporary();
     void CopyExistingContent();
@@ -72,6 +81,7 @@ private:
     std::string buffer_;
     bool startsEmpty_ = true;
     std::error_code failure_;
+    std::error_code unconfirmed_;
     bool committed_ = false;
 };
 

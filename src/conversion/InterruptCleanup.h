@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // A conversion interrupted by a signal (Ctrl-C, a logout, kill) must not
@@ -15,5 +16,9 @@ void RemoveTemporaryFileOnInterrupt();
 // The temporary file the running conversion writes; the empty text once it
 // is in place or removed.
 void SetPendingTemporaryFile(const std::string& path) noexcept;
+
+// Runs `work` with interrupts held back until it is done, so that a temporary
+// file is never created without being known to the cleanup.
+void WithInterruptsDeferred(const std::function<void()>& work);
 
 } // namespace Conversion

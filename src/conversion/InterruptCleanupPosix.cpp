@@ -2,7 +2,7 @@
 
 #include <csignal>
 #include <cstring>
-#include <initializer_list>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace Conversion {
@@ -22,12 +22,14 @@ extern "C" void RemovePendingFileAndStop(int signalNumber)
     raise(signalNumber);
 }
 
+// Ctrl-C, kill, a closed terminal, Ctrl-\ and a reader that went away.
+constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
+
 } // namespace
 
 void RemoveTemporaryFileOnInterrupt()
 {
-    // Ctrl-C, kill, a closed terminal, Ctrl-\ and a reader that went away.
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
+    for (const int signalNumber : kInterrupts) {
         struct sigaction previous = {};
         if (sigaction(signalNumber, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN)
             continue;
@@ -50,6 +52,23 @@ void SetPendingTemporaryFile(const std::string& path) noexcept
         return;
     std::memcpy(pendingPath, path.c_str(), path.size() + 1);
     pathIsPending = 1;
+}
+
+void WithInterruptsDeferred(const std::function<void()>& work)
+{
+    sigset_t interrupts;
+    sigemptyset(&interrupts);
+    for (const int signalNumber : kInterrupts)
+        sigaddset(&interrupts, signalNumber);
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &interrupts, &previous);
+    // Delivered as the mask is restored, whether the work succeeded or not.
+    struct Restore
+    {
+        const sigset_t& mask;
+        ~Restore() { pthread_sigmask(SIG_SETMASK, &mask, nullptr); }
+    } restore{previous};
+    work();
 }
 
 } // namespace Conversion

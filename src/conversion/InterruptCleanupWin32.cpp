@@ -8,17 +8,21 @@ namespace Conversion {
 
 namespace {
 
-// Read by the console's handler thread, so plain storage and an atomic flag.
+// Read by the console's handler thread, so plain storage and an atomic flag;
+// the handler waits while a temporary file is being created and registered.
 wchar_t pendingPath[32768];
 volatile LONG pathIsPending = 0;
+SRWLOCK creating = SRWLOCK_INIT;
 
 // Ctrl+C, Ctrl+Break, a closed console window, a logoff or a shutdown. The
 // temporary file is open with its deletion shared, so it goes as the process
 // ends; returning FALSE lets the system end the program as it would have.
 BOOL WINAPI RemovePendingFile(DWORD)
 {
+    AcquireSRWLockShared(&creating);
     if (InterlockedCompareExchange(&pathIsPending, 0, 0) != 0)
         DeleteFileW(pendingPath);
+    ReleaseSRWLockShared(&creating);
     return FALSE;
 }
 
@@ -44,6 +48,16 @@ void SetPendingTemporaryFile(const std::string& path) noexcept
         InterlockedExchange(&pathIsPending, 1);
     } catch (...) {
     }
+}
+
+void WithInterruptsDeferred(const std::function<void()>& work)
+{
+    AcquireSRWLockExclusive(&creating);
+    struct Release
+    {
+        ~Release() { ReleaseSRWLockExclusive(&creating); }
+    } release;
+    work();
 }
 
 } // namespace Conversion

@@ -22,16 +22,19 @@ struct FileState
     std::uint64_t inode = 0;
     std::uint64_t size = 0;
     std::int64_t modifiedNanoseconds = 0;
-    std::uint32_t mode = 0; // permission bits; on Windows the attributes
+    std::int64_t changedNanoseconds = 0; // of the file's status, where the system keeps it
+    std::uint32_t mode = 0;              // permission bits; on Windows the attributes
     std::uint32_t owner = 0;
     std::uint32_t group = 0;
-    bool writable = false; // by this process, as an in-place write would need
+    // Why writing the file in place would be refused; nothing when it would not.
+    std::error_code writeError;
 
     // The same file, unchanged since it was looked at.
     bool SameContentAs(const FileState& other) const
     {
         return device == other.device && inode == other.inode && size == other.size &&
-               modifiedNanoseconds == other.modifiedNanoseconds;
+               modifiedNanoseconds == other.modifiedNanoseconds &&
+               changedNanoseconds == other.changedNanoseconds;
     }
 };
 
@@ -43,27 +46,31 @@ public:
     std::string folder;
 };
 
-// The folder an ADIF file is written in, locked for as long as the object
-// lives: conversions into the same folder run one after the other, so none
-// can lose what another wrote. The lock is the system's own (an advisory lock
-// on the folder, on Windows a named mutex): nothing is created for it, and it
-// goes with the process.
+// The folder an ADIF file is written in. Once locked, and until the object
+// goes, no other conversion writes in it: conversions into the same folder
+// run one after the other, so none can lose what another wrote. The lock is
+// the system's own (an advisory lock on the folder, on Windows a named
+// mutex): nothing is created for it, and it goes with the process.
 class OutputFolder
 {
 public:
     // Called once, before waiting for another conversion to finish.
     using WaitNotice = std::function<void()>;
 
-    // Throws std::system_error naming the folder. When another conversion
-    // holds the folder, waits for it after `onWait`, or throws OutputBusy
-    // when there is no `onWait`.
-    OutputFolder(std::string path, const WaitNotice& onWait);
+    // Opens the folder; throws std::system_error naming it.
+    explicit OutputFolder(std::string path);
     ~OutputFolder();
     OutputFolder(const OutputFolder&) = delete;
     OutputFolder& operator=(const OutputFolder&) = delete;
 
+    // Takes the lock. When another conversion holds it, waits for it after
+    // `onWait`, or throws OutputBusy when there is no `onWait`. Throws
+    // std::system_error for other failures. Where the file system keeps no
+    // locks, or the folder could be opened for writing only, goes on without.
+    void Lock(const WaitNotice& onWait);
+
     const std::string& Path() const { return path_; }
-    // Whether the lock is held; on file systems without locks it is not.
+    // Whether the lock is held.
     bool IsLocked() const { return locked_; }
     // The longest file name the folder takes.
     std::size_t NameLimit() const;

@@ -22,7 +22,8 @@ namespace {
 constexpr std::size_t kDefaultNameLimit = 255;
 
 // Advisory locks that the file system does not keep (NFS emulates them on
-// files opened for writing only): the conversion goes on without one.
+// files opened for writing only, and gives EBADF for a folder), and a folder
+// opened for its path only: the conversion goes on without one.
 bool LockingUnsupported(int error)
 {
     return error == EBADF || error == ENOLCK || error == EINVAL || error == ENOTSUP ||
@@ -43,8 +44,8 @@ void CopyOwnerAndMode(int fd, const FileState& replaced, const std::string& path
 }
 
 // Renames without replacing: atomically where the file system can, else by a
-// hard link that fails on an existing name, else by a look first (still
-// under the folder's lock).
+// hard link that fails on an existing name, else, where there are no hard
+// links (FAT), by a look first.
 int RenameWithoutReplacing(int folder, const char* from, const char* to)
 {
     if (renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0)
@@ -55,8 +56,8 @@ int RenameWithoutReplacing(int folder, const char* from, const char* to)
         unlinkat(folder, from, 0);
         return 0;
     }
-    if (errno == EEXIST)
-        return EEXIST;
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS)
+        return errno;
     struct stat existing;
     if (fstatat(folder, to, &existing, AT_SYMLINK_NOFOLLOW) == 0)
         return EEXIST;
@@ -65,35 +66,35 @@ int RenameWithoutReplacing(int folder, const char* from, const char* to)
 
 } // namespace
 
-OutputFolder::OutputFolder(std::string path, const WaitNotice& onWait)
-    : path_(std::move(path)), native_(-1)
+OutputFolder::OutputFolder(std::string path) : path_(std::move(path)), native_(-1)
 {
-    const int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A folder the user may write in but not list still takes the file; it
+    // cannot be locked or synced then.
+    if (fd < 0 && errno == EACCES)
+        fd = open(path_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         ThrowLastError(path_);
     native_ = fd;
+}
+
+void OutputFolder::Lock(const WaitNotice& onWait)
+{
+    const int fd = Descriptor(native_);
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
         locked_ = true;
         return;
     }
     if (LockingUnsupported(errno))
         return;
-    if (errno != EWOULDBLOCK) {
-        const std::error_code error = LastError();
-        close(fd);
-        throw std::system_error(error, path_);
-    }
-    if (!onWait) {
-        close(fd);
+    if (errno != EWOULDBLOCK)
+        ThrowLastError(path_);
+    if (!onWait)
         throw OutputBusy(path_);
-    }
     onWait();
     while (flock(fd, LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            const std::error_code error = LastError();
-            close(fd);
-            throw std::system_error(error, path_);
-        }
+        if (errno != EINTR)
+            ThrowLastError(path_);
     }
     locked_ = true;
 }
@@ -131,11 +132,14 @@ std::optional<FileState> OutputFolder::Lookup(const std::string& name) const
     state.size = static_cast<std::uint64_t>(entry.st_size);
     state.modifiedNanoseconds =
         static_cast<std::int64_t>(entry.st_mtim.tv_sec) * 1'000'000'000 + entry.st_mtim.tv_nsec;
+    state.changedNanoseconds =
+        static_cast<std::int64_t>(entry.st_ctim.tv_sec) * 1'000'000'000 + entry.st_ctim.tv_nsec;
     state.mode = entry.st_mode & 07777;
     state.owner = entry.st_uid;
     state.group = entry.st_gid;
     // The effective user decides, as it would for opening the file in place.
-    state.writable = faccessat(Descriptor(native_), name.c_str(), W_OK, AT_EACCESS) == 0;
+    if (faccessat(Descriptor(native_), name.c_str(), W_OK, AT_EACCESS) != 0)
+        state.writeError = LastError();
     return state;
 }
 
@@ -153,8 +157,13 @@ std::optional<FileHandle> OutputFolder::CreateExclusively(const std::string& nam
         ThrowLastError(PathOf(name));
     }
     FileHandle handle(fd);
-    if (replaced != nullptr)
-        CopyOwnerAndMode(fd, *replaced, PathOf(name));
+    try {
+        if (replaced != nullptr)
+            CopyOwnerAndMode(fd, *replaced, PathOf(name));
+    } catch (...) {
+        Remove(name);
+        throw;
+    }
     return handle;
 }
 
@@ -179,7 +188,8 @@ std::error_code OutputFolder::Rename(const std::string& from, const std::string&
 
 std::error_code OutputFolder::Sync() noexcept
 {
-    if (fsync(Descriptor(native_)) == 0 || errno == EINVAL)
+    // EBADF: a folder opened for its path only.
+    if (fsync(Descriptor(native_)) == 0 || errno == EINVAL || errno == EBADF)
         return {};
     return LastError();
 }

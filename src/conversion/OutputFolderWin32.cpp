@@ -76,8 +76,7 @@ bool OpensForWriting(const std::wstring& path)
 
 } // namespace
 
-OutputFolder::OutputFolder(std::string path, const WaitNotice& onWait)
-    : path_(std::move(path)), native_(-1)
+OutputFolder::OutputFolder(std::string path) : path_(std::move(path)), native_(-1)
 {
     // Held open without sharing deletion, so that the folder cannot be renamed
     // or removed while the conversion writes in it.
@@ -88,35 +87,31 @@ OutputFolder::OutputFolder(std::string path, const WaitNotice& onWait)
     if (folder == INVALID_HANDLE_VALUE)
         Win32::ThrowLastError(path_);
     native_ = Win32::Stored(folder);
+}
+
+void OutputFolder::Lock(const WaitNotice& onWait)
+{
     const HANDLE mutex =
-        CreateMutexW(nullptr, FALSE, LockName(CanonicalName(folder, path_)).c_str());
-    if (mutex == nullptr) {
-        const std::error_code error = Win32::LastError();
-        CloseHandle(folder);
-        throw std::system_error(error, path_);
-    }
+        CreateMutexW(nullptr, FALSE, LockName(CanonicalName(Native(native_), path_)).c_str());
+    if (mutex == nullptr)
+        Win32::ThrowLastError(path_);
     lock_ = Win32::Stored(mutex);
     if (!Acquired(WaitForSingleObject(mutex, 0))) {
-        if (!onWait) {
-            CloseHandle(mutex);
-            CloseHandle(folder);
+        if (!onWait)
             throw OutputBusy(path_);
-        }
         onWait();
-        if (!Acquired(WaitForSingleObject(mutex, INFINITE))) {
-            const std::error_code error = Win32::LastError();
-            CloseHandle(mutex);
-            CloseHandle(folder);
-            throw std::system_error(error, path_);
-        }
+        if (!Acquired(WaitForSingleObject(mutex, INFINITE)))
+            Win32::ThrowLastError(path_);
     }
     locked_ = true;
 }
 
 OutputFolder::~OutputFolder()
 {
-    ReleaseMutex(Native(lock_));
-    CloseHandle(Native(lock_));
+    if (locked_)
+        ReleaseMutex(Native(lock_));
+    if (lock_ != -1)
+        CloseHandle(Native(lock_));
     CloseHandle(Native(native_));
 }
 
@@ -164,8 +159,8 @@ std::optional<FileState> OutputFolder::Lookup(const std::string& name) const
         (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
     state.modifiedNanoseconds = Nanoseconds(information.ftLastWriteTime);
     state.mode = information.dwFileAttributes;
-    state.writable =
-        (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0 && OpensForWriting(path);
+    if ((information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0 || !OpensForWriting(path))
+        state.writeError = std::make_error_code(std::errc::permission_denied);
     return state;
 }
 
