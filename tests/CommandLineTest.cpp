@@ -134,8 +134,10 @@ TEST_F(CommandLineTest, IllegalYearsGoToStandardErrorOneLineEach)
     EXPECT_EQ(run.out, "1 QSOs appended to " + adif + "\n");
 }
 
+#ifndef _WIN32
 // A name holding a line end or a terminal command is shown escaped in every
 // message, so that it can neither forge a line nor reach the terminal.
+// Windows allows no control characters in file names.
 TEST_F(CommandLineTest, FileNamesAreShownWithTheirControlCharactersEscaped)
 {
     const std::string odd = folder / "a\nb\x1B[31m";
@@ -153,6 +155,19 @@ TEST_F(CommandLineTest, FileNamesAreShownWithTheirControlCharactersEscaped)
     EXPECT_EQ(failed.err,
               "kestrel-to-adif: " + shown + "\\x0D.log: " + std::strerror(ENOENT) + "\n");
     EXPECT_EQ(converted.err + refused.out + failed.out, "");
+}
+#endif
+
+// Any name the user's system allows: accents, symbols and characters beyond
+// the Basic Multilingual Plane, held as UTF-8 where the system speaks UTF-16.
+TEST_F(CommandLineTest, FileNamesInAnyScriptConvertNextToTheLog)
+{
+    const std::string name = folder / "K\xC3\xB6ln \xE2\x98\x8E \xF0\x9F\x93\xBB";
+    WriteFile(name + ".log", Record(kSampleText));
+    const CliRun run({name + ".log"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "1 QSOs appended to " + name + ".ADI\n");
+    EXPECT_EQ(SplitCrLfLines(ReadFile(name + ".ADI")).size(), kHeaderLines.size() + 1);
 }
 
 TEST_F(CommandLineTest, TrailingBytesThatMakeNoRecordAreNoted)

@@ -159,7 +159,8 @@ TEST_F(ConvertCommandTest, ALogNamedLikeItsAdifFileIsRefused)
     EXPECT_EQ(ReadFile(adifNamedLog), Records(2));
 
     // The same file under another name (a link) is the same file too.
-    std::filesystem::create_symlink(adifNamedLog, folder / "alias.ADI");
+    if (!CreateSymlink(adifNamedLog, folder / "alias.ADI"))
+        GTEST_SKIP() << "this system makes no symbolic links";
     EXPECT_EQ(command.ConvertLog(adifNamedLog, folder / "alias.ADI").outcome,
               ConversionResult::Outcome::NotStarted);
     EXPECT_EQ(ReadFile(adifNamedLog), Records(2));
@@ -194,7 +195,10 @@ TEST_F(ConvertCommandTest, AnOutputThatCannotBeCreatedFails)
     WriteFile(folder / "plain-file", "");
     const ConversionResult result = command.ConvertLog(log, folder / "plain-file/x.ADI");
     EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
-    EXPECT_TRUE(result.failure.ends_with(std::strerror(ENOTDIR))) << result.failure;
+    // Windows finds no such folder where POSIX finds a file in the way.
+    EXPECT_TRUE(result.failure.ends_with(std::strerror(ENOTDIR)) ||
+                result.failure.ends_with(std::strerror(ENOENT)))
+        << result.failure;
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -202,7 +206,8 @@ TEST_F(ConvertCommandTest, ALinkedAdifFileIsReplacedThroughTheLink)
 {
     WriteFile(log, Records(1));
     WriteFile(folder / "real.ADI", "old\r\n");
-    std::filesystem::create_symlink(folder / "real.ADI", adif);
+    if (!CreateSymlink(folder / "real.ADI", adif))
+        GTEST_SKIP() << "this system makes no symbolic links";
     Click(log, {Answer::Yes});
     EXPECT_TRUE(std::filesystem::is_symlink(adif));
     EXPECT_EQ(SplitCrLfLines(ReadFile(folder / "real.ADI")), Concat({kHeaderLines, {kSampleLine}}));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ErrorLog.h"
+#include "NativePath.h"
 #include "SystemInfo.h"
 #include "UTC.h"
 
@@ -85,15 +86,18 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string Path() const { return path_.string(); }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    std::string Path() const { return Common::PathText(path_); }
+    std::string operator/(const std::string& name) const
+    {
+        return Common::PathText(path_ / Common::NativePath(name));
+    }
 
     // Names of the entries of the folder, to show that nothing was left behind.
     std::vector<std::string> Entries() const
     {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_))
-            names.push_back(entry.path().filename().string());
+            names.push_back(Common::PathText(entry.path().filename()));
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -103,16 +107,25 @@ private:
                                   ("kestrel-test-" + std::to_string(std::random_device{}()));
 };
 
+// Whether the link could be made: Windows makes them only with a privilege,
+// Wine not at all.
+inline bool CreateSymlink(const std::string& target, const std::string& link)
+{
+    std::error_code error;
+    std::filesystem::create_symlink(Common::NativePath(target), Common::NativePath(link), error);
+    return !error;
+}
+
 inline void WriteFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(Common::NativePath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
     ASSERT_TRUE(out.flush()) << path;
 }
 
 inline std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(Common::NativePath(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

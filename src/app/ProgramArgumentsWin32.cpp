@@ -1,9 +1,10 @@
 #include "ProgramArguments.h"
 #include "WideText.h"
 
-// clang-format off: shellapi.h needs the types of windows.h
-#include <shellapi.h>
+// shellapi.h needs the types of windows.h.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
 // clang-format on
 
 std::vector<std::string> ProgramArguments(int, char*[])

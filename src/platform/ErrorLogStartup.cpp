@@ -2,10 +2,10 @@
 
 #include "ApplicationIdentity.h"
 #include "ErrorLog.h"
-#include "IcuLocaleQueries.h"
 #include "LocaleInfo.h"
 #include "ProgramError.h"
 #include "SystemInfo.h"
+#include "SystemLocaleQueries.h"
 #include "UTC.h"
 
 #include <memory>
@@ -24,9 +24,8 @@ void StartErrorLogging(const char* argv0) noexcept
             Common::RunningExecutablePath(argv0 != nullptr ? argv0 : ""));
     });
     Common::FillOperatingSystemValues();
-    Common::ReportFailures("Platform.StartErrorLogging", [] {
-        LocaleInfo::SetLocaleQueries(std::make_unique<IcuLocaleQueries>());
-    });
+    Common::ReportFailures("Platform.StartErrorLogging",
+                           [] { LocaleInfo::SetLocaleQueries(SystemLocaleQueries()); });
 }
 
 } // namespace Platform

@@ -1,6 +1,7 @@
 #include "IcuLocaleQueries.h"
 
 #include "Latin1Text.h"
+#include "SystemLocaleQueries.h"
 
 #include <unicode/locid.h>
 #include <unicode/uchar.h>
@@ -102,6 +103,11 @@ std::string IcuLocaleId(std::string_view localeName)
     if (territory == std::string::npos)
         return base + "_" + std::string(script);
     return base.substr(0, territory) + "_" + std::string(script) + base.substr(territory);
+}
+
+std::unique_ptr<LocaleInfo::LocaleQueries> SystemLocaleQueries()
+{
+    return std::make_unique<IcuLocaleQueries>();
 }
 
 } // namespace Platform

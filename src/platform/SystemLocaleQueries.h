@@ -1,0 +1,13 @@
+#pragma once
+
+#include "LocaleInfo.h"
+
+#include <memory>
+
+namespace Platform {
+
+// The locale names of the system the program runs on: ICU's on Linux,
+// Windows' own there.
+std::unique_ptr<LocaleInfo::LocaleQueries> SystemLocaleQueries();
+
+} // namespace Platform
