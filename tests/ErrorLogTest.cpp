@@ -203,6 +203,18 @@ TEST(DefaultErrorLogPath, UserStateFolder)
     const std::filesystem::path own = Common::DefaultErrorLogPath();
     EXPECT_TRUE(own.is_absolute() && own.string().ends_with("/KestrelToADIF/ErrorLog.txt")) << own;
 }
+#else
+TEST(DefaultErrorLogPath, UserLocalApplicationData)
+{
+    const std::pair<std::map<std::string, std::string>, std::string> cases[] = {
+        {{{"LOCALAPPDATA", "C:\\Users\\Bj\xC3\xB6rn\\AppData\\Local"}},
+         "C:\\Users\\Bj\xC3\xB6rn\\AppData\\Local\\KestrelToADIF\\ErrorLog.txt"},
+        {{{"LOCALAPPDATA", ""}}, ""},
+        {{}, ""},
+    };
+    for (const auto& [environment, expected] : cases)
+        EXPECT_EQ(Common::ErrorLogPathFromEnvironment(EnvironmentOf(environment)), expected);
+}
 #endif
 
 } // namespace
