@@ -11,24 +11,6 @@ using Posix::Descriptor;
 using Posix::LastError;
 using Posix::ThrowLastError;
 
-FileHandle::~FileHandle()
-{
-    Close();
-}
-
-FileHandle::FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, kClosed))
-{
-}
-
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        native_ = std::exchange(other.native_, kClosed);
-    }
-    return *this;
-}
-
 std::error_code FileHandle::Write(const char* data, std::size_t size) noexcept
 {
     while (size > 0) {
