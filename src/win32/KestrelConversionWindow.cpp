@@ -1,0 +1,301 @@
+#include "KestrelConversionWindow.h"
+
+#include "ApplicationIdentity.h"
+#include "ConvertingScope.h"
+#include "ProgramError.h"
+#include "Resource.h"
+#include "WideText.h"
+#include "Win32Support.h"
+#include "WindowLayout.h"
+
+#include <commctrl.h>
+#include <filesystem>
+#include <system_error>
+
+namespace Win32 {
+
+namespace {
+
+namespace Layout = Conversion::WindowLayout;
+
+constexpr wchar_t kWindowClass[] = L"KestrelToADIF.KestrelConversion";
+constexpr int kConvertCmdId = 100;
+// Posted by a drop: the conversion starts once the drop has returned.
+constexpr UINT kConvertDroppedLog = WM_APP + 1;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = 0;
+
+std::wstring Wide(std::string_view text)
+{
+    return Common::WideFromUtf8(text);
+}
+
+[[noreturn]] void ThrowLastError(const char* operation)
+{
+    // As the C library's number, which the error log tells with its description.
+    throw std::system_error(Conversion::Win32::LastError(), operation);
+}
+
+HICON LoadApplicationIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(KESTREL_IDI_APPLICATION),
+                                         IMAGE_ICON, GetSystemMetrics(widthMetric),
+                                         GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadApplicationIcon(instance, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = LoadApplicationIcon(instance, SM_CXSMICON, SM_CYSMICON);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        ThrowLastError("RegisterClassExW");
+}
+
+// The font dialogs and message boxes use, rather than the bold System font a
+// bare button gets.
+HFONT CreateMessageFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return nullptr;
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+} // namespace
+
+int KestrelConversion::SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen != nullptr)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+int KestrelConversion::Scaled(int length, int dpi)
+{
+    return MulDiv(length, dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+KestrelConversion::KestrelConversion(Conversion::FileSelector& fileSelector,
+                                     Conversion::MessageBoxes& messages,
+                                     Conversion::SettingsStore& settings, HINSTANCE instance)
+    : command_(fileSelector, messages, settings)
+{
+    RegisterWindowClass(instance, &KestrelConversion::WindowProcedure);
+    const int dpi = SystemDpi();
+    RECT frame{0, 0, Scaled(Layout::kClientWidth, dpi), Scaled(Layout::kClientHeight, dpi)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    // WM_NCCREATE sets window_.
+    CreateWindowExW(kExStyle, kWindowClass, Wide(Common::Identity().productName).c_str(), kStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                    frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    if (window_ == nullptr)
+        ThrowLastError("CreateWindowExW");
+    try {
+        CreateControls(instance, dpi);
+    } catch (...) {
+        DestroyWindow(window_);
+        if (font_ != nullptr)
+            DeleteObject(font_);
+        throw;
+    }
+    SendMessageW(window_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadApplicationIcon(instance, SM_CXICON, SM_CYICON)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadApplicationIcon(instance, SM_CXSMICON, SM_CYSMICON)));
+    DragAcceptFiles(window_, TRUE);
+}
+
+void KestrelConversion::CreateControls(HINSTANCE instance, int dpi)
+{
+    constexpr Layout::Rectangle button = Layout::kConvertCmdGeometry;
+    // The only control, first in the tab order and the default button.
+    static_assert(Layout::kConvertCmdTabIndex == 0);
+    convertCmd_ = CreateWindowExW(
+        0, WC_BUTTONW, Wide(Layout::kConvertCmdCaption).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, Scaled(button.left, dpi),
+        Scaled(button.top, dpi), Scaled(button.width, dpi), Scaled(button.height, dpi), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kConvertCmdId)), instance, nullptr);
+    if (convertCmd_ == nullptr)
+        ThrowLastError("CreateWindowExW(ConvertCmd)");
+    font_ = CreateMessageFont();
+    if (font_ != nullptr)
+        SendMessageW(convertCmd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+    // A missing tooltip costs only the hint.
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                               nullptr, instance, nullptr);
+    if (toolTip_ != nullptr) {
+        std::wstring text = Wide(Layout::kConvertCmdToolTip);
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = reinterpret_cast<UINT_PTR>(convertCmd_);
+        tool.lpszText = text.data();
+        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+KestrelConversion::~KestrelConversion()
+{
+    if (window_ != nullptr)
+        DestroyWindow(window_);
+    // After the button that used it.
+    if (font_ != nullptr)
+        DeleteObject(font_);
+}
+
+int KestrelConversion::Run(int showCommand)
+{
+    running_ = true;
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    MSG message{};
+    BOOL got = 0;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        if (!PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    running_ = false;
+    return got == 0 ? static_cast<int>(message.wParam) : 1;
+}
+
+bool KestrelConversion::PreTranslateMessage(MSG& message)
+{
+    return window_ != nullptr && IsDialogMessageW(window_, &message);
+}
+
+std::optional<std::string> KestrelConversion::DroppedLog(const std::vector<std::wstring>& paths)
+{
+    if (paths.size() != 1)
+        return std::nullopt;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(paths.front()), error))
+        return std::nullopt;
+    return Common::Utf8FromWide(paths.front());
+}
+
+std::optional<std::string> KestrelConversion::DroppedLog(HDROP drop)
+{
+    std::vector<std::wstring> paths;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    // Two or more are refused whatever they are.
+    for (UINT i = 0; i < count && i < 2; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(std::move(path));
+    }
+    return DroppedLog(paths);
+}
+
+template <class Body> void KestrelConversion::RunExclusively(Body&& conversion)
+{
+    if (converting_)
+        return;
+    {
+        const Conversion::ConvertingScope scope(converting_);
+        conversion();
+    }
+    if (closeWhenDone_ && window_ != nullptr)
+        DestroyWindow(window_);
+}
+
+void KestrelConversion::ConvertCmd_Click()
+{
+    RunExclusively([this] { command_.ConvertCmd_Click(); });
+}
+
+void KestrelConversion::ConvertDroppedLog(const std::string& logPath)
+{
+    RunExclusively([&] { command_.ConvertChosenLog(logPath); });
+}
+
+void KestrelConversion::OnDropFiles(HDROP drop)
+{
+    Common::ReportFailures("KestrelConversion.DropFiles", [&] {
+        const std::optional<std::string> logPath = converting_ ? std::nullopt : DroppedLog(drop);
+        if (!logPath)
+            return;
+        droppedLogs_.push_back(*logPath);
+        // Converted once the drop is over, so that the program the file came
+        // from is not held up by the conversion's message boxes.
+        if (!PostMessageW(window_, kConvertDroppedLog, 0, 0))
+            droppedLogs_.pop_back();
+    });
+    DragFinish(drop);
+}
+
+LRESULT CALLBACK KestrelConversion::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                    LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<KestrelConversion*>(
+            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<KestrelConversion*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = self->convertCmd_ = self->toolTip_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT KestrelConversion::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kConvertCmdId && HIWORD(wParam) == BN_CLICKED)
+            ConvertCmd_Click();
+        return 0;
+    case DM_GETDEFID: // asked by IsDialogMessageW for Enter
+        return MAKELRESULT(kConvertCmdId, DC_HASDEFID);
+    case WM_SETFOCUS:
+        // Back on the button whenever the window is active again.
+        if (convertCmd_ != nullptr)
+            SetFocus(convertCmd_);
+        return 0;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case kConvertDroppedLog:
+        if (!droppedLogs_.empty()) {
+            const std::string logPath = std::move(droppedLogs_.front());
+            droppedLogs_.pop_front();
+            ConvertDroppedLog(logPath);
+        }
+        return 0;
+    case WM_CLOSE:
+        // Not from under a conversion's message boxes.
+        if (converting_)
+            closeWhenDone_ = true;
+        else
+            DestroyWindow(window_);
+        return 0;
+    case WM_DESTROY:
+        if (running_)
+            PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+} // namespace Win32

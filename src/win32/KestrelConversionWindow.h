@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ConversionServices.h"
+#include "ConvertCommand.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+namespace Win32 {
+
+// The main window: one button that runs the Convert command. A log file
+// dropped onto the window is converted as if chosen in the Open dialog.
+class KestrelConversion
+{
+public:
+    // Creates the window, hidden; throws std::system_error when it cannot.
+    KestrelConversion(Conversion::FileSelector& fileSelector, Conversion::MessageBoxes& messages,
+                      Conversion::SettingsStore& settings,
+                      HINSTANCE instance = GetModuleHandleW(nullptr));
+    ~KestrelConversion();
+    KestrelConversion(const KestrelConversion&) = delete;
+    KestrelConversion& operator=(const KestrelConversion&) = delete;
+
+    // Null once the window is destroyed.
+    HWND Handle() const { return window_; }
+    HWND ConvertCmd() const { return convertCmd_; }
+    HWND ToolTip() const { return toolTip_; }
+
+    // Shows the window and runs the thread's message loop until the window is
+    // closed; returns the exit code.
+    int Run(int showCommand);
+
+    // What the message loop does first with each message: Enter and Space
+    // press the button. True when the message was handled.
+    bool PreTranslateMessage(MSG& message);
+
+    // The dots per inch the window is laid out for: the system's.
+    static int SystemDpi();
+    // A length of the layout (pixels at 96 dpi) at `dpi`.
+    static int Scaled(int length, int dpi);
+
+    // The log a drop carries: exactly one existing regular file, or nothing.
+    static std::optional<std::string> DroppedLog(HDROP drop);
+    static std::optional<std::string> DroppedLog(const std::vector<std::wstring>& paths);
+
+    void ConvertCmd_Click();
+    bool Converting() const { return converting_; }
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls(HINSTANCE instance, int dpi);
+    void OnDropFiles(HDROP drop);
+    void ConvertDroppedLog(const std::string& logPath);
+    // Runs one conversion unless another is running; a close asked for
+    // meanwhile happens once it is over.
+    template <class Body> void RunExclusively(Body&& conversion);
+
+    Conversion::ConvertCommand command_;
+    HWND window_ = nullptr;
+    HWND convertCmd_ = nullptr;
+    HWND toolTip_ = nullptr;
+    HFONT font_ = nullptr;
+    // Dropped logs waiting for their posted turn.
+    std::deque<std::string> droppedLogs_;
+    // Set while a conversion runs; its modal boxes run a message loop in
+    // which a posted drop could otherwise start a second one.
+    bool converting_ = false;
+    bool closeWhenDone_ = false;
+    bool running_ = false;
+};
+
+} // namespace Win32

@@ -1,0 +1,450 @@
+#include "ApplicationIdentity.h"
+#include "KestrelConversionWindow.h"
+#include "RegistrySettingsStore.h"
+#include "WideText.h"
+#include "Win32FileSelector.h"
+#include "Win32MessageBoxes.h"
+#include "WindowLayout.h"
+
+#include <commctrl.h>
+#include <cstring>
+#include <dlgs.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+using namespace std::string_literals;
+using Conversion::Answer;
+using Conversion::MessageKind;
+using Win32::KestrelConversion;
+namespace fs = std::filesystem;
+namespace Layout = Conversion::WindowLayout;
+
+std::wstring W(std::string_view text)
+{
+    return Common::WideFromUtf8(text);
+}
+
+std::string U(const fs::path& path)
+{
+    return Common::Utf8FromWide(path.wstring());
+}
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+// A fresh folder under %TEMP%, removed with everything in it.
+struct TempFolder
+{
+    TempFolder() { fs::create_directories(path); }
+    ~TempFolder() { fs::remove_all(path); }
+    fs::path File(const std::wstring& name) const
+    {
+        std::ofstream(path / name).close();
+        return path / name;
+    }
+    const fs::path path =
+        fs::temp_directory_path() / fs::path("kestrel-" + std::to_string(GetCurrentProcessId()) +
+                                             "-" + std::to_string(GetTickCount64()));
+};
+
+// Stand-ins for the window's services, recording what the window asked.
+struct RecordingServices : Conversion::FileSelector,
+                           Conversion::MessageBoxes,
+                           Conversion::SettingsStore
+{
+    std::optional<std::string> ShowOpen(const Conversion::OpenDialogOptions&) override
+    {
+        if (++opens == 1 && duringOpen)
+            duringOpen();
+        return std::nullopt;
+    }
+    void ShowMessage(MessageKind, const std::string&) override {}
+    Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+    std::string GetSetting(const std::string&, const std::string&, const std::string&,
+                           const std::string& defaultValue) override
+    {
+        return defaultValue;
+    }
+    // The first step of every conversion: remembering the log's folder.
+    void SaveSetting(const std::string&, const std::string&, const std::string&,
+                     const std::string& folder) override
+    {
+        converted.push_back(folder);
+    }
+
+    int opens = 0;
+    std::function<void()> duringOpen;
+    std::vector<std::string> converted;
+};
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
+    // Runs what is queued through the window's own message filter.
+    void Dispatch(MSG message)
+    {
+        if (!window.PreTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    void Pump()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            Dispatch(message);
+    }
+    void Key(UINT message, WPARAM key)
+    {
+        Dispatch({window.ConvertCmd(), message, key, 1, GetTickCount(), {}});
+        Pump();
+    }
+    // What the shell hands over: a DROPFILES block with the wide paths.
+    void Drop(const std::vector<fs::path>& paths)
+    {
+        std::wstring list;
+        for (const fs::path& path : paths)
+            list += path.wstring() + L'\0';
+        list += L'\0';
+        HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    }
+
+    RecordingServices services;
+    KestrelConversion window{services, services, services};
+    TempFolder folder;
+};
+
+TEST_F(WindowTest, IsLaidOutAtTheSystemDpiWithItsIcons)
+{
+    const int dpi = KestrelConversion::SystemDpi();
+    RECT client;
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, MulDiv(Layout::kClientWidth, dpi, 96));
+    EXPECT_EQ(client.bottom, MulDiv(Layout::kClientHeight, dpi, 96));
+    RECT button;
+    GetWindowRect(window.ConvertCmd(), &button);
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&button), 2);
+    const Layout::Rectangle expected = Layout::kConvertCmdGeometry;
+    EXPECT_EQ(button.left, MulDiv(expected.left, dpi, 96));
+    EXPECT_EQ(button.top, MulDiv(expected.top, dpi, 96));
+    EXPECT_EQ(button.right - button.left, MulDiv(expected.width, dpi, 96));
+    EXPECT_EQ(button.bottom - button.top, MulDiv(expected.height, dpi, 96));
+
+    // A fixed frame that can be minimized only.
+    const LONG_PTR style = GetWindowLongPtrW(window.Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(TextOf(window.Handle()), W(Common::Identity().productName));
+    for (WPARAM which : {ICON_BIG, ICON_SMALL})
+        EXPECT_NE(SendMessageW(window.Handle(), WM_GETICON, which, 0), 0) << which;
+}
+
+TEST_F(WindowTest, ButtonIsTheDefaultInTheMessageFontWithItsToolTip)
+{
+    HWND button = window.ConvertCmd();
+    EXPECT_EQ(TextOf(button), W(Layout::kConvertCmdCaption));
+    const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+    EXPECT_EQ(style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_TRUE(style & WS_TABSTOP);
+
+    auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    EXPECT_NE(font, GetStockObject(SYSTEM_FONT));
+    LOGFONTW used{};
+    GetObjectW(font, sizeof used, &used);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    EXPECT_STREQ(used.lfFaceName, metrics.lfMessageFont.lfFaceName);
+    EXPECT_EQ(used.lfHeight, metrics.lfMessageFont.lfHeight);
+
+    wchar_t tip[256] = {};
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window.Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    ASSERT_TRUE(
+        SendMessageW(window.ToolTip(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_EQ(tool.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), UINT(TTF_IDISHWND | TTF_SUBCLASS));
+    tool.lpszText = tip;
+    SendMessageW(window.ToolTip(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(tip, W(Layout::kConvertCmdToolTip));
+}
+
+TEST_F(WindowTest, ClickEnterAndSpacePressConvertEscapeDoesNothing)
+{
+    ShowWindow(window.Handle(), SW_SHOW);
+    SetForegroundWindow(window.Handle());
+    SendMessageW(window.ConvertCmd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(services.opens, 1);
+    Key(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(services.opens, 2);
+    Key(WM_KEYDOWN, VK_SPACE);
+    Key(WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(services.opens, 3);
+    Key(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(services.opens, 3);
+    EXPECT_NE(window.Handle(), nullptr);
+}
+
+TEST_F(WindowTest, DropOfOneExistingFileIsConvertedAfterTheDropReturns)
+{
+    const fs::path log = folder.File(L"caf\u00E9.log");
+    EXPECT_EQ(KestrelConversion::DroppedLog({log.wstring()}), U(log));
+    EXPECT_EQ(KestrelConversion::DroppedLog({}), std::nullopt);
+    Drop({log});
+    EXPECT_TRUE(services.converted.empty()) << "converted inside the drop";
+    Pump();
+    EXPECT_EQ(services.converted, std::vector<std::string>{U(folder.path)});
+
+    services.converted.clear();
+    Drop({log, folder.File(L"b.log")});
+    Drop({folder.path});
+    Drop({folder.path / L"missing.log"});
+    Pump();
+    EXPECT_TRUE(services.converted.empty());
+}
+
+TEST_F(WindowTest, NothingStartsOrClosesUnderARunningConversion)
+{
+    services.duringOpen = [&] {
+        Drop({folder.File(L"a.log")});
+        SendMessageW(window.ConvertCmd(), BM_CLICK, 0, 0);
+        PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
+        Pump();
+        EXPECT_NE(window.Handle(), nullptr);
+    };
+    SendMessageW(window.ConvertCmd(), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_EQ(services.opens, 1);
+    EXPECT_TRUE(services.converted.empty());
+    EXPECT_EQ(window.Handle(), nullptr) << "the close asked for meanwhile";
+}
+
+TEST(Resources, GiveCommonControlsSixDpiAwarenessAndTheVersion)
+{
+    // The side-by-side assembly rather than the system folder's version 5.
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), path, MAX_PATH);
+    std::wstring loaded = path;
+    CharLowerW(loaded.data());
+    EXPECT_NE(loaded.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6.0."),
+              std::wstring::npos)
+        << Common::Utf8FromWide(loaded);
+    EXPECT_TRUE(IsProcessDPIAware());
+
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::vector<char> block(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(block.size()), block.data()));
+    for (const wchar_t* name : {L"ProductName", L"FileDescription", L"ProductVersion"}) {
+        void* text = nullptr;
+        UINT length = 0;
+        const std::wstring query = L"\\StringFileInfo\\040904B0\\"s + name;
+        ASSERT_TRUE(VerQueryValueW(block.data(), query.c_str(), &text, &length)) << length;
+        EXPECT_EQ(
+            static_cast<const wchar_t*>(text),
+            W(name == L"ProductVersion"s ? Common::Version() : Common::Identity().productName));
+    }
+}
+
+// A test-only application under the settings key, removed afterwards.
+class RegistryTest : public ::testing::Test
+{
+protected:
+    ~RegistryTest() override { RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str()); }
+    std::string Get(const std::string& name = "LogDirectory")
+    {
+        return Win32::RegistrySettingsStore().GetSetting(app, "General", name, "default");
+    }
+    // As an earlier installation left it.
+    void Put(DWORD type, const void* data, DWORD bytes)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, (key + L"\\General").c_str(), L"LogDirectory", type,
+                        data, bytes);
+    }
+
+    const std::string app = "KestrelToADIF test " + std::to_string(GetCurrentProcessId());
+    const std::wstring key = L"Software\\VB and VBA Program Settings\\" + W(app);
+    Win32::RegistrySettingsStore store;
+};
+
+TEST_F(RegistryTest, ValuesComeBackAndMissingOnesGiveTheDefault)
+{
+    EXPECT_EQ(Get(), "default");
+    const std::string longPath = "C:\\" + std::string(300, 'x');
+    for (const std::string& value : {"C:\\caf\xC3\xA9"s, longPath, ""s}) {
+        store.SaveSetting(app, "General", "LogDirectory", value);
+        EXPECT_EQ(Get(), value);
+    }
+    EXPECT_EQ(Get("Other"), "default");
+    // Longer than the 255 characters a key name may have.
+    EXPECT_THROW(store.SaveSetting(app, std::string(300, 's'), "LogDirectory", "C:\\"),
+                 std::system_error);
+}
+
+TEST_F(RegistryTest, SharesTheClassicKeyWithEarlierInstallations)
+{
+    store.SaveSetting(app, "General", "LogDirectory", "C:\\caf\xC3\xA9");
+    wchar_t text[64] = {};
+    DWORD type = REG_NONE, bytes = sizeof text;
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, (key + L"\\General").c_str(), L"LogDirectory",
+                           RRF_RT_ANY, &type, text, &bytes),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, DWORD(REG_SZ));
+    EXPECT_STREQ(text, L"C:\\caf\u00E9");
+
+    Put(REG_SZ, L"D:\\Radio", 8 * sizeof(wchar_t)); // without the terminating NUL
+    EXPECT_EQ(Get(), "D:\\Radio");
+    const DWORD number = 7;
+    Put(REG_DWORD, &number, sizeof number);
+    EXPECT_EQ(Get(), "default");
+}
+
+TEST(MessageText, RecordBytesAreWindows1252AndEverythingElseUtf8)
+{
+    using Win32::Win32MessageBoxes;
+    EXPECT_EQ(Win32MessageBoxes::DisplayText(MessageKind::IllegalYear, "Q\x80\xE9\0Z"s),
+              L"Q\u20AC\u00E9 Z");
+    EXPECT_EQ(Win32MessageBoxes::DisplayText(MessageKind::IllegalYear, "\xC3\xA9"),
+              L"\u00C3\u00A9");
+    for (MessageKind kind :
+         {MessageKind::Summary, MessageKind::Cancelled, MessageKind::Refused, MessageKind::Waiting})
+        EXPECT_EQ(Win32MessageBoxes::DisplayText(kind, "C:\\caf\xC3\xA9.ADI"),
+                  L"C:\\caf\u00E9.ADI");
+}
+
+// Hands the next dialog of this thread to `handle` from inside the modal loop
+// that shows it. A dialog still open after the handler is a failure, and is
+// closed so that the test cannot hang.
+class NextDialog
+{
+public:
+    explicit NextDialog(std::function<void(HWND)> handle)
+    {
+        handle_ = std::move(handle);
+        handled_ = false;
+        timer_ = SetTimer(nullptr, 0, 20, &NextDialog::Tick);
+    }
+    ~NextDialog()
+    {
+        KillTimer(nullptr, timer_);
+        EXPECT_TRUE(handled_) << "no dialog came";
+    }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND dialog = FindWindowW(L"#32770", nullptr);
+        if (dialog == nullptr || GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId())
+            return;
+        if (handled_) {
+            ADD_FAILURE() << "dialog left open: " << Common::Utf8FromWide(TextOf(dialog));
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        handled_ = true;
+        handle_(dialog);
+    }
+    static inline std::function<void(HWND)> handle_;
+    static inline bool handled_ = false;
+    UINT_PTR timer_;
+};
+
+void Press(HWND dialog, int id)
+{
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+TEST(MessageBoxes, QuestionOffersYesNoCancelAndMapsEachAnswer)
+{
+    constexpr int kClose = 0, kEnter = -1;
+    for (auto [action, answer] : {std::pair{IDYES, Answer::Yes},
+                                  {IDNO, Answer::No},
+                                  {IDCANCEL, Answer::Cancel},
+                                  {kClose, Answer::Cancel},
+                                  {kEnter, Answer::Yes}}) {
+        SCOPED_TRACE(action);
+        NextDialog script([action](HWND box) {
+            EXPECT_EQ(TextOf(box), W(Common::Identity().productName));
+            EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"C:\\caf\u00E9.ADI exists");
+            for (int id : {IDYES, IDNO, IDCANCEL})
+                EXPECT_NE(GetDlgItem(box, id), nullptr) << id;
+            EXPECT_EQ(GetDlgItem(box, IDOK), nullptr);
+            if (action == kClose)
+                PostMessageW(box, WM_CLOSE, 0, 0);
+            else if (action == kEnter) // on the default button
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+            else
+                Press(box, action);
+        });
+        EXPECT_EQ(Win32::Win32MessageBoxes().AskYesNoCancel("C:\\caf\xC3\xA9.ADI exists"), answer);
+    }
+}
+
+TEST(MessageBoxes, MessageHasOkOnlyAndNoIcon)
+{
+    NextDialog script([](HWND box) {
+        EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"year \u20AC in Q");
+        EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+        EXPECT_EQ(GetDlgItem(box, IDYES), nullptr);
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            EXPECT_FALSE(IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0));
+        Press(box, IDOK);
+    });
+    Win32::Win32MessageBoxes().ShowMessage(MessageKind::IllegalYear, "year \x80 in Q");
+}
+
+TEST(FileSelector, OpensInTheFolderWithTheFilterAndThePreviousChoice)
+{
+    TempFolder folder;
+    const fs::path log = folder.File(L"caf\u00E9.log");
+    Conversion::OpenDialogOptions options{U(folder.path), ".log", "Log (*.log)", "*.log", ""};
+    {
+        NextDialog script([](HWND dialog) {
+            EXPECT_EQ(TextOf(dialog), L"Open");
+            wchar_t filter[64] = {};
+            SendDlgItemMessageW(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(filter));
+            EXPECT_STREQ(filter, L"Log (*.log)");
+            // A bare name, found in the initial folder.
+            SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13,
+                         reinterpret_cast<LPARAM>(L"caf\u00E9.log"));
+            Press(dialog, IDOK);
+        });
+        EXPECT_EQ(Win32::Win32FileSelector().ShowOpen(options), U(log));
+    }
+    options = {"C:\\", ".log", "Log (*.log)", "*.log", U(log)};
+    {
+        NextDialog script([](HWND dialog) { Press(dialog, IDOK); });
+        EXPECT_EQ(Win32::Win32FileSelector().ShowOpen(options), U(log));
+    }
+    // Cancel is no failure, not even with a remembered name the dialog refuses.
+    options.fileName = "C:\\no|such<name";
+    NextDialog script([](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_EQ(Win32::Win32FileSelector().ShowOpen(options), std::nullopt);
+}
+
+} // namespace
