@@ -1,6 +1,7 @@
 #include "KestrelConversion.h"
 
 #include "ApplicationIdentity.h"
+#include "ConvertingScope.h"
 #include "QtPathText.h"
 #include "WindowLayout.h"
 
@@ -22,19 +23,6 @@ QString FromLayout(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// Marks a conversion as running for as long as the scope lasts.
-class ConvertingScope
-{
-public:
-    explicit ConvertingScope(bool& converting) : converting_(converting) { converting_ = true; }
-    ~ConvertingScope() { converting_ = false; }
-    ConvertingScope(const ConvertingScope&) = delete;
-    ConvertingScope& operator=(const ConvertingScope&) = delete;
-
-private:
-    bool& converting_;
-};
 
 } // namespace
 
