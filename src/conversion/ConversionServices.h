@@ -4,8 +4,9 @@
 #include <string>
 
 // What the Convert command needs from the platform: the Open dialog, message
-// boxes and the per-user settings store. The window provides them with Qt,
-// the command line with its own answers, the tests with scripted stand-ins.
+// boxes and the per-user settings store. The window provides them with Qt on
+// Linux and Win32 on Windows, the command line with its own answers, the tests
+// with scripted stand-ins.
 namespace Conversion {
 
 struct OpenDialogOptions
