@@ -21,7 +21,7 @@ import tempfile
 import time
 
 SKIPPED = 77
-TIMEOUT = 120  # seconds, for the whole run
+TIMEOUT = 420  # seconds, for the whole run: Wine in a fresh prefix can be slow
 TITLE = "^KestrelToADIF$"  # the main window and every message box
 OPEN_DIALOG = "^Open$"
 
