@@ -27,6 +27,12 @@ std::uint64_t RandomNumber()
     return generator();
 }
 
+// What a failed write or flush of a stream left in errno; EIO when nothing.
+std::error_code StreamError()
+{
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
 // The file a link stands for, followed link by link so that a link to a
 // file not yet there is written through too, and the link stays a link.
 fs::path ResolvedTarget(fs::path path)
@@ -192,7 +198,7 @@ void ExportFile::Flush()
     if (stream_ != nullptr) {
         errno = 0;
         if (std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size())
-            Fail({errno != 0 ? errno : EIO, std::generic_category()});
+            Fail(StreamError());
     } else if (const std::error_code error = file_.Write(buffer_.data(), buffer_.size())) {
         Fail(error);
     }
@@ -207,7 +213,7 @@ void ExportFile::Commit()
     if (stream_ != nullptr) {
         errno = 0;
         if (std::fflush(stream_) != 0)
-            Fail({errno != 0 ? errno : EIO, std::generic_category()});
+            Fail(StreamError());
     } else {
         // A rename must never put an incomplete file in place.
         if (folder_)
