@@ -9,28 +9,52 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <variant>
 
 namespace {
 
 const std::string kRecordText = "10/09/03141214 SSBN0CALL    59    57    FN42  Op Peter    SR";
+const std::string kRecordBytes = kRecordText + std::string(4, '\0');
 
+// One record decoded and its line assembled, as the conversion does it.
 void DecodeAndAssembleRecord(benchmark::State& state)
 {
-    Conversion::RecordBytes bytes{};
-    std::copy(kRecordText.begin(), kRecordText.end(), bytes.begin());
     std::string exportRecord;
     for (auto _ : state) {
         exportRecord.clear();
-        const auto decoded = Conversion::DecodeRecord(Conversion::BuildRecordText(bytes));
-        for (const auto& field : std::get<Conversion::RecordFields>(decoded))
-            Conversion::AppendField(exportRecord, field.name, field.value);
+        Conversion::DecodeRecord(Conversion::BuildRecordText(kRecordBytes), exportRecord);
         exportRecord += Conversion::kEndOfRecord;
         benchmark::DoNotOptimize(exportRecord.data());
     }
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(DecodeAndAssembleRecord);
+
+// Only the field rules: the year read and the fields cut out and trimmed.
+void DecodeFields(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const std::string_view text = Conversion::BuildRecordText(kRecordBytes);
+        benchmark::DoNotOptimize(Conversion::ConvertYear(text.substr(6, 2)));
+        benchmark::DoNotOptimize(Conversion::TrimSpaces(text.substr(18, 10)));
+        benchmark::DoNotOptimize(Conversion::TrimSpaces(text.substr(46, 12)));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(DecodeFields);
+
+// One field cleaned of "<" and appended: a clean value, and one with brackets.
+void AppendOneField(benchmark::State& state)
+{
+    const std::string value = state.range(0) == 0 ? "Op Peter" : "5W <dipole>";
+    std::string exportRecord;
+    for (auto _ : state) {
+        exportRecord.clear();
+        Conversion::AppendField(exportRecord, "Comment", value);
+        benchmark::DoNotOptimize(exportRecord.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(AppendOneField)->Arg(0)->Arg(1);
 
 class Silent final : public Conversion::MessageBoxes,
                      public Conversion::FileSelector,

@@ -5,7 +5,7 @@
 #include "ProgramError.h"
 #include "UTC.h"
 
-#include <algorithm>
+#include <iterator>
 
 namespace Conversion {
 
@@ -23,22 +23,15 @@ std::string RemoveLeadingAngleBrackets(std::string_view theData) noexcept
 void AppendField(std::string& exportRecord, std::string_view Fieldname,
                  std::string_view theData) noexcept
 {
-    Common::ReportFailures("KestrelConversion.AppendField", [&] {
-        const std::string clean = RemoveLeadingAngleBrackets(theData);
-        if (clean.empty())
-            return;
-        std::string field;
-        field.reserve(Fieldname.size() + clean.size() + 24);
-        field += '<';
-        field += Fieldname;
-        field += ':';
-        field += std::to_string(clean.size());
-        field += '>';
-        field += clean;
-        field += ' ';
-        // Built aside first so that a failure leaves the record as it was.
-        exportRecord += field;
+    const std::size_t before = exportRecord.size();
+    const bool appended = Common::ReportFailures("KestrelConversion.AppendField", [&] {
+        exportRecord.resize(before + Fieldname.size() + theData.size() + kFieldTextOverhead);
+        char* const end = WriteFieldText(exportRecord.data() + before, Fieldname, theData);
+        exportRecord.resize(static_cast<std::size_t>(end - exportRecord.data()));
     });
+    // A field that could not be appended is lost whole.
+    if (!appended)
+        exportRecord.resize(before);
 }
 
 void WriteExportHeader(OutputChannel& output) noexcept

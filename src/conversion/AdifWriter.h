@@ -2,6 +2,10 @@
 
 #include "OutputChannel.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -15,6 +19,34 @@ std::string RemoveLeadingAngleBrackets(std::string_view theData) noexcept;
 // leaves the field out.
 void AppendField(std::string& exportRecord, std::string_view Fieldname,
                  std::string_view theData) noexcept;
+
+// The most a field's text takes beyond its name and value: "<", ":", the
+// length's digits, ">" and the space.
+inline constexpr std::size_t kFieldTextOverhead =
+    4 + std::numeric_limits<std::size_t>::digits10 + 1;
+
+// The text AppendField appends, written at `out`, which has room for the
+// name, the value and kFieldTextOverhead; returns its end. Allocates nothing
+// and cannot fail, so that the record loop can write a whole record's fields
+// into room made once.
+inline char* WriteFieldText(char* out, std::string_view Fieldname,
+                            std::string_view theData) noexcept
+{
+    // The value as RemoveLeadingAngleBrackets cleans it, without a copy of its own.
+    std::size_t length = theData.size();
+    for (const char c : theData)
+        length -= c == '<' ? 1 : 0;
+    if (length == 0)
+        return out;
+    *out++ = '<';
+    out = std::copy(Fieldname.begin(), Fieldname.end(), out);
+    *out++ = ':';
+    out = std::to_chars(out, out + kFieldTextOverhead, length).ptr;
+    *out++ = '>';
+    out = std::remove_copy(theData.begin(), theData.end(), out, '<');
+    *out++ = ' ';
+    return out;
+}
 
 // The four header lines: "ADIF file", the creation stamp (product, version,
 // current UTC time), the ProgramID field and "<EOH>". A failure leaves the

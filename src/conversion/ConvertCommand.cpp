@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
-#include <variant>
 
 namespace Conversion {
 
@@ -49,20 +48,20 @@ std::uint64_t WriteAdif(LogFile& log, ExportFile& output, MessageBoxes& messages
     if (output.StartsEmpty())
         WriteExportHeader(output);
     std::uint64_t qsoCount = 0;
-    RecordBytes recordBytes;
-    std::string exportRecord;
-    while (log.ReadRecord(recordBytes)) {
-        exportRecord.clear();
-        const DecodedRecord decoded = DecodeRecord(BuildRecordText(recordBytes));
-        if (const auto* illegal = std::get_if<IllegalYear>(&decoded)) {
-            messages.ShowMessage(MessageKind::IllegalYear, illegal->message);
-            continue;
+    std::string exportRecord; // reused: no allocation per record
+    for (std::string_view records = log.ReadRecords(); !records.empty();
+         records = log.ReadRecords()) {
+        for (std::size_t next = 0; next < records.size(); next += kRecordSize) {
+            const std::string_view recordText = BuildRecordText(records.substr(next, kRecordSize));
+            exportRecord.clear();
+            if (!DecodeRecord(recordText, exportRecord)) {
+                messages.ShowMessage(MessageKind::IllegalYear, IllegalYearMessage(recordText));
+                continue;
+            }
+            exportRecord += kEndOfRecord;
+            output.WriteLine(exportRecord);
+            ++qsoCount;
         }
-        for (const AdifField& field : std::get<RecordFields>(decoded))
-            AppendField(exportRecord, field.name, field.value);
-        exportRecord += kEndOfRecord;
-        output.WriteLine(exportRecord);
-        ++qsoCount;
     }
     return qsoCount;
 }

@@ -6,6 +6,7 @@
 #include "TemporaryName.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <filesystem>
 #include <random>
@@ -18,7 +19,9 @@ namespace Conversion {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::size_t kBufferSize = 64 * 1024;
+// One write per so many bytes, not per line.
+constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr std::size_t kWriteBackStep = 8 * 1024 * 1024;
 constexpr int kNameAttempts = 100;
 
 std::uint64_t RandomNumber()
@@ -160,19 +163,23 @@ void ExportFile::CreateTemporary()
 void ExportFile::CopyExistingContent()
 {
     FileHandle existing = folder_->OpenForReading(targetName_);
-    std::string block(kBufferSize, '\0');
-    std::string tail; // the last two bytes copied
-    std::uint64_t total = 0;
-    while (const std::size_t read = existing.Read(block.data(), block.size())) {
-        Write(block.data(), read);
-        tail.append(block.data() + read - std::min<std::size_t>(read, 2),
-                    std::min<std::size_t>(read, 2));
-        tail.erase(0, tail.size() - std::min<std::size_t>(tail.size(), 2));
-        total += read;
-    }
+    const std::uint64_t total = file_.CopyRestOf(existing);
+    file_.StartWriteBack();
     startsEmpty_ = total == 0;
+    if (startsEmpty_)
+        return;
     // The new records start on a line of their own.
-    if (!startsEmpty_ && tail != kLineEnd)
+    std::array<char, kLineEnd.size()> tail{};
+    const std::size_t tailSize = static_cast<std::size_t>(std::min<std::uint64_t>(total, 2));
+    existing.SeekTo(total - tailSize);
+    std::size_t read = 0;
+    while (read < tailSize) {
+        const std::size_t more = existing.Read(tail.data() + read, tailSize - read);
+        if (more == 0)
+            break; // it shrank meanwhile, which the commit finds
+        read += more;
+    }
+    if (std::string_view(tail.data(), read) != kLineEnd)
         Write(kLineEnd.data(), kLineEnd.size());
 }
 
@@ -201,6 +208,10 @@ void ExportFile::Flush()
             Fail(StreamError());
     } else if (const std::error_code error = file_.Write(buffer_.data(), buffer_.size())) {
         Fail(error);
+    } else if (folder_ && (unsentToDisk_ += buffer_.size()) >= kWriteBackStep) {
+        // The disk writes while the conversion goes on, not all at the commit.
+        file_.StartWriteBack();
+        unsentToDisk_ = 0;
     }
     buffer_.clear();
 }

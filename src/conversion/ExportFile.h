@@ -79,6 +79,7 @@ private:
     FileHandle file_;                   // the temporary file, or a pipe or device
     std::FILE* stream_ = nullptr;       // or a stream that is not ours
     std::string buffer_;
+    std::uint64_t unsentToDisk_ = 0; // written since the disk was last asked to write
     bool startsEmpty_ = true;
     std::error_code failure_;
     std::error_code unconfirmed_;

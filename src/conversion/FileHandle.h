@@ -25,11 +25,24 @@ public:
     std::error_code Write(const char* data, std::size_t size) noexcept;
     // Up to `size` bytes; 0 at the end of the file. Throws std::system_error.
     std::size_t Read(char* data, std::size_t size);
+    // Moves the position to `offset` bytes from the start. Throws std::system_error.
+    void SeekTo(std::uint64_t offset);
+    // Appends everything from `source`'s position to its end, and returns how
+    // many bytes that was: inside the system, by sharing or copying the file's
+    // blocks, where it can; through a buffer where it cannot. Both positions
+    // end after the bytes copied. Throws std::system_error.
+    std::uint64_t CopyRestOf(FileHandle& source);
+    // Asks the system to start writing what this file holds to the disk now,
+    // without waiting, so that a later Sync has less left to wait for. A hint:
+    // where the system has no such request, nothing happens.
+    void StartWriteBack() noexcept;
     // Down to the disk. A file that cannot be synced (a device) counts as synced.
     std::error_code Sync() noexcept;
     std::error_code Close() noexcept;
 
 private:
+    std::uint64_t CopyThroughBuffer(FileHandle& source);
+
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t native_ = kClosed;
 };

@@ -37,6 +37,12 @@ std::size_t FileHandle::Read(char* data, std::size_t size)
     }
 }
 
+void FileHandle::SeekTo(std::uint64_t offset)
+{
+    if (lseek(Descriptor(native_), static_cast<off_t>(offset), SEEK_SET) < 0)
+        throw std::system_error(LastError());
+}
+
 std::error_code FileHandle::Sync() noexcept
 {
     if (fsync(Descriptor(native_)) == 0 || errno == EINVAL)

@@ -54,6 +54,23 @@ std::size_t FileHandle::Read(char* data, std::size_t size)
     return read;
 }
 
+void FileHandle::SeekTo(std::uint64_t offset)
+{
+    LARGE_INTEGER position{};
+    position.QuadPart = static_cast<LONGLONG>(offset);
+    if (!SetFilePointerEx(Native(native_), position, nullptr, FILE_BEGIN))
+        throw std::system_error(LastError());
+}
+
+// Windows has no call that appends one open file to another inside the system.
+std::uint64_t FileHandle::CopyRestOf(FileHandle& source)
+{
+    return CopyThroughBuffer(source);
+}
+
+// The cache manager writes behind on its own.
+void FileHandle::StartWriteBack() noexcept {}
+
 std::error_code FileHandle::Sync() noexcept
 {
     if (FlushFileBuffers(Native(native_)) || GetLastError() == ERROR_INVALID_HANDLE ||

@@ -1,6 +1,5 @@
 #include "LogFile.h"
 
-#include <algorithm>
 #include <cstring>
 #include <system_error>
 
@@ -8,35 +7,39 @@ namespace Conversion {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 1024 * kRecordSize;
+// Large enough that reading costs few system calls, small enough to stay in
+// the processor's caches while it is converted.
+constexpr std::size_t kBlockSize = 4096 * kRecordSize;
 
 } // namespace
 
-LogFile::LogFile(const std::string& path) : path_(path), file_(OpenForReading(path)) {}
-
-bool LogFile::ReadRecord(RecordBytes& recordBytes)
+LogFile::LogFile(const std::string& path)
+    : path_(path), file_(OpenForReading(path)), buffer_(new char[kBlockSize])
 {
-    // A pipe may deliver a record in pieces: read until it is whole or the log ends.
-    while (buffer_.size() - next_ < kRecordSize) {
-        buffer_.erase(0, next_);
-        next_ = 0;
-        const std::size_t held = buffer_.size();
-        buffer_.resize(held + kBlockSize);
+}
+
+std::string_view LogFile::ReadRecords()
+{
+    // What is left of the last block is less than a record: it goes first.
+    held_ -= consumed_;
+    std::memmove(buffer_.get(), buffer_.get() + consumed_, held_);
+    consumed_ = 0;
+    // A pipe may deliver a record in pieces: read until one is whole or the log ends.
+    while (held_ < kRecordSize) {
         std::size_t read = 0;
         try {
-            read = file_.Read(buffer_.data() + held, kBlockSize);
+            read = file_.Read(buffer_.get() + held_, kBlockSize - held_);
         } catch (const std::system_error& e) {
             throw std::system_error(e.code(), path_);
         }
-        buffer_.resize(held + read);
         if (read == 0) {
-            trailingBytes_ = buffer_.size();
-            return false;
+            trailingBytes_ = held_;
+            return {};
         }
+        held_ += read;
     }
-    std::memcpy(recordBytes.data(), buffer_.data() + next_, kRecordSize);
-    next_ += kRecordSize;
-    return true;
+    consumed_ = held_ - held_ % kRecordSize;
+    return {buffer_.get(), consumed_};
 }
 
 } // namespace Conversion

@@ -3,20 +3,24 @@
 #include "FileHandle.h"
 #include "LogRecord.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace Conversion {
 
-// A Kestrel log opened for reading, one record at a time from its first byte.
+// A Kestrel log opened for reading, strictly in order from its first byte,
+// in large blocks of whole records.
 class LogFile
 {
 public:
     // Opens an existing log; throws std::system_error naming the path.
     explicit LogFile(const std::string& path);
 
-    // The next complete record. False at the end of the log, including when
-    // only a partial record is left (it is ignored). Throws on a read error.
-    bool ReadRecord(RecordBytes& recordBytes);
+    // The next complete records, one or more, each kRecordSize bytes; valid
+    // until the next call. Empty at the end of the log, including when only a
+    // partial record is left (it is ignored). Throws on a read error.
+    std::string_view ReadRecords();
 
     // The bytes of the partial record at the end, once the end is reached.
     std::size_t TrailingBytes() const { return trailingBytes_; }
@@ -24,8 +28,9 @@ public:
 private:
     std::string path_;
     FileHandle file_;
-    std::string buffer_; // read ahead in large blocks
-    std::size_t next_ = 0;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t held_ = 0;     // bytes in the buffer not yet handed out
+    std::size_t consumed_ = 0; // bytes at its start handed out by the last call
     std::size_t trailingBytes_ = 0;
 };
 

@@ -1,5 +1,10 @@
 #include "LogRecord.h"
 
+#include "AdifWriter.h"
+
+#include <algorithm>
+#include <array>
+
 namespace Conversion {
 
 namespace {
@@ -26,6 +31,15 @@ constexpr FieldSpan kComment{47, 12};
 constexpr std::size_t kQslSentPosition = 59;
 constexpr std::size_t kQslReceivedPosition = 60;
 
+constexpr std::size_t kQsoDateLength = 8; // century, year, month, day
+
+// Every field name, at most 60 characters of values between them, and what
+// each field's text adds.
+constexpr std::size_t kLongestFieldsText =
+    std::string_view("QSO_DATETIME_ONFREQMODECALLRST_SENTRST_RCVDGRIDSQUARECommentQSL_SENTQSL_RCVD")
+        .size() +
+    kRecordTextLength + 11 * kFieldTextOverhead;
+
 constexpr std::string_view kNoGridSquare = "------";
 constexpr std::string_view kNoComment = "------------";
 
@@ -50,9 +64,9 @@ int DigitValue(char c)
 
 } // namespace
 
-std::string BuildRecordText(const RecordBytes& recordBytes)
+std::string_view BuildRecordText(std::string_view recordBytes)
 {
-    return std::string(reinterpret_cast<const char*>(recordBytes.data()), kRecordTextLength);
+    return recordBytes.substr(0, kRecordTextLength);
 }
 
 std::optional<std::int16_t> ConvertYear(std::string_view yearText)
@@ -74,34 +88,52 @@ std::optional<std::int16_t> ConvertYear(std::string_view yearText)
 
 std::string_view TrimSpaces(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && text[first] == ' ')
+        ++first;
+    while (end > first && text[end - 1] == ' ')
+        --end;
+    return text.substr(first, end - first);
 }
 
-DecodedRecord DecodeRecord(std::string_view recordText)
+std::string IllegalYearMessage(std::string_view recordText)
+{
+    std::string message = "Illegal year in QSO ";
+    message += recordText.substr(0, kRecordTextLength);
+    message += ", ignoring QSO";
+    return message;
+}
+
+// Flattened: every small step is inlined, as the record loop spends its time
+// here; at -O2 the compiler would otherwise call each of them.
+[[gnu::flatten]] bool DecodeRecord(std::string_view recordText, std::string& exportRecord)
 {
     const std::string_view date = Characters(recordText, kDate);
-    const std::int16_t year = ConvertYear(Characters(date, kYear)).value_or(kIllegalYear);
-    if (year == kIllegalYear) {
-        return IllegalYear{"Illegal year in QSO " +
-                           std::string(recordText.substr(0, kRecordTextLength)) + ", ignoring QSO"};
-    }
+    const std::string_view yearText = Characters(date, kYear);
+    const std::int16_t year = ConvertYear(yearText).value_or(kIllegalYear);
+    if (year == kIllegalYear)
+        return false;
 
     // Two-digit years: 30 to 99 are 19xx, the rest 20xx. The date characters
     // are copied as they stand.
-    std::string qsoDate = year < 30 ? "20" : "19";
-    qsoDate += Characters(date, kYear);
-    qsoDate += Characters(date, kMonth);
-    qsoDate += Characters(date, kDay);
+    const std::string_view century = year < 30 ? "20" : "19";
+    std::array<char, kQsoDateLength> qsoDate{};
+    auto next = qsoDate.begin();
+    for (const std::string_view part :
+         {century, yearText, Characters(date, kMonth), Characters(date, kDay)})
+        next = std::copy(part.begin(), part.end(), next);
 
-    RecordFields fields;
-    fields.reserve(11);
-    const auto add = [&fields](std::string_view name, std::string_view value) {
-        fields.push_back({std::string(name), std::string(value)});
+    // Room for every field at its widest is made once, and each field's text
+    // written into it as AppendField would append it: one allocation-free
+    // pass, where a call of AppendField per field costs twice the time.
+    const std::size_t before = exportRecord.size();
+    exportRecord.resize(before + kLongestFieldsText);
+    char* end = exportRecord.data() + before;
+    const auto add = [&end](std::string_view name, std::string_view value) {
+        end = WriteFieldText(end, name, value);
     };
-    add("QSO_DATE", qsoDate);
+    add("QSO_DATE", {qsoDate.data(), qsoDate.size()});
     add("TIME_ON", Characters(recordText, kTimeOn));
     add("FREQ", Characters(recordText, kFrequency));
     add("MODE", Characters(recordText, kMode));
@@ -118,7 +150,8 @@ DecodedRecord DecodeRecord(std::string_view recordText)
         add("QSL_SENT", "Y");
     if (recordText[kQslReceivedPosition - 1] == 'R')
         add("QSL_RCVD", "Y");
-    return fields;
+    exportRecord.resize(static_cast<std::size_t>(end - exportRecord.data()));
+    return true;
 }
 
 } // namespace Conversion
