@@ -36,12 +36,17 @@ Decoded Decode(const std::string& text, std::array<char, 4> tail = {'\xFF', 0, '
     const std::string bytes = text.substr(0, 60) + std::string(tail.begin(), tail.end());
     const std::string_view recordText = Conversion::BuildRecordText(bytes);
     EXPECT_EQ(recordText, text);
-    std::string exportRecord;
-    if (!Conversion::DecodeRecord(recordText, exportRecord)) {
-        EXPECT_EQ(exportRecord, "") << "an illegal year appends nothing";
+    // Marked, so that a write beyond the promised room shows.
+    std::string room(Conversion::kLongestFieldsText + 1, '#');
+    const char* const end = Conversion::DecodeRecord(recordText, room.data());
+    EXPECT_EQ(room.back(), '#') << "written beyond the room";
+    if (end == nullptr) {
+        EXPECT_EQ(room, std::string(room.size(), '#')) << "an illegal year writes nothing";
         return {std::nullopt, Conversion::IllegalYearMessage(recordText)};
     }
-    return {exportRecord + std::string(Conversion::kEndOfRecord), {}};
+    return {room.substr(0, static_cast<std::size_t>(end - room.data())) +
+                std::string(Conversion::kEndOfRecord),
+            {}};
 }
 
 // The record line as the conversion writes it.

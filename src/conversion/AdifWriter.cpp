@@ -26,7 +26,7 @@ void AppendField(std::string& exportRecord, std::string_view Fieldname,
     const std::size_t before = exportRecord.size();
     const bool appended = Common::ReportFailures("KestrelConversion.AppendField", [&] {
         exportRecord.resize(before + Fieldname.size() + theData.size() + kFieldTextOverhead);
-        char* const end = WriteFieldText(exportRecord.data() + before, Fieldname, theData);
+        char* const end = AppendField(exportRecord.data() + before, Fieldname, theData);
         exportRecord.resize(static_cast<std::size_t>(end - exportRecord.data()));
     });
     // A field that could not be appended is lost whole.

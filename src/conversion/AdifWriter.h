@@ -25,19 +25,21 @@ void AppendField(std::string& exportRecord, std::string_view Fieldname,
 inline constexpr std::size_t kFieldTextOverhead =
     4 + std::numeric_limits<std::size_t>::digits10 + 1;
 
-// The text AppendField appends, written at `out`, which has room for the
-// name, the value and kFieldTextOverhead; returns its end. Allocates nothing
-// and cannot fail, so that the record loop can write a whole record's fields
-// into room made once.
-inline char* WriteFieldText(char* out, std::string_view Fieldname,
-                            std::string_view theData) noexcept
+// AppendField onto a record assembled in place: the same text, written at
+// `exportRecord`, the record's end so far, which has room for the name, the
+// value and kFieldTextOverhead. Returns the new end. Allocates nothing and
+// cannot fail, so that the record loop assembles each record straight into
+// the output's buffer.
+inline char* AppendField(char* exportRecord, std::string_view Fieldname,
+                         std::string_view theData) noexcept
 {
     // The value as RemoveLeadingAngleBrackets cleans it, without a copy of its own.
     std::size_t length = theData.size();
     for (const char c : theData)
         length -= c == '<' ? 1 : 0;
     if (length == 0)
-        return out;
+        return exportRecord;
+    char* out = exportRecord;
     *out++ = '<';
     out = std::copy(Fieldname.begin(), Fieldname.end(), out);
     *out++ = ':';

@@ -8,6 +8,7 @@
 #include "PathHelpers.h"
 #include "ProgramError.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -48,18 +49,18 @@ std::uint64_t WriteAdif(LogFile& log, ExportFile& output, MessageBoxes& messages
     if (output.StartsEmpty())
         WriteExportHeader(output);
     std::uint64_t qsoCount = 0;
-    std::string exportRecord; // reused: no allocation per record
     for (std::string_view records = log.ReadRecords(); !records.empty();
          records = log.ReadRecords()) {
         for (std::size_t next = 0; next < records.size(); next += kRecordSize) {
             const std::string_view recordText = BuildRecordText(records.substr(next, kRecordSize));
-            exportRecord.clear();
-            if (!DecodeRecord(recordText, exportRecord)) {
+            // The record is assembled where the output will write it.
+            char* const exportRecord = output.LineRoom(kLongestFieldsText + kEndOfRecord.size());
+            char* const end = DecodeRecord(recordText, exportRecord);
+            if (end == nullptr) {
                 messages.ShowMessage(MessageKind::IllegalYear, IllegalYearMessage(recordText));
                 continue;
             }
-            exportRecord += kEndOfRecord;
-            output.WriteLine(exportRecord);
+            output.EndLine(std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), end));
             ++qsoCount;
         }
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <utility>
@@ -55,7 +56,7 @@ std::string FolderOf(const fs::path& file)
 
 } // namespace
 
-ExportFile::ExportFile(const std::string& path) : name_(path)
+ExportFile::ExportFile(const std::string& path) : name_(path), buffer_(kBufferSize, '\0')
 {
     std::error_code statusError;
     const fs::file_status status = fs::status(Common::NativePath(path), statusError);
@@ -73,7 +74,7 @@ ExportFile::ExportFile(const std::string& path) : name_(path)
 }
 
 ExportFile::ExportFile(std::FILE* stream, std::string name)
-    : name_(std::move(name)), stream_(stream)
+    : name_(std::move(name)), stream_(stream), buffer_(kBufferSize, '\0')
 {
 }
 
@@ -193,27 +194,49 @@ void ExportFile::Write(const char* data, std::size_t size)
 {
     if (failure_)
         Fail(failure_);
-    buffer_.append(data, size);
-    if (buffer_.size() >= kBufferSize)
+    while (size > 0) {
+        if (used_ == buffer_.size())
+            Flush();
+        const std::size_t part = std::min(size, buffer_.size() - used_);
+        std::memcpy(buffer_.data() + used_, data, part);
+        used_ += part;
+        data += part;
+        size -= part;
+    }
+}
+
+char* ExportFile::LineRoom(std::size_t most)
+{
+    if (failure_)
+        Fail(failure_);
+    if (buffer_.size() - used_ < most + kLineEnd.size())
         Flush();
+    return buffer_.data() + used_;
+}
+
+void ExportFile::EndLine(const char* end)
+{
+    used_ = static_cast<std::size_t>(end - buffer_.data());
+    std::memcpy(buffer_.data() + used_, kLineEnd.data(), kLineEnd.size());
+    used_ += kLineEnd.size();
 }
 
 void ExportFile::Flush()
 {
-    if (buffer_.empty())
+    if (used_ == 0)
         return;
     if (stream_ != nullptr) {
         errno = 0;
-        if (std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size())
+        if (std::fwrite(buffer_.data(), 1, used_, stream_) != used_)
             Fail(StreamError());
-    } else if (const std::error_code error = file_.Write(buffer_.data(), buffer_.size())) {
+    } else if (const std::error_code error = file_.Write(buffer_.data(), used_)) {
         Fail(error);
-    } else if (folder_ && (unsentToDisk_ += buffer_.size()) >= kWriteBackStep) {
+    } else if (folder_ && (unsentToDisk_ += used_) >= kWriteBackStep) {
         // The disk writes while the conversion goes on, not all at the commit.
         file_.StartWriteBack();
         unsentToDisk_ = 0;
     }
-    buffer_.clear();
+    used_ = 0;
 }
 
 void ExportFile::Commit()

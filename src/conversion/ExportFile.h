@@ -52,6 +52,13 @@ public:
     // the commit fail too, with the first failure.
     void WriteLine(std::string_view text) override;
 
+    // A line written in place: room for at most `most` bytes (far less than
+    // the buffer), which the caller fills and ends with EndLine. The record
+    // loop assembles each record where it is to be written, never copying it.
+    char* LineRoom(std::size_t most);
+    // Ends the line written at LineRoom just before `end` with CR LF.
+    void EndLine(const char* end);
+
     // Makes everything written durable, puts it in place and releases the folder.
     void Commit();
 
@@ -78,8 +85,9 @@ private:
     std::string temporaryName_;         // empty when none is pending
     FileHandle file_;                   // the temporary file, or a pipe or device
     std::FILE* stream_ = nullptr;       // or a stream that is not ours
-    std::string buffer_;
-    std::uint64_t unsentToDisk_ = 0; // written since the disk was last asked to write
+    std::string buffer_;                // of a fixed size, allocated once
+    std::size_t used_ = 0;              // how much of it holds output not yet written
+    std::uint64_t unsentToDisk_ = 0;    // written since the disk was last asked to write
     bool startsEmpty_ = true;
     std::error_code failure_;
     std::error_code unconfirmed_;

@@ -33,13 +33,6 @@ constexpr std::size_t kQslReceivedPosition = 60;
 
 constexpr std::size_t kQsoDateLength = 8; // century, year, month, day
 
-// Every field name, at most 60 characters of values between them, and what
-// each field's text adds.
-constexpr std::size_t kLongestFieldsText =
-    std::string_view("QSO_DATETIME_ONFREQMODECALLRST_SENTRST_RCVDGRIDSQUARECommentQSL_SENTQSL_RCVD")
-        .size() +
-    kRecordTextLength + 11 * kFieldTextOverhead;
-
 constexpr std::string_view kNoGridSquare = "------";
 constexpr std::string_view kNoComment = "------------";
 
@@ -107,13 +100,13 @@ std::string IllegalYearMessage(std::string_view recordText)
 
 // Flattened: every small step is inlined, as the record loop spends its time
 // here; at -O2 the compiler would otherwise call each of them.
-[[gnu::flatten]] bool DecodeRecord(std::string_view recordText, std::string& exportRecord)
+[[gnu::flatten]] char* DecodeRecord(std::string_view recordText, char* exportRecord)
 {
     const std::string_view date = Characters(recordText, kDate);
     const std::string_view yearText = Characters(date, kYear);
     const std::int16_t year = ConvertYear(yearText).value_or(kIllegalYear);
     if (year == kIllegalYear)
-        return false;
+        return nullptr;
 
     // Two-digit years: 30 to 99 are 19xx, the rest 20xx. The date characters
     // are copied as they stand.
@@ -124,14 +117,9 @@ std::string IllegalYearMessage(std::string_view recordText)
          {century, yearText, Characters(date, kMonth), Characters(date, kDay)})
         next = std::copy(part.begin(), part.end(), next);
 
-    // Room for every field at its widest is made once, and each field's text
-    // written into it as AppendField would append it: one allocation-free
-    // pass, where a call of AppendField per field costs twice the time.
-    const std::size_t before = exportRecord.size();
-    exportRecord.resize(before + kLongestFieldsText);
-    char* end = exportRecord.data() + before;
+    char* end = exportRecord;
     const auto add = [&end](std::string_view name, std::string_view value) {
-        end = WriteFieldText(end, name, value);
+        end = AppendField(end, name, value);
     };
     add("QSO_DATE", {qsoDate.data(), qsoDate.size()});
     add("TIME_ON", Characters(recordText, kTimeOn));
@@ -150,8 +138,7 @@ std::string IllegalYearMessage(std::string_view recordText)
         add("QSL_SENT", "Y");
     if (recordText[kQslReceivedPosition - 1] == 'R')
         add("QSL_RCVD", "Y");
-    exportRecord.resize(static_cast<std::size_t>(end - exportRecord.data()));
-    return true;
+    return end;
 }
 
 } // namespace Conversion

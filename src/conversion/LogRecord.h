@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AdifWriter.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -24,11 +26,19 @@ std::optional<std::int16_t> ConvertYear(std::string_view yearText);
 // Leading and trailing spaces removed; no other character counts as blank.
 std::string_view TrimSpaces(std::string_view text);
 
+// The most that the field texts of one record take: every field name, the 60
+// characters of values between them, and what each field's text adds.
+inline constexpr std::size_t kLongestFieldsText =
+    std::string_view("QSO_DATETIME_ONFREQMODECALLRST_SENTRST_RCVDGRIDSQUARECommentQSL_SENTQSL_RCVD")
+        .size() +
+    kRecordTextLength + 11 * kFieldTextOverhead;
+
 // Decodes one record: its ADIF fields are handed to AppendField, in the order
-// they are written, onto `exportRecord`. False when the record's year cannot
-// be read: nothing is appended, and the user is to be shown
-// IllegalYearMessage. `recordText` holds exactly 60 characters.
-bool DecodeRecord(std::string_view recordText, std::string& exportRecord);
+// they are written, onto the record assembled at `exportRecord`, which has
+// room for kLongestFieldsText. Returns the record's new end; nothing (a null
+// pointer) when the record's year cannot be read, and the user is then to be
+// shown IllegalYearMessage. `recordText` holds exactly 60 characters.
+char* DecodeRecord(std::string_view recordText, char* exportRecord);
 
 // "Illegal year in QSO ", the 60 characters, ", ignoring QSO".
 std::string IllegalYearMessage(std::string_view recordText);

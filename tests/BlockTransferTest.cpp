@@ -1,0 +1,94 @@
+// The large-block paths of the conversion: a copy of an existing file that
+// the system makes by itself, lines longer than the output's buffer, and a
+// log read in blocks that do not end on a record.
+
+#include "ConversionTestSupport.h"
+#include "ExportFile.h"
+#include "FileHandle.h"
+#include "LogFile.h"
+#include "OutputFolder.h"
+#include "RandomLog.h"
+
+namespace {
+
+using namespace TestSupport;
+
+// Bytes no two tests share by chance, spanning many blocks of any size.
+std::string Bytes(std::size_t size)
+{
+    Examples::RandomLog generator(size);
+    std::string bytes;
+    while (bytes.size() < size)
+        bytes += generator.NextRecord();
+    bytes.resize(size);
+    return bytes;
+}
+
+class CopyRestOfTest : public ::testing::Test
+{
+protected:
+    // Copies `source` from `from` on into a new file, writes "END" after the
+    // copy, and returns the new file's content.
+    std::string CopyFrom(const std::string& source, std::uint64_t from, std::uint64_t& copied)
+    {
+        const std::string name = "copy" + std::to_string(++copies);
+        WriteFile(folder / "source", source);
+        Conversion::OutputFolder output(folder.Path());
+        std::optional<Conversion::FileHandle> target = output.CreateExclusively(name, nullptr);
+        EXPECT_TRUE(target.has_value());
+        if (!target)
+            return {};
+        Conversion::FileHandle input = output.OpenForReading("source");
+        input.SeekTo(from);
+        copied = target->CopyRestOf(input);
+        EXPECT_FALSE(target->Write("END", 3));
+        target->StartWriteBack();
+        EXPECT_FALSE(target->Sync());
+        target->Close();
+        return ReadFile(folder / name);
+    }
+
+    TempFolder folder;
+    int copies = 0;
+};
+
+TEST_F(CopyRestOfTest, AWholeFileIsCopiedAndWritingGoesOnAfterIt)
+{
+    for (const std::size_t size : {0u, 1u, 4096u, 3u * 1024 * 1024 + 17}) {
+        SCOPED_TRACE(size);
+        const std::string source = Bytes(size);
+        std::uint64_t copied = 0;
+        const std::string copy = CopyFrom(source, 0, copied);
+        EXPECT_EQ(copied, size);
+        EXPECT_TRUE(copy == source + "END") << "copy of " << copy.size() << " bytes";
+    }
+}
+
+TEST_F(CopyRestOfTest, OnlyWhatFollowsTheSourcePositionIsCopied)
+{
+    const std::string source = Bytes(1024 * 1024 + 5);
+    std::uint64_t copied = 0;
+    const std::string copy = CopyFrom(source, 1000, copied);
+    EXPECT_EQ(copied, source.size() - 1000);
+    EXPECT_TRUE(copy == source.substr(1000) + "END") << "copy of " << copy.size() << " bytes";
+}
+
+TEST(ExportFileBuffer, LinesLongerThanTheBufferArriveWhole)
+{
+    TempFolder folder;
+    const std::string path = folder / "long.ADI";
+    const std::string longLine = Bytes(700 * 1024);
+    {
+        Conversion::ExportFile output(path);
+        output.Lock({});
+        output.Begin(Conversion::ExportFile::Mode::Replace);
+        output.WriteLine("short");
+        output.WriteLine(longLine);
+        char* const room = output.LineRoom(5);
+        output.EndLine(std::copy_n("<EOR>", 5, room));
+        output.Commit();
+    }
+    EXPECT_TRUE(ReadFile(path) == "short\r\n" + longLine + "\r\n<EOR>\r\n");
+}
+
+} // namespace
