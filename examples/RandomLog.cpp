@@ -81,7 +81,7 @@ std::string RandomLog::Comment()
     if (Percent(5))
         return std::string(12, ' ');
     if (Percent(5))
-        return Padded(" " + std::string(Pick(kComments)), 12);
+        return Padded(std::string(1, ' ').append(Pick(kComments)), 12);
     return Padded(Pick(kComments), 12);
 }
 

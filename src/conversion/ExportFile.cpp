@@ -209,6 +209,8 @@ char* ExportFile::LineRoom(std::size_t most)
 {
     if (failure_)
         Fail(failure_);
+    if (most + kLineEnd.size() > buffer_.size()) // never for a record line
+        Fail(std::make_error_code(std::errc::value_too_large));
     if (buffer_.size() - used_ < most + kLineEnd.size())
         Flush();
     return buffer_.data() + used_;
