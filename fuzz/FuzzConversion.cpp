@@ -1,0 +1,116 @@
+// Feeds arbitrary bytes as a log through the whole conversion, the same
+// Convert command the programs use, writing the ADIF into memory, and aborts
+// on any output that breaks what the conversion promises.
+
+#include "AdifShape.h"
+#include "ConversionServices.h"
+#include "ConvertCommand.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+class NoDialog : public Conversion::FileSelector
+{
+public:
+    std::optional<std::string> ShowOpen(const Conversion::OpenDialogOptions&) override
+    {
+        return std::nullopt;
+    }
+};
+
+class KeptMessages : public Conversion::MessageBoxes
+{
+public:
+    void ShowMessage(Conversion::MessageKind kind, const std::string& text) override
+    {
+        if (kind == Conversion::MessageKind::IllegalYear)
+            illegalYears.push_back(text);
+    }
+    Conversion::Answer AskYesNoCancel(const std::string&) override
+    {
+        return Conversion::Answer::Cancel;
+    }
+    std::vector<std::string> illegalYears;
+};
+
+class NoSettings : public Conversion::SettingsStore
+{
+public:
+    std::string GetSetting(const std::string&, const std::string&, const std::string&,
+                           const std::string& defaultValue) override
+    {
+        return defaultValue;
+    }
+    void SaveSetting(const std::string&, const std::string&, const std::string&,
+                     const std::string&) override
+    {
+    }
+};
+
+[[noreturn]] void Abort(const char* what, const std::string& detail)
+{
+    std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
+    std::abort();
+}
+
+// The log lives in memory, under a name the conversion opens like any file.
+class MemoryLog
+{
+public:
+    MemoryLog() : fd_(memfd_create("log", MFD_CLOEXEC))
+    {
+        if (fd_ < 0)
+            Abort("memfd_create", "failed");
+        path_ = "/proc/self/fd/" + std::to_string(fd_);
+    }
+    const std::string& Hold(const std::uint8_t* data, std::size_t size)
+    {
+        if (ftruncate(fd_, 0) != 0 ||
+            (size != 0 && pwrite(fd_, data, size, 0) != static_cast<ssize_t>(size)))
+            Abort("the log in memory", "could not be written");
+        return path_;
+    }
+
+private:
+    int fd_;
+    std::string path_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static MemoryLog log;
+    const std::string& logPath = log.Hold(data, size);
+
+    char* adif = nullptr;
+    std::size_t adifSize = 0;
+    std::FILE* stream = open_memstream(&adif, &adifSize);
+    if (stream == nullptr)
+        Abort("open_memstream", "failed");
+    NoDialog dialog;
+    KeptMessages messages;
+    NoSettings settings;
+    Conversion::ConvertCommand command(dialog, messages, settings);
+    const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, "memory");
+    std::fclose(stream);
+
+    AdifShape::Conversion conversion{std::string(adif, adifSize), std::move(messages.illegalYears),
+                                     result.qsoCount, result.ignoredBytes};
+    std::free(adif);
+    if (result.outcome != Conversion::ConversionResult::Outcome::Converted)
+        Abort("the conversion failed", result.failure);
+    const std::string broken =
+        AdifShape::FindBrokenPromise({reinterpret_cast<const char*>(data), size}, conversion);
+    if (!broken.empty())
+        Abort("broken promise", broken);
+    return 0;
+}
