@@ -102,6 +102,13 @@ void CheckVersion(const std::wstring& file, const std::wstring& product,
         Fail("no FileDescription");
 }
 
+// A callback (stdcall on 32-bit Windows, which a lambda cannot be) that stops at the first.
+BOOL CALLBACK KeepFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found)
+{
+    *reinterpret_cast<LPWSTR*>(found) = name;
+    return FALSE;
+}
+
 // The first icon group of FILE must hold the images of ICON, byte for byte.
 void CheckIcon(const std::wstring& file, const std::filesystem::path& icon)
 {
@@ -117,13 +124,7 @@ void CheckIcon(const std::wstring& file, const std::filesystem::path& icon)
         return;
     }
     LPWSTR first = nullptr;
-    EnumResourceNamesW(
-        module, RT_GROUP_ICON,
-        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
-            *reinterpret_cast<LPWSTR*>(found) = name;
-            return FALSE;
-        },
-        reinterpret_cast<LONG_PTR>(&first));
+    EnumResourceNamesW(module, RT_GROUP_ICON, KeepFirstName, reinterpret_cast<LONG_PTR>(&first));
     const auto bytesOf = [module](LPCWSTR name, LPCWSTR type) {
         HRSRC found = FindResourceW(module, name, type);
         if (found == nullptr)
