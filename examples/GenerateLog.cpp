@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     char* end = nullptr;
     const unsigned long long records = argc == 4 ? std::strtoull(argv[1], &end, 10) : 0;
     if (argc != 4 || *end != '\0') {
-        std::fprintf(stderr, "usage: %s RECORDS SEED OUTPUT\n", argv[0]);
+        (void)std::fprintf(stderr, "usage: %s RECORDS SEED OUTPUT\n", argv[0]);
         return 2;
     }
     Examples::RandomLog log(std::strtoull(argv[2], nullptr, 10));

@@ -33,7 +33,7 @@ std::string Padded(std::string text, std::size_t width)
 std::string TwoDigits(std::uint64_t value)
 {
     char digits[3];
-    std::snprintf(digits, sizeof digits, "%02u", static_cast<unsigned>(value % 100));
+    (void)std::snprintf(digits, sizeof digits, "%02u", static_cast<unsigned>(value % 100));
     return digits;
 }
 

@@ -77,7 +77,7 @@ TEST(ExportFileBuffer, LinesLongerThanTheBufferArriveWhole)
 {
     TempFolder folder;
     const std::string path = folder / "long.ADI";
-    const std::string longLine = Bytes(700 * 1024);
+    const std::string longLine = Bytes(std::size_t{700} * 1024);
     {
         Conversion::ExportFile output(path);
         output.Lock({});

@@ -30,6 +30,7 @@ TEST(CommandLineProgram, AFailureReachesTheErrorLogWithItsHeader)
     const std::string command = "env XDG_STATE_HOME='" + state.Path() +
                                 "' LC_ALL=de_DE.UTF-8 '" KESTREL_TO_ADIF "' '" + log +
                                 "' >/dev/null 2>&1";
+    // NOLINTNEXTLINE(cert-env33-c): the shell sets the environment and redirections.
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << command;
     EXPECT_EQ(WEXITSTATUS(status), 1);
@@ -109,10 +110,9 @@ protected:
 
     bool HasTemporaryFile() const
     {
-        for (const std::string& name : folder.Entries())
-            if (name.ends_with(".kestrel-tmp"))
-                return true;
-        return false;
+        return std::ranges::any_of(folder.Entries(), [](const std::string& name) {
+            return name.ends_with(".kestrel-tmp");
+        });
     }
 
     TempFolder state;
@@ -148,6 +148,7 @@ TEST_F(ProgramOutputTest, ConcurrentAppendsWaitForEachOtherAndLoseNothing)
     const std::string log = output / "one.log";
     WriteFile(log, Records(1));
     std::vector<pid_t> runs;
+    runs.reserve(12);
     for (int i = 0; i < 12; ++i)
         runs.push_back(Start({"--append", "-o", adif, log}, "run" + std::to_string(i)));
     for (const pid_t run : runs)
@@ -195,8 +196,8 @@ TEST_F(ProgramOutputTest, AFileSizeLimitIsAnOrdinaryReportedFailure)
     const std::string log = output / "big.log";
     WriteFile(log, Records(2000));
     const pid_t run = Start({"--append", "-o", adif, log}, "limited", [] {
-        signal(SIGXFSZ, SIG_DFL);
-        const rlimit limit{16 * 1024, 16 * 1024};
+        (void)signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{rlim_t{16} * 1024, rlim_t{16} * 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
     });
     EXPECT_EQ(ExitCode(Finish(run)), 1);

@@ -192,7 +192,7 @@ TEST_F(CommandLineTest, AnUnwritableStandardOutputFails)
                                                        ? std::vector<std::string>{"-o", "-", log}
                                                        : std::vector<std::string>{"--replace", log};
         EXPECT_EQ(CommandLine::Run(arguments, full, err), 1);
-        std::fclose(full);
+        (void)std::fclose(full);
         EXPECT_EQ(CliRun::Contents(err),
                   "kestrel-to-adif: standard output: " + std::string(std::strerror(ENOSPC)) + "\n");
     }

@@ -94,7 +94,7 @@ public:
 
 inline const std::string kLogDirectoryKey = "KestrelToADIF/General/LogDirectory";
 
-inline std::vector<std::string> Concat(std::vector<std::vector<std::string>> parts)
+inline std::vector<std::string> Concat(const std::vector<std::vector<std::string>>& parts)
 {
     std::vector<std::string> all;
     for (const auto& part : parts)
@@ -141,13 +141,13 @@ protected:
 // Runs the command line with its standard streams captured.
 struct CliRun
 {
-    explicit CliRun(std::vector<std::string> arguments)
+    explicit CliRun(const std::vector<std::string>& arguments)
     {
-        std::FILE* out = std::tmpfile();
-        std::FILE* err = std::tmpfile();
-        status = CommandLine::Run(arguments, out, err);
-        this->out = Contents(out);
-        this->err = Contents(err);
+        std::FILE* outStream = std::tmpfile();
+        std::FILE* errStream = std::tmpfile();
+        status = CommandLine::Run(arguments, outStream, errStream);
+        out = Contents(outStream);
+        err = Contents(errStream);
     }
     static std::string Contents(std::FILE* stream)
     {
@@ -155,7 +155,7 @@ struct CliRun
         std::rewind(stream);
         for (int c; (c = std::fgetc(stream)) != EOF;)
             text += static_cast<char>(c);
-        std::fclose(stream);
+        (void)std::fclose(stream);
         return text;
     }
     int status;

@@ -229,8 +229,8 @@ TEST_F(ConvertCommandTest, AFullDiskLeavesNoHalfWrittenFile)
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{16 * 1024, 16 * 1024};
+        (void)std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{rlim_t{16} * 1024, rlim_t{16} * 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
         const ConversionResult result = command.ConvertLog(log, adif);
         const bool sound = result.outcome == ConversionResult::Outcome::Failed &&

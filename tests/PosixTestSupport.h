@@ -76,6 +76,7 @@ inline pid_t StartProgram(const std::vector<std::string>& arguments, const std::
     if (inChild)
         inChild();
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);

@@ -188,7 +188,7 @@ protected:
             ASSERT_NE(dialog, nullptr) << widget->metaObject()->className();
             choose(dialog);
         });
-        const std::optional<std::string> chosen = selector.ShowOpen(options);
+        std::optional<std::string> chosen = selector.ShowOpen(options);
         EXPECT_TRUE(script.Handled());
         return chosen;
     }

@@ -36,7 +36,7 @@ protected:
             FeedFifo(fd, Records(1));
         });
         messages.answers = {answer};
-        const ConversionResult result = command.ConvertLog(fifoLog, adif);
+        ConversionResult result = command.ConvertLog(fifoLog, adif);
         other.join();
         std::filesystem::remove(fifoLog);
         return result;

@@ -37,8 +37,8 @@ inline std::string Sha256(std::string_view data)
 
     for (std::size_t block = 0; block < message.size(); block += 64) {
         std::array<std::uint32_t, 64> w{};
-        for (int i = 0; i < 16; ++i)
-            for (int b = 0; b < 4; ++b)
+        for (std::size_t i = 0; i < 16; ++i)
+            for (std::size_t b = 0; b < 4; ++b)
                 w[i] = (w[i] << 8) | static_cast<unsigned char>(message[block + 4 * i + b]);
         for (int i = 16; i < 64; ++i) {
             const std::uint32_t s0 =
@@ -61,7 +61,7 @@ inline std::string Sha256(std::string_view data)
     std::string hex;
     for (const std::uint32_t word : h) {
         char digits[9];
-        std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(word));
+        (void)std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(word));
         hex += digits;
     }
     return hex;

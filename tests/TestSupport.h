@@ -54,7 +54,7 @@ struct FixedClock
     {
         UTC::SetSystemTimeSource(std::move(source));
     }
-    explicit FixedClock(UTC::SystemTime time = kTestTime)
+    explicit FixedClock(const UTC::SystemTime& time = kTestTime)
         : FixedClock(UTC::SystemTimeSource([time] { return time; }))
     {
     }
@@ -68,7 +68,7 @@ struct ScopedLocale
         : previous(std::setlocale(LC_ALL, nullptr)), active(std::setlocale(LC_ALL, name) != nullptr)
     {
     }
-    ~ScopedLocale() { std::setlocale(LC_ALL, previous.c_str()); }
+    ~ScopedLocale() { (void)std::setlocale(LC_ALL, previous.c_str()); }
     std::string previous;
     bool active;
 };
@@ -169,7 +169,7 @@ inline testing::AssertionResult HasReport(const std::string& log, int number,
 }
 
 // An environment of just these variables.
-inline Common::EnvironmentReader EnvironmentOf(std::map<std::string, std::string> variables)
+inline Common::EnvironmentReader EnvironmentOf(const std::map<std::string, std::string>& variables)
 {
     return [variables](const char* name) -> std::optional<std::string> {
         const auto found = variables.find(name);

@@ -33,6 +33,7 @@ struct UsageError
     std::string problem;
 };
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity): one flat branch per option.
 std::optional<UsageError> Parse(const std::vector<std::string>& arguments, Options& options)
 {
     const auto setExisting = [&options](Options::Existing existing) -> std::optional<UsageError> {
@@ -238,7 +239,8 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& character)
     if (lead < 0x80) {
         character = lead;
         return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2, minimum = 0x80, character = lead & 0x1F;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3, minimum = 0x800, character = lead & 0x0F;

@@ -35,7 +35,7 @@ std::string ExecutablePath()
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCmd)
 {
     // First, so that the first failure already finds the error log ready.
     const std::string executable = ExecutablePath();
@@ -54,7 +54,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         Win32::KestrelConversion window(fileSelector, messages, settings, instance);
         fileSelector.SetOwner(window.Handle());
         messages.SetOwner(window.Handle());
-        exitCode = window.Run(showCommand);
+        exitCode = window.Run(showCmd);
     });
     return exitCode;
 }

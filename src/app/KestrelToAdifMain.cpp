@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
 {
     PrepareStandardStreams();
     // The user's locale names the months of the ADIF header's time stamp.
-    std::setlocale(LC_ALL, "");
+    (void)std::setlocale(LC_ALL, "");
     Platform::StartErrorLogging(argc > 0 ? argv[0] : nullptr);
     Conversion::RemoveTemporaryFileOnInterrupt();
     return CommandLine::Run(ProgramArguments(argc, argv), stdout, stderr);

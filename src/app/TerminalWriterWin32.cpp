@@ -9,12 +9,12 @@ namespace CommandLine {
 
 bool WriteText(std::FILE* stream, std::string_view text)
 {
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    auto* const handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     DWORD mode = 0;
     errno = 0;
     if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
         // What the stream holds first, so that the order stays.
-        std::fflush(stream);
+        (void)std::fflush(stream);
         const std::wstring wide = Common::WideFromUtf8(text);
         DWORD written = 0;
         if (WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written,

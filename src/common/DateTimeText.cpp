@@ -46,11 +46,11 @@ std::string FormatDateTime(double value)
     const year_month_day date{sys_days{1899y / December / 30} + days{dayNumber}};
 
     char day[8];
-    std::snprintf(day, sizeof day, "%02u-", static_cast<unsigned>(date.day()));
+    (void)std::snprintf(day, sizeof day, "%02u-", static_cast<unsigned>(date.day()));
     char yearAndTime[40];
-    std::snprintf(yearAndTime, sizeof yearAndTime, "-%04d %02lld:%02lld:%02lld",
-                  static_cast<int>(date.year()), secondOfDay / 3600, secondOfDay / 60 % 60,
-                  secondOfDay % 60);
+    (void)std::snprintf(yearAndTime, sizeof yearAndTime, "-%04d %02lld:%02lld:%02lld",
+                        static_cast<int>(date.year()), secondOfDay / 3600, secondOfDay / 60 % 60,
+                        secondOfDay % 60);
     return day + MonthAbbreviation(static_cast<int>(static_cast<unsigned>(date.month()))) +
            yearAndTime;
 }

@@ -162,8 +162,8 @@ void LogError(const std::string& message) noexcept
     });
     // Stamped like the report they came from: asking the clock again could add more.
     IgnoreFailures([&] {
-        for (std::size_t i = 0; i < state.nestedReports.size(); ++i)
-            WriteLine(log, stamp, state.nestedReports[i]);
+        for (const std::string& report : state.nestedReports)
+            WriteLine(log, stamp, report);
     });
     IgnoreFailures([&] { log.close(); });
 }

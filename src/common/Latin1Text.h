@@ -11,6 +11,6 @@ namespace Common {
 char Latin1Character(char32_t code);
 
 // Malformed UTF-8 counts as one unknown character per byte.
-std::string Latin1FromUtf8(std::string_view utf8);
+std::string Latin1FromUtf8(std::string_view text);
 
 } // namespace Common

@@ -34,9 +34,8 @@ inline char* AppendField(char* exportRecord, std::string_view Fieldname,
                          std::string_view theData) noexcept
 {
     // The value as RemoveLeadingAngleBrackets cleans it, without a copy of its own.
-    std::size_t length = theData.size();
-    for (const char c : theData)
-        length -= c == '<' ? 1 : 0;
+    const std::size_t length =
+        theData.size() - static_cast<std::size_t>(std::count(theData.begin(), theData.end(), '<'));
     if (length == 0)
         return exportRecord;
     char* out = exportRecord;

@@ -21,8 +21,8 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 // One write per so many bytes, not per line.
-constexpr std::size_t kBufferSize = 256 * 1024;
-constexpr std::size_t kWriteBackStep = 8 * 1024 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
+constexpr std::size_t kWriteBackStep = std::size_t{8} * 1024 * 1024;
 constexpr int kNameAttempts = 100;
 
 std::uint64_t RandomNumber()
@@ -116,7 +116,7 @@ bool ExportFile::Lock(const OutputFolder::WaitNotice& onWait)
         std::optional<FileState> now = LookAtTarget();
         unchanged =
             now.has_value() == existing_.has_value() && (!now || now->SameContentAs(*existing_));
-        existing_ = std::move(now);
+        existing_ = now;
     });
     return unchanged;
 }

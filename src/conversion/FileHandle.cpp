@@ -26,7 +26,7 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
 // Where the system cannot copy inside itself.
 std::uint64_t FileHandle::CopyThroughBuffer(FileHandle& source)
 {
-    constexpr std::size_t kBlockSize = 1024 * 1024;
+    constexpr std::size_t kBlockSize = std::size_t{1024} * 1024;
     const std::unique_ptr<char[]> block(new char[kBlockSize]);
     std::uint64_t total = 0;
     while (const std::size_t read = source.Read(block.get(), kBlockSize)) {

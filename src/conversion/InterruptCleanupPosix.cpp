@@ -18,8 +18,8 @@ extern "C" void RemovePendingFileAndStop(int signalNumber)
     if (pathIsPending != 0)
         unlink(pendingPath);
     // Ends the program the way the signal would have.
-    signal(signalNumber, SIG_DFL);
-    raise(signalNumber);
+    (void)signal(signalNumber, SIG_DFL);
+    (void)raise(signalNumber);
 }
 
 // Ctrl-C, kill, a closed terminal, Ctrl-\ and a reader that went away.
@@ -40,7 +40,7 @@ void RemoveTemporaryFileOnInterrupt()
     }
     // A file-size limit then fails the write (EFBIG), which the conversion
     // reports and cleans up after like any other.
-    signal(SIGXFSZ, SIG_IGN);
+    (void)signal(SIGXFSZ, SIG_IGN);
 }
 
 void SetPendingTemporaryFile(const std::string& path) noexcept

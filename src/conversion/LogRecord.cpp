@@ -112,7 +112,7 @@ std::string IllegalYearMessage(std::string_view recordText)
     // are copied as they stand.
     const std::string_view century = year < 30 ? "20" : "19";
     std::array<char, kQsoDateLength> qsoDate{};
-    auto next = qsoDate.begin();
+    char* next = qsoDate.data();
     for (const std::string_view part :
          {century, yearText, Characters(date, kMonth), Characters(date, kDay)})
         next = std::copy(part.begin(), part.end(), next);

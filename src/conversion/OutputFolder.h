@@ -99,8 +99,8 @@ public:
 
 private:
     std::string path_;
-    std::intptr_t native_;    // the folder, held open
-    std::intptr_t lock_ = -1; // what holds the lock where the folder itself cannot
+    std::intptr_t native_ = -1; // the folder, held open
+    std::intptr_t lock_ = -1;   // what holds the lock where the folder itself cannot
     bool locked_ = false;
 };
 

@@ -66,7 +66,7 @@ int RenameWithoutReplacing(int folder, const char* from, const char* to)
 
 } // namespace
 
-OutputFolder::OutputFolder(std::string path) : path_(std::move(path)), native_(-1)
+OutputFolder::OutputFolder(std::string path) : path_(std::move(path))
 {
     int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     // A folder the user may write in but not list still takes the file; it

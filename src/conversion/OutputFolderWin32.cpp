@@ -76,7 +76,7 @@ bool OpensForWriting(const std::wstring& path)
 
 } // namespace
 
-OutputFolder::OutputFolder(std::string path) : path_(std::move(path)), native_(-1)
+OutputFolder::OutputFolder(std::string path) : path_(std::move(path))
 {
     // Held open without sharing deletion, so that the folder cannot be renamed
     // or removed while the conversion writes in it.
@@ -143,7 +143,7 @@ std::optional<FileState> OutputFolder::Lookup(const std::string& name) const
         Win32::ThrowLastError(PathOf(name));
     }
     BY_HANDLE_FILE_INFORMATION information;
-    const bool known = GetFileInformationByHandle(file, &information);
+    const bool known = GetFileInformationByHandle(file, &information) != FALSE;
     const std::error_code error = Win32::LastError();
     CloseHandle(file);
     if (!known)
@@ -193,11 +193,14 @@ std::error_code OutputFolder::Rename(const std::string& from, const std::string&
 {
     // Write-through: the rename is on the disk when the call returns.
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replacing ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (MoveFileExW(WideFromUtf8(PathOf(from)).c_str(), WideFromUtf8(PathOf(to)).c_str(), flags))
+    const std::wstring source = WideFromUtf8(PathOf(from));
+    const std::wstring target = WideFromUtf8(PathOf(to));
+    if (MoveFileExW(source.c_str(), target.c_str(), flags))
         return {};
     return Win32::LastError();
 }
 
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static): the Posix one syncs the folder.
 std::error_code OutputFolder::Sync() noexcept
 {
     return {}; // Rename wrote through already
@@ -221,7 +224,7 @@ void OutputFolder::RemoveMatching(const std::function<bool(const std::string&)>&
         const std::string name = Common::Utf8FromWide(entry.cFileName);
         if (isStale(name))
             Remove(name);
-    } while (FindNextFileW(search, &entry));
+    } while (FindNextFileW(search, &entry) != FALSE);
     FindClose(search);
 }
 

@@ -73,7 +73,7 @@ std::optional<std::string> IcuLocaleQueries::LocaleItem(const std::string& local
         return std::nullopt;
     }
     // ICU hands back the code itself when it has no name for it.
-    if (*code == '\0' || name.isEmpty() ||
+    if (*code == '\0' || name.length() == 0 ||
         name.caseCompare(icu::UnicodeString(code, -1, US_INV), U_FOLD_CASE_DEFAULT) == 0)
         return std::nullopt;
     std::string utf8;
@@ -92,7 +92,7 @@ std::string UserLocaleFromEnvironment(const Common::EnvironmentReader& environme
 
 std::string IcuLocaleId(std::string_view localeName)
 {
-    const std::string base(BaseName(localeName));
+    std::string base(BaseName(localeName));
     const std::size_t at = localeName.find('@');
     const std::string_view script = at == std::string_view::npos
                                         ? std::string_view()

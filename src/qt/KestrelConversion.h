@@ -32,7 +32,7 @@ public:
     // The log a drag carries: exactly one local, existing file, or nothing.
     static std::optional<std::string> DroppedLog(const QMimeData* mimeData);
 
-public slots:
+public slots: // NOLINT(readability-redundant-access-specifiers): Qt's `slots` marks them for moc.
     void ConvertCmd_Click();
 
 protected:

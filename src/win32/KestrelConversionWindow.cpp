@@ -95,10 +95,9 @@ KestrelConversion::KestrelConversion(Conversion::FileSelector& fileSelector,
     RECT frame{0, 0, Scaled(Layout::kClientWidth, dpi), Scaled(Layout::kClientHeight, dpi)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     // WM_NCCREATE sets window_.
-    CreateWindowExW(kExStyle, kWindowClass, Wide(Common::Identity().productName).c_str(), kStyle,
-                    CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                    frame.bottom - frame.top, nullptr, nullptr, instance, this);
-    if (window_ == nullptr)
+    if (CreateWindowExW(kExStyle, kWindowClass, Wide(Common::Identity().productName).c_str(),
+                        kStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                        frame.bottom - frame.top, nullptr, nullptr, instance, this) == nullptr)
         ThrowLastError("CreateWindowExW");
     try {
         CreateControls(instance, dpi);
@@ -175,7 +174,7 @@ int KestrelConversion::Run(int showCommand)
 
 bool KestrelConversion::PreTranslateMessage(MSG& message)
 {
-    return window_ != nullptr && IsDialogMessageW(window_, &message);
+    return window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE;
 }
 
 std::optional<std::string> KestrelConversion::DroppedLog(const std::vector<std::wstring>& paths)

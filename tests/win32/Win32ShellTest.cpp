@@ -170,7 +170,7 @@ TEST_F(WindowTest, ButtonIsTheDefaultInTheMessageFontWithItsToolTip)
     EXPECT_EQ(style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     EXPECT_TRUE(style & WS_TABSTOP);
 
-    auto font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
+    auto* font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
     ASSERT_NE(font, nullptr);
     EXPECT_NE(font, GetStockObject(SYSTEM_FONT));
     LOGFONTW used{};
@@ -309,7 +309,8 @@ TEST_F(RegistryTest, SharesTheClassicKeyWithEarlierInstallations)
 {
     store.SaveSetting(app, "General", "LogDirectory", "C:\\caf\xC3\xA9");
     wchar_t text[64] = {};
-    DWORD type = REG_NONE, bytes = sizeof text;
+    DWORD type = REG_NONE;
+    DWORD bytes = sizeof text;
     ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, (key + L"\\General").c_str(), L"LogDirectory",
                            RRF_RT_ANY, &type, text, &bytes),
               ERROR_SUCCESS);
@@ -381,14 +382,16 @@ void Press(HWND dialog, int id)
 
 TEST(MessageBoxes, QuestionOffersYesNoCancelAndMapsEachAnswer)
 {
-    constexpr int kClose = 0, kEnter = -1;
+    constexpr int kClose = 0;
+    constexpr int kEnter = -1;
     for (auto [action, answer] : {std::pair{IDYES, Answer::Yes},
                                   {IDNO, Answer::No},
                                   {IDCANCEL, Answer::Cancel},
                                   {kClose, Answer::Cancel},
                                   {kEnter, Answer::Yes}}) {
         SCOPED_TRACE(action);
-        NextDialog script([action](HWND box) {
+        // Copied by name: clang before 16 cannot capture a structured binding.
+        NextDialog script([action = action](HWND box) {
             EXPECT_EQ(TextOf(box), W(Common::Identity().productName));
             EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"C:\\caf\u00E9.ADI exists");
             for (int id : {IDYES, IDNO, IDCANCEL})
