@@ -1,6 +1,5 @@
 #include "AdifShape.h"
 
-#include <algorithm>
 #include <array>
 
 namespace AdifShape {
@@ -48,13 +47,14 @@ std::string CheckRecordLine(std::string_view& rest)
         if (colon == std::string_view::npos || close == std::string_view::npos || close < colon)
             return "a field tag is not <NAME:LENGTH>";
         const std::string_view name = rest.substr(1, colon - 1);
-        const auto field = std::find(kFieldOrder.begin() + static_cast<std::ptrdiff_t>(nextField),
-                                     kFieldOrder.end(), name);
-        if (field == kFieldOrder.end())
+        std::size_t field = nextField;
+        while (field < kFieldOrder.size() && kFieldOrder[field] != name)
+            ++field;
+        if (field == kFieldOrder.size())
             return "field " + std::string(name) + " is unknown or out of order";
-        if (nextField == 0 && field != kFieldOrder.begin())
+        if (nextField == 0 && field != 0)
             return "a record line does not start with QSO_DATE";
-        nextField = static_cast<std::size_t>(field - kFieldOrder.begin()) + 1;
+        nextField = field + 1;
         std::size_t length = 0;
         if (!ReadLength(rest.substr(colon + 1, close - colon - 1), length))
             return "field " + std::string(name) + " has no valid length";

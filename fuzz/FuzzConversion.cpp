@@ -57,7 +57,7 @@ public:
 
 [[noreturn]] void Abort(const char* what, const std::string& detail)
 {
-    std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
+    (void)std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
     std::abort();
 }
 
@@ -101,7 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NoSettings settings;
     Conversion::ConvertCommand command(dialog, messages, settings);
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, "memory");
-    std::fclose(stream);
+    // Closing the stream is what hands over its last bytes.
+    if (std::fclose(stream) != 0)
+        Abort("the ADIF in memory", "could not be closed");
 
     AdifShape::Conversion conversion{std::string(adif, adifSize), std::move(messages.illegalYears),
                                      result.qsoCount, result.ignoredBytes};

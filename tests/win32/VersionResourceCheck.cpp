@@ -24,7 +24,7 @@ int failures = 0;
 
 void Fail(const std::string& what)
 {
-    std::fprintf(stderr, "%s\n", what.c_str());
+    (void)std::fprintf(stderr, "%s\n", what.c_str());
     ++failures;
 }
 
@@ -63,7 +63,8 @@ void CheckVersion(const std::wstring& file, const std::wstring& product,
     }
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    const DWORD high = parts[0] << 16 | parts[1], low = parts[2] << 16;
+    const DWORD high = parts[0] << 16 | parts[1];
+    const DWORD low = parts[2] << 16;
     if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) ||
         length < sizeof *fixed) {
         Fail("no fixed version information");
@@ -81,7 +82,7 @@ void CheckVersion(const std::wstring& file, const std::wstring& product,
         return;
     }
     wchar_t language[16];
-    std::swprintf(language, 16, L"%04x%04x", translation[0], translation[1]);
+    (void)std::swprintf(language, 16, L"%04x%04x", translation[0], translation[1]);
     const auto value = [&](const wchar_t* name) {
         const std::wstring query = L"\\StringFileInfo\\"s + language + L"\\" + name;
         wchar_t* text = nullptr;
@@ -141,8 +142,8 @@ void CheckIcon(const std::wstring& file, const std::filesystem::path& icon)
         // Group entries are the file's directory entries with the image's resource number
         // (2 bytes) in place of its file offset (4 bytes).
         for (std::uint32_t i = 0; i < count; ++i) {
-            const char* entry = group.data() + 6 + 14 * i;
-            const char* fileEntry = ico.data() + 6 + 16 * i;
+            const char* entry = group.data() + 6 + std::size_t{14} * i;
+            const char* fileEntry = ico.data() + 6 + std::size_t{16} * i;
             const std::uint32_t size = Little(fileEntry + 8, 4);
             const std::uint32_t offset = Little(fileEntry + 12, 4);
             const std::string image = bytesOf(MAKEINTRESOURCEW(Little(entry + 12, 2)), RT_ICON);
@@ -159,12 +160,12 @@ void CheckIcon(const std::wstring& file, const std::filesystem::path& icon)
 int wmain(int argc, wchar_t* argv[])
 {
     if (argc != 5) {
-        std::fprintf(stderr, "usage: version-resource-check FILE PRODUCT VERSION ICON\n");
+        (void)std::fprintf(stderr, "usage: version-resource-check FILE PRODUCT VERSION ICON\n");
         return 2;
     }
     CheckVersion(argv[1], argv[2], argv[3]);
     CheckIcon(argv[1], argv[4]);
     if (failures != 0)
-        std::fprintf(stderr, "in %s\n", Text(argv[1]).c_str());
+        (void)std::fprintf(stderr, "in %s\n", Text(argv[1]).c_str());
     return failures == 0 ? 0 : 1;
 }
