@@ -5,6 +5,7 @@
 #include "AdifShape.h"
 #include "ConversionServices.h"
 #include "ConvertCommand.h"
+#include "UnattendedServices.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -16,15 +17,6 @@
 #include <vector>
 
 namespace {
-
-class NoDialog : public Conversion::FileSelector
-{
-public:
-    std::optional<std::string> ShowOpen(const Conversion::OpenDialogOptions&) override
-    {
-        return std::nullopt;
-    }
-};
 
 class KeptMessages : public Conversion::MessageBoxes
 {
@@ -39,20 +31,6 @@ public:
         return Conversion::Answer::Cancel;
     }
     std::vector<std::string> illegalYears;
-};
-
-class NoSettings : public Conversion::SettingsStore
-{
-public:
-    std::string GetSetting(const std::string&, const std::string&, const std::string&,
-                           const std::string& defaultValue) override
-    {
-        return defaultValue;
-    }
-    void SaveSetting(const std::string&, const std::string&, const std::string&,
-                     const std::string&) override
-    {
-    }
 };
 
 [[noreturn]] void Abort(const char* what, const std::string& detail)
@@ -96,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::FILE* stream = open_memstream(&adif, &adifSize);
     if (stream == nullptr)
         Abort("open_memstream", "failed");
-    NoDialog dialog;
+    Conversion::NoFileSelector dialog;
     KeptMessages messages;
-    NoSettings settings;
+    Conversion::NoSettings settings;
     Conversion::ConvertCommand command(dialog, messages, settings);
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, "memory");
     // Closing the stream is what hands over its last bytes.

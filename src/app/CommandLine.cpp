@@ -4,6 +4,7 @@
 #include "ConvertCommand.h"
 #include "ErrorLog.h"
 #include "TerminalWriter.h"
+#include "UnattendedServices.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -185,32 +186,6 @@ private:
     int summaryError_ = 0;
 };
 
-// The command line chooses its logs by name: no dialog, and nothing of the
-// window's remembered folder is changed.
-class NoFileSelector final : public Conversion::FileSelector
-{
-public:
-    std::optional<std::string> ShowOpen(const Conversion::OpenDialogOptions&) override
-    {
-        return std::nullopt;
-    }
-};
-
-// Nor does it keep anything for the next run.
-class NoSettings final : public Conversion::SettingsStore
-{
-public:
-    std::string GetSetting(const std::string&, const std::string&, const std::string&,
-                           const std::string& defaultValue) override
-    {
-        return defaultValue;
-    }
-    void SaveSetting(const std::string&, const std::string&, const std::string&,
-                     const std::string&) override
-    {
-    }
-};
-
 } // namespace
 
 namespace {
@@ -320,8 +295,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
 
     const bool adifToStandardOutput = options.output && *options.output == "-";
     TerminalMessages messages(options.existing, adifToStandardOutput ? err : out, err);
-    NoFileSelector noDialog;
-    NoSettings settings;
+    Conversion::NoFileSelector noDialog;
+    Conversion::NoSettings settings;
     // A script's runs wait for each other rather than fail.
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Wait);
