@@ -6,6 +6,9 @@ namespace AdifShape {
 
 namespace {
 
+// The format's facts are written out here rather than taken from the
+// conversion's own constants and message text, so that a fault in those is
+// caught, not shared.
 constexpr std::size_t kRecordSize = 64;
 constexpr std::size_t kRecordTextLength = 60;
 constexpr std::size_t kHeaderLines = 4;

@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <thread>
 
 using Conversion::ConversionResult;
@@ -53,21 +52,17 @@ TEST(HostileErrorLog, AFileWhereItsFolderShouldBeLosesTheReportOnly)
     WriteFile(good, Records(2));
     const std::string bad = folder / "bad.log";
     std::filesystem::create_directory(bad); // reading a folder fails
+    // Exit code of the program on `log`, its output and errors kept in "out" and "err".
     const auto run = [&](const std::string& log) {
-        const std::string command = "env XDG_STATE_HOME='" + blocker + "' '" KESTREL_TO_ADIF "' '" +
-                                    log + "' >'" + folder / "out" + "' 2>'" + folder / "err" + "'";
-        // NOLINTNEXTLINE(cert-env33-c): the shell sets the environment and redirections.
-        return std::system(command.c_str());
+        return ExitCode(
+            Finish(StartProgram({KESTREL_TO_ADIF, log}, folder / "out", folder / "err",
+                                [&] { setenv("XDG_STATE_HOME", blocker.c_str(), 1); })));
     };
 
-    const int failed = run(bad);
-    ASSERT_TRUE(WIFEXITED(failed));
-    EXPECT_EQ(WEXITSTATUS(failed), 1);
+    EXPECT_EQ(run(bad), 1);
     EXPECT_NE(ReadFile(folder / "err").find(bad), std::string::npos) << ReadFile(folder / "err");
 
-    const int converted = run(good);
-    ASSERT_TRUE(WIFEXITED(converted));
-    EXPECT_EQ(WEXITSTATUS(converted), 0) << ReadFile(folder / "err");
+    EXPECT_EQ(run(good), 0) << ReadFile(folder / "err");
     EXPECT_EQ(ReadFile(folder / "out"), "2 QSOs appended to " + folder / "good.ADI" + "\n");
     EXPECT_EQ(ReadFile(blocker), "not a folder");
 }
