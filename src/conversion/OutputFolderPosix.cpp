@@ -15,6 +15,7 @@ namespace Conversion {
 
 using Posix::Descriptor;
 using Posix::LastError;
+using Posix::RenameWithoutReplacing;
 using Posix::ThrowLastError;
 
 namespace {
@@ -41,27 +42,6 @@ void CopyOwnerAndMode(int fd, const FileState& replaced, const std::string& path
     if (fchmod(fd, static_cast<mode_t>(replaced.mode)) != 0 && errno != EPERM && errno != ENOTSUP &&
         errno != EOPNOTSUPP)
         ThrowLastError(path);
-}
-
-// Renames without replacing: atomically where the file system can, else by a
-// hard link that fails on an existing name, else, where there are no hard
-// links (FAT), by a look first.
-int RenameWithoutReplacing(int folder, const char* from, const char* to)
-{
-    if (renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return errno;
-    if (linkat(folder, from, folder, to, 0) == 0) {
-        unlinkat(folder, from, 0);
-        return 0;
-    }
-    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS)
-        return errno;
-    struct stat existing;
-    if (fstatat(folder, to, &existing, AT_SYMLINK_NOFOLLOW) == 0)
-        return EEXIST;
-    return renameat(folder, from, folder, to) == 0 ? 0 : errno;
 }
 
 } // namespace

@@ -24,4 +24,9 @@ inline int Descriptor(std::intptr_t native)
     return static_cast<int>(native);
 }
 
+// Renames `from` to `to` inside `folder` unless `to` exists: 0, or the errno
+// that stopped it (EEXIST for a name taken). Each system's way is in a file of
+// its own.
+int RenameWithoutReplacing(int folder, const char* from, const char* to);
+
 } // namespace Conversion::Posix
