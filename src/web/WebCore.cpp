@@ -1,0 +1,112 @@
+// The page's way into the conversion core. The page's worker puts each log
+// where KestrelConvert reads it and takes the ADIF from where it writes it
+// (devices of the worker's own in the browser's file system); what a window
+// would show in message boxes goes to the page as it comes, by kind.
+
+#include "ConversionServices.h"
+#include "ConvertCommand.h"
+#include "PathHelpers.h"
+#include "UnattendedServices.h"
+
+#include <cstdio>
+#include <emscripten.h>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// What the page is told besides the ADIF itself; the numbers are the page's.
+enum class PageMessage {
+    IllegalYear = 0, // the record's bytes, shown as Windows-1252
+    Summary = 1,
+    Note = 2,       // trailing bytes
+    Failure = 3,    // why the log was not converted
+    OutputName = 4, // the download's name
+    Finding = 5,
+    Other = 6,
+};
+
+// clang-format off
+EM_JS(void, ShowOnPage, (int kind, const char* text, std::size_t size), {
+    Module.onKestrelMessage(kind, HEAPU8.slice(text, text + size));
+});
+// clang-format on
+
+void Show(PageMessage kind, const std::string& text)
+{
+    ShowOnPage(static_cast<int>(kind), text.data(), text.size());
+}
+
+// The page writes every ADIF to a download of its own: there is never an
+// existing file to ask about.
+class PageMessages final : public Conversion::MessageBoxes
+{
+public:
+    void ShowMessage(Conversion::MessageKind kind, const std::string& text) override
+    {
+        switch (kind) {
+        case Conversion::MessageKind::IllegalYear:
+            Show(PageMessage::IllegalYear, text);
+            break;
+        case Conversion::MessageKind::Summary:
+            Show(PageMessage::Summary, text);
+            break;
+        case Conversion::MessageKind::Cancelled:
+        case Conversion::MessageKind::Refused:
+        case Conversion::MessageKind::Waiting:
+            Show(PageMessage::Other, text);
+            break;
+        }
+    }
+    Conversion::Answer AskYesNoCancel(const std::string&) override
+    {
+        return Conversion::Answer::Cancel;
+    }
+};
+
+// The forms the page offers, numbered as its choice is.
+enum class PageForm { Classic = 0 };
+
+} // namespace
+
+// Converts the log at `logPath` into the output at `adifPath`, both opened as
+// they are (the worker's devices), naming them `logName` and the download's
+// name in messages. Returns 0 when the log was converted, 1 when it was not.
+extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const char* logName,
+                                                   const char* adifPath, int form)
+{
+    if (form != static_cast<int>(PageForm::Classic)) {
+        Show(PageMessage::Failure, "this form of ADIF is not available in this page");
+        return 1;
+    }
+    const std::string adifName = Common::StripExtension(logName) + ".ADI";
+    Show(PageMessage::OutputName, adifName);
+
+    // A device cannot be truncated, which opening for writing asks of a file.
+    const int adif = open(adifPath, O_WRONLY | O_CLOEXEC);
+    std::FILE* const stream = adif >= 0 ? fdopen(adif, "wb") : nullptr;
+    if (stream == nullptr) {
+        if (adif >= 0)
+            close(adif);
+        Show(PageMessage::Failure, adifName + ": the page could not open its output");
+        return 1;
+    }
+    Conversion::NoFileSelector noDialog;
+    PageMessages messages;
+    Conversion::NoSettings settings;
+    Conversion::ConvertCommand command(noDialog, messages, settings);
+    const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
+    const bool closed = std::fclose(stream) == 0;
+
+    if (result.outcome != Conversion::ConversionResult::Outcome::Converted || !closed) {
+        Show(PageMessage::Failure,
+             result.failure.empty() ? adifName + ": could not be written" : result.failure);
+        return 1;
+    }
+    if (result.ignoredBytes != 0)
+        Show(PageMessage::Note, std::string(logName) + " ends in " +
+                                    std::to_string(result.ignoredBytes) +
+                                    " bytes too few for a record; they were ignored");
+    return 0;
+}
