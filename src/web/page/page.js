@@ -35,7 +35,6 @@
     function showChosen(notes) {
         chosenList.replaceChildren(...chosen.map((file) => element('li', file.name)),
             ...notes.map((note) => element('li', note, 'failure')));
-        convertButton.disabled = chosen.length === 0 || running.size > 0;
     }
 
     function choose(files, notes) {
@@ -130,7 +129,8 @@
         if (shown.progress) shown.progress.remove();
         shown.item.setAttribute('aria-busy', 'false');
         if (running.size === 0) {
-            convertButton.disabled = chosen.length === 0;
+            // Left in the tab order while it ran, so that the keyboard's place is kept.
+            convertButton.removeAttribute('aria-disabled');
             say('Done: ' + shown.batch.converted + ' of ' + shown.batch.total +
                 (shown.batch.total === 1 ? ' log' : ' logs') + ' converted.');
         }
@@ -167,7 +167,12 @@
 
     form.addEventListener('submit', (event) => {
         event.preventDefault();
-        if (chosen.length === 0 || running.size > 0) return;
+        if (running.size > 0) return;
+        if (chosen.length === 0) {
+            say('Choose one or more logs first.');
+            picker.focus();
+            return;
+        }
         const chosenForm = Number(form.elements.form.value);
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
@@ -189,7 +194,7 @@
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
             worker.postMessage({ type: 'convert', id, file, form: chosenForm });
         }
-        convertButton.disabled = true;
+        convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'
             : 'Converting ' + chosen.length + ' logs…');
     });
