@@ -1,0 +1,332 @@
+// The page in a real browser: Debian's Chromium, headless, driven by playwright-core, with the
+// page opened from disk and every network request refused. Each download is compared with what
+// the Linux command line writes for the same log (the header's time stamp apart), and what the
+// page shows with what the command line reports.
+//
+// Run by .ci/web; by hand:
+//   KESTREL_PAGE=build/web/KestrelToADIF.html KESTREL_CLI=build/default/src/app/kestrel-to-adif \
+//   KESTREL_GENERATE_LOG=build/default/examples/generate-log KESTREL_NODE_MODULES=DIR/node_modules \
+//   node --test tests/web/page.test.mjs
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { createHash, randomBytes } from 'node:crypto';
+import { createRequire } from 'node:module';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+function setting(name) {
+    const value = process.env[name];
+    if (!value) throw new Error(`${name} is not set; see the top of ${import.meta.url}`);
+    return path.resolve(value);
+}
+const pagePath = setting('KESTREL_PAGE');
+const cli = setting('KESTREL_CLI');
+const generateLog = setting('KESTREL_GENERATE_LOG');
+const { chromium } = createRequire(setting('KESTREL_NODE_MODULES') + '/')('playwright-core');
+const browserPath = process.env.KESTREL_CHROMIUM || '/usr/bin/chromium';
+const pageUrl = pathToFileURL(pagePath).href;
+
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'kestrel-page-'));
+// Windows-1252's characters for bytes 0x80 to 0x9F, where it differs from Latin-1; the five
+// bytes it leaves undefined are null. (Node's own decoder treats these bytes as Latin-1.)
+const windows1252High = [
+    '€', null, '‚', 'ƒ', '„', '…', '†', '‡', 'ˆ', '‰', 'Š', '‹', 'Œ', null, 'Ž', null,
+    null, '‘', '’', '“', '”', '•', '–', '—', '˜', '™', 'š', '›', 'œ', null, 'ž', 'Ÿ',
+];
+
+let context;
+let page;
+const requests = [];     // every request the browser made, whatever became of it
+const problems = [];     // console errors and uncaught exceptions in the page
+
+before(async () => {
+    context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
+        executablePath: browserPath,
+        acceptDownloads: true,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+            '--disable-component-update', '--no-first-run', '--disable-sync',
+            '--host-resolver-rules=MAP * ~NOTFOUND'],
+    });
+    context.on('request', (request) => requests.push(request.url()));
+    // Nothing but the page itself may be loaded; anything else is refused and counted.
+    await context.route('**/*', (route) =>
+        route.request().url() === pageUrl ? route.continue() : route.abort());
+    page = context.pages()[0] || await context.newPage();
+    page.on('console', (message) => {
+        if (message.type() === 'error') problems.push(message.text());
+    });
+    page.on('pageerror', (error) => problems.push(error.message));
+    await page.goto(pageUrl);
+});
+
+after(async () => {
+    await context?.close();
+    fs.rmSync(work, { recursive: true, force: true });
+});
+
+function logFile(name, bytes) {
+    const file = path.join(work, name);
+    fs.writeFileSync(file, bytes);
+    return file;
+}
+
+function generated(records, seed, name) {
+    const file = path.join(work, name);
+    execFileSync(generateLog, [String(records), String(seed), file]);
+    return file;
+}
+
+// What the command line writes for a log.
+function commandLine(log) {
+    return { adif: execFileSync(cli, ['-o', '-', log], { maxBuffer: 1 << 30, stdio: ['ignore', 'pipe', 'ignore'] }) };
+}
+
+// The command line's messages, the summary among them: with the ADIF on standard output, all
+// go to standard error.
+function commandLineMessages(log) {
+    const result = execFileSync('sh', ['-c', '"$0" -o - "$1" 2>&1 >/dev/null', cli, log],
+        { encoding: 'utf8', maxBuffer: 1 << 30 });
+    return result.split('\n').filter((line) => line !== '');
+}
+
+// The ADIF without its second line, the only one that changes from run to run; the page's
+// second line is checked for its form.
+function withoutTimeStamp(adif) {
+    const lines = adif.toString('latin1').split('\r\n');
+    assert.match(lines[1], /^created by KestrelToADIF \d+\.\d+\.\d+ on \d\d-[A-Z][a-z]{2}-\d{4} \d\d:\d\d:\d\d UTC$/);
+    lines.splice(1, 1);
+    return lines.join('\r\n');
+}
+
+function assertSameAdif(pageAdif, cliAdif, what) {
+    const shown = withoutTimeStamp(pageAdif);
+    const expected = withoutTimeStamp(cliAdif);
+    if (shown !== expected) {
+        const digest = (text) => createHash('sha256').update(text, 'latin1').digest('hex');
+        assert.fail(`${what}: the page wrote ${shown.length} bytes (${digest(shown)}), ` +
+            `the command line ${expected.length} (${digest(expected)})`);
+    }
+}
+
+// Lists of lines, told apart by the first that differs rather than all of them.
+function assertSameLines(actual, expected, what) {
+    const first = actual.findIndex((line, i) => line !== expected[i]);
+    if (first >= 0 || actual.length !== expected.length) {
+        const at = first >= 0 ? first : Math.min(actual.length, expected.length);
+        assert.fail(`${what}: ${actual.length} lines shown, ${expected.length} expected; line ${at + 1} ` +
+            `is ${JSON.stringify(actual[at])}, expected ${JSON.stringify(expected[at])}`);
+    }
+}
+
+// The command line shows record bytes as Latin-1 with 0x80-0x9F escaped; the page shows them
+// as Windows-1252, where most of those bytes are characters.
+function asThePageShowsIt(cliLine) {
+    return cliLine.replace(/\\x([89][0-9A-F])/g,
+        (escape, hex) => windows1252High[parseInt(hex, 16) - 0x80] ?? escape);
+}
+
+// Chooses the logs, converts them in the form given and waits for the end; returns for each log
+// its name, the messages shown and the download's name and bytes.
+async function convert(logs, form = 'classic') {
+    await page.setInputFiles('#logs', logs);
+    await page.getByRole('radio', { name: new RegExp('^' + form) }).check();
+    await page.getByRole('button', { name: 'Convert' }).click();
+    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'),
+        null, { timeout: 300_000 });
+    return collect();
+}
+
+async function collect() {
+    const shown = await page.$$eval('#results > li', (items) => items.map((item) => ({
+        name: item.querySelector('h3').textContent,
+        messages: Array.from(item.querySelectorAll('.messages li'), (li) => li.textContent),
+        download: item.querySelector('a.download')?.getAttribute('download') ?? null,
+    })));
+    const links = await page.$$('#results > li');
+    for (let i = 0; i < shown.length; ++i) {
+        const link = await links[i].$('a.download');
+        if (!link) continue;
+        const [download] = await Promise.all([page.waitForEvent('download'), link.click()]);
+        assert.equal(download.suggestedFilename(), shown[i].download);
+        shown[i].adif = fs.readFileSync(await download.path());
+    }
+    return shown;
+}
+
+describe('classic form', () => {
+    test('a generated log: the same bytes and the same messages as the command line', async () => {
+        const log = generated(3000, 5, 'contest.log');
+        const [result] = await convert([log]);
+        const cliMessages = commandLineMessages(log);
+        const illegal = cliMessages.filter((line) => line.startsWith('Illegal year'));
+        assert.ok(illegal.length > 20, 'the generated log has records with an illegal year');
+        assert.equal(result.name, 'contest.log');
+        assert.equal(result.download, 'contest.ADI');
+        assertSameAdif(result.adif, commandLine(log).adif, 'contest.log');
+        const written = /^(\d+) QSOs written to/.exec(cliMessages.find((line) => / QSOs written to /.test(line)))[1];
+        assertSameLines(result.messages, [...illegal.map(asThePageShowsIt), `${written} QSOs written to contest.ADI`],
+            'contest.log');
+    });
+
+    test('several logs at once, each a download named as the programs name it', async () => {
+        const logs = [
+            logFile('sample.log', fs.readFileSync(new URL('../../examples/sample.log', import.meta.url))),
+            generated(500, 11, 'field.day.2003.log'),
+            generated(40, 12, 'NOEXTENSION'),
+        ];
+        const results = await convert(logs);
+        assert.deepEqual(results.map((r) => r.download), ['sample.ADI', 'field.day.2003.ADI', 'NOEXTENSION.ADI']);
+        for (let i = 0; i < logs.length; ++i) assertSameAdif(results[i].adif, commandLine(logs[i]).adif, logs[i]);
+        assert.deepEqual(results[0].messages, [
+            'Illegal year in QSO AB/CD/EF000014 SSB??????    59    59    ------garbled       , ignoring QSO',
+            '32 QSOs written to sample.ADI',
+        ]);
+    });
+
+    test('logs too short for a record: the header alone, and a note on the bytes left over', async () => {
+        const empty = logFile('empty.log', Buffer.alloc(0));
+        const short = logFile('short.log', randomBytes(63));
+        const oneAndABit = logFile('one-and-a-bit.log',
+            Buffer.concat([fs.readFileSync(generated(1, 3, 'one.log')), Buffer.from('x')]));
+        const results = await convert([empty, short, oneAndABit]);
+        for (const [i, log] of [empty, short, oneAndABit].entries()) assertSameAdif(results[i].adif, commandLine(log).adif, log);
+        assert.deepEqual(results[0].messages, ['0 QSOs written to empty.ADI']);
+        assert.deepEqual(results[1].messages, ['0 QSOs written to short.ADI',
+            'short.log ends in 63 bytes too few for a record; they were ignored']);
+        assert.equal(results[2].messages.at(-1), 'one-and-a-bit.log ends in 1 bytes too few for a record; they were ignored');
+    });
+});
+
+describe('hostile input', () => {
+    test('record text is shown as Windows-1252 text, control bytes escaped, markup never obeyed', async () => {
+        // Date 01/02/XX: a year that cannot be read, so the record is quoted in full.
+        const text = Buffer.concat([Buffer.from('01/02/XX1200<b>', 'latin1'),
+            Buffer.from([0x80, 0x81, 0x0a, 0x00, 0xe9, 0x7f, 0x9f]),
+            Buffer.from('<img src=x onerror=window.pwned=1>', 'latin1')]);
+        assert.equal(text.length, 56);
+        // Sent and received flags, the four bytes never read, and four too few for a record.
+        const log = Buffer.concat([text, Buffer.from('  SRxxxxtail', 'latin1')]);
+        const [result] = await convert([logFile('hostile.log', log)]);
+        assert.deepEqual(result.messages, [
+            'Illegal year in QSO 01/02/XX1200<b>€\\x81\\x0A\\x00é\\x7FŸ<img src=x onerror=window.pwned=1>  SR, ignoring QSO',
+            '0 QSOs written to hostile.ADI',
+            'hostile.log ends in 4 bytes too few for a record; they were ignored',
+        ]);
+        assert.equal(await page.locator('#results b, #results img').count(), 0);
+        assert.equal(await page.evaluate(() => window.pwned), undefined);
+    });
+
+    test('random bytes: converted as the command line does, the first 200 skipped records listed and the rest counted', async () => {
+        const log = logFile('noise.log', randomBytes(1 << 20));
+        const [result] = await convert([log]);
+        assertSameAdif(result.adif, commandLine(log).adif, 'noise.log');
+        const illegal = commandLineMessages(log).filter((line) => line.startsWith('Illegal year'));
+        assert.ok(illegal.length > 200);
+        const listed = result.messages.filter((line) => line.startsWith('Illegal year'));
+        assertSameLines(listed, illegal.slice(0, 200).map(asThePageShowsIt), 'noise.log');
+        assert.ok(result.messages.includes(
+            `${illegal.length - 200} more records with an illegal year were skipped; they are not listed here.`));
+    });
+
+    test('a folder dropped on the page is named and left out; the logs dropped with it are chosen', async () => {
+        const folder = path.join(work, 'a folder.log');
+        fs.mkdirSync(folder, { recursive: true });
+        const log = generated(20, 21, 'dropped.log');
+        const session = await context.newCDPSession(page);
+        await page.locator('#drop-zone').scrollIntoViewIfNeeded();
+        const box = await page.locator('#drop-zone').boundingBox();
+        const at = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+        const data = { items: [], files: [folder, log], dragOperationsMask: 1 };
+        for (const type of ['dragEnter', 'dragOver', 'drop']) await session.send('Input.dispatchDragEvent', { type, ...at, data });
+        await session.detach();
+        assert.deepEqual(await page.$$eval('#chosen li', (items) => items.map((item) => item.textContent)),
+            ['dropped.log', 'a folder.log is a folder, not a log: it was left out.']);
+        await page.getByRole('button', { name: 'Convert' }).click();
+        await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'));
+        const [result] = await collect();
+        assertSameAdif(result.adif, commandLine(log).adif, 'dropped.log');
+    });
+});
+
+describe('a large log', () => {
+    test('200,000 records convert in the worker while the page keeps responding', async () => {
+        const log = generated(200_000, 17, 'big.log');
+        // The longest the page's own thread went without running a timer during the conversion.
+        await page.evaluate(() => {
+            window.longestPause = 0;
+            let last = performance.now();
+            window.ticker = setInterval(() => {
+                const now = performance.now();
+                window.longestPause = Math.max(window.longestPause, now - last);
+                last = now;
+            }, 20);
+        });
+        const started = Date.now();
+        await page.setInputFiles('#logs', [log]);
+        await page.getByRole('radio', { name: /^classic/ }).check();
+        await page.getByRole('button', { name: 'Convert' }).click();
+        await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'),
+            null, { timeout: 300_000, polling: 50 });
+        const pageSeconds = (Date.now() - started) / 1000;
+        const longestPause = await page.evaluate(() => { clearInterval(window.ticker); return window.longestPause; });
+        const [result] = await collect();
+
+        const cliStarted = process.hrtime.bigint();
+        execFileSync(cli, ['-o', '/dev/null', log], { stdio: 'ignore' });
+        const cliSeconds = Number(process.hrtime.bigint() - cliStarted) / 1e9;
+        console.log(`# 200,000 records: ${pageSeconds.toFixed(2)} s in the page (choosing to Done), ` +
+            `${cliSeconds.toFixed(2)} s for kestrel-to-adif -o /dev/null; longest pause of the page ` +
+            `${longestPause.toFixed(0)} ms`);
+        assert.ok(longestPause < 500, `the page stood still for ${longestPause} ms`);
+        assertSameAdif(result.adif, commandLine(log).adif, 'big.log');
+    });
+});
+
+describe('the page itself', () => {
+    test('every control is labelled and reached with the keyboard, in order', async () => {
+        await page.reload();
+        const reached = [];
+        for (let i = 0; i < 3; ++i) {
+            await page.keyboard.press('Tab');
+            reached.push(await page.evaluate(() => {
+                const focused = document.activeElement;
+                return focused.labels?.[0]?.textContent.trim() || focused.textContent.trim();
+            }));
+        }
+        // One tab stop for the radio group, as browsers do.
+        assert.deepEqual(reached, ['Kestrel logs (.log)', 'classic ADIF, as the programs write it', 'Convert']);
+        // Choosing with the keyboard alone: arrow to the next form, Enter on Convert.
+        await page.setInputFiles('#logs', [generated(10, 4, 'keys.log')]);
+        await page.getByRole('radio', { name: /^classic/ }).focus();
+        await page.keyboard.press('ArrowDown');
+        assert.equal(await page.evaluate(() => document.activeElement.value), '1');
+        await page.keyboard.press('ArrowUp');
+        assert.equal(await page.evaluate(() => document.activeElement.value), '0');
+        await page.getByRole('button', { name: 'Convert' }).focus();
+        await page.keyboard.press('Enter');
+        await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'));
+        assert.equal(await page.locator('a.download').getAttribute('download'), 'keys.ADI');
+    });
+
+    test('at 200% zoom nothing runs off the side, long record text included', async () => {
+        await page.setViewportSize({ width: 640, height: 800 });
+        await page.evaluate(() => { document.body.style.zoom = '2'; });
+        await convert([logFile('wide.log', Buffer.from('01/02/XX' + 'W'.repeat(52) + 'pad!', 'latin1'))]);
+        const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+        assert.ok(overflow <= 0, `${overflow} pixels run off the side`);
+        await page.evaluate(() => { document.body.style.zoom = ''; });
+    });
+
+    test('the product icon is the page icon, and nothing was requested but the page itself', async () => {
+        const icon = await page.getAttribute('link[rel="icon"]', 'href');
+        const expected = fs.readFileSync(new URL('../../resources/icons/kestreltoadif-64.png', import.meta.url));
+        assert.equal(icon, 'data:image/png;base64,' + expected.toString('base64'));
+        const elsewhere = requests.filter((url) => url !== pageUrl && !url.startsWith('blob:null/'));
+        assert.deepEqual(elsewhere, []);
+        assert.ok(requests.includes(pageUrl));
+        assert.deepEqual(problems, []);
+    });
+});
