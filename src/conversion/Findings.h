@@ -18,12 +18,13 @@ struct Finding
         Skipped,        // the whole record is not written
     };
 
+    // Views valid while the finding is reported: the record's own bytes.
     std::uint64_t record = 0; // its position in the log, from 1
     std::string_view field;   // the ADIF field concerned
-    std::string value;        // the record's bytes for it
+    std::string_view value;   // the record's bytes for it
     std::string_view problem;
     Action action = Action::LeftOutAndKept;
-    std::string written; // for Translated: what was written instead
+    std::string_view written; // for Translated: what was written instead
 };
 
 // The name of the field of ours that keeps a value: APP_KESTRELTOADIF_<field>.

@@ -95,7 +95,7 @@ std::string IllegalYearMessage(std::string_view recordText)
     return message;
 }
 
-std::optional<RecordFields> DecodeFields(std::string_view recordText)
+[[gnu::flatten]] std::optional<RecordFields> DecodeFields(std::string_view recordText)
 {
     RecordFields fields;
     fields.date = Characters(recordText, kDate);
@@ -107,10 +107,10 @@ std::optional<RecordFields> DecodeFields(std::string_view recordText)
     // Two-digit years: 30 to 99 are 19xx, the rest 20xx. The date characters
     // are copied as they stand.
     const std::string_view century = fields.year < 30 ? "20" : "19";
-    char* next = fields.qsoDate.data();
-    for (const std::string_view part :
-         {century, fields.yearText, Characters(fields.date, kMonth), Characters(fields.date, kDay)})
-        next = std::copy(part.begin(), part.end(), next);
+    const std::string_view month = Characters(fields.date, kMonth);
+    const std::string_view day = Characters(fields.date, kDay);
+    fields.qsoDate = {century[0],      century[1], fields.yearText[0], fields.yearText[1],
+                      month[0],        month[1],   day[0],             day[1]};
 
     fields.timeOn = Characters(recordText, kTimeOn);
     fields.frequency = Characters(recordText, kFrequency);
@@ -126,6 +126,7 @@ std::optional<RecordFields> DecodeFields(std::string_view recordText)
         fields.comment = comment;
     fields.qslSent = recordText[kQslSentPosition - 1] == 'S';
     fields.qslReceived = recordText[kQslReceivedPosition - 1] == 'R';
+    fields.anyAngleBracket = recordText.find('<') != std::string_view::npos;
     return fields;
 }
 
@@ -134,8 +135,9 @@ std::optional<RecordFields> DecodeFields(std::string_view recordText)
 [[gnu::flatten]] char* AppendClassicFields(const RecordFields& fields, char* exportRecord)
 {
     char* end = exportRecord;
-    const auto add = [&end](std::string_view name, std::string_view value) {
-        end = AppendField(end, name, value);
+    const bool clean = !fields.anyAngleBracket;
+    const auto add = [&end, clean](std::string_view name, std::string_view value) {
+        end = clean ? AppendFieldText(end, name, value) : AppendField(end, name, value);
     };
     add("QSO_DATE", fields.QsoDate());
     add("TIME_ON", fields.timeOn);

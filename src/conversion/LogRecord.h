@@ -46,6 +46,9 @@ struct RecordFields
     std::string_view comment;    // empty for "------------"
     bool qslSent = false;
     bool qslReceived = false;
+    // Whether any field holds a "<", which the classic form removes: most
+    // records hold none, and their values are then copied as they stand.
+    bool anyAngleBracket = false;
 
     std::string_view QsoDate() const { return {qsoDate.data(), qsoDate.size()}; }
 };

@@ -4,26 +4,16 @@
 #include "ApplicationIdentity.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace Conversion {
 
 namespace {
 
-// "<NAME:length>value " for a value that is there; nothing otherwise. Values
-// are ASCII by now and written as they are.
-char* AppendValue(char* out, std::string_view name, std::string_view value)
+// Values are ASCII by now and written as they are.
+[[gnu::always_inline]] inline char* AppendValue(char* out, std::string_view name,
+                                                std::string_view value)
 {
-    if (value.empty())
-        return out;
-    *out++ = '<';
-    out = std::copy(name.begin(), name.end(), out);
-    *out++ = ':';
-    out = std::to_chars(out, out + kFieldTextOverhead, value.size()).ptr;
-    *out++ = '>';
-    out = std::copy(value.begin(), value.end(), out);
-    *out++ = ' ';
-    return out;
+    return AppendFieldText(out, name, value);
 }
 
 constexpr std::size_t kLongestLine = 1024;
@@ -48,7 +38,7 @@ std::size_t StandardAdifWriter::LongestLine() const
     return kLongestLine;
 }
 
-char* StandardAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
+[[gnu::flatten]] char* StandardAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
                                       char* line)
 {
     record_.Assign(fields, recordNumber, findings_);

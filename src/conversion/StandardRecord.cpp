@@ -127,8 +127,7 @@ public:
     void operator()(std::string_view field, std::string_view bytes, std::string_view problem,
                     Finding::Action action, std::string_view written = {}) const
     {
-        sink_.Report(Finding{recordNumber_, field, std::string(bytes), problem, action,
-                             std::string(written)});
+        sink_.Report(Finding{recordNumber_, field, bytes, problem, action, written});
     }
 
 private:
