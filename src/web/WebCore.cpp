@@ -3,14 +3,17 @@
 // (devices of the worker's own in the browser's file system); what a window
 // would show in message boxes goes to the page as it comes, by kind.
 
+#include "AdifForm.h"
 #include "ConversionServices.h"
 #include "ConvertCommand.h"
+#include "Findings.h"
 #include "PathHelpers.h"
 #include "UnattendedServices.h"
 
 #include <cstdio>
 #include <emscripten.h>
 #include <fcntl.h>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -20,7 +23,7 @@ namespace {
 enum class PageMessage {
     IllegalYear = 0, // the record's bytes, shown as Windows-1252
     Summary = 1,
-    Note = 2,       // trailing bytes
+    Note = 2,       // trailing bytes, the count of findings
     Failure = 3,    // why the log was not converted
     OutputName = 4, // the download's name
     Finding = 5,
@@ -65,8 +68,22 @@ public:
     }
 };
 
+// The standard forms' findings, each a line of its own.
+class PageFindings final : public Conversion::FindingSink
+{
+public:
+    void Report(const Conversion::Finding& finding) override
+    {
+        Show(PageMessage::Finding, Conversion::DescribeFinding(finding));
+    }
+};
+
 // The forms the page offers, numbered as its choice is.
-enum class PageForm { Classic = 0 };
+constexpr Conversion::AdifForm kPageForms[] = {
+    Conversion::AdifForm::Classic,
+    Conversion::AdifForm::Standard,
+    Conversion::AdifForm::Adx,
+};
 
 } // namespace
 
@@ -76,11 +93,13 @@ enum class PageForm { Classic = 0 };
 extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const char* logName,
                                                    const char* adifPath, int form)
 {
-    if (form != static_cast<int>(PageForm::Classic)) {
-        Show(PageMessage::Failure, "this form of ADIF is not available in this page");
+    if (form < 0 || form >= static_cast<int>(std::size(kPageForms))) {
+        Show(PageMessage::Failure, "the page asked for a form of ADIF it does not have");
         return 1;
     }
-    const std::string adifName = Common::StripExtension(logName) + ".ADI";
+    const Conversion::AdifForm adifForm = kPageForms[form];
+    const std::string adifName =
+        Common::StripExtension(logName) + std::string(Conversion::FileExtensionOf(adifForm));
     Show(PageMessage::OutputName, adifName);
 
     // A device cannot be truncated, which opening for writing asks of a file.
@@ -95,7 +114,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     Conversion::NoFileSelector noDialog;
     PageMessages messages;
     Conversion::NoSettings settings;
-    Conversion::ConvertCommand command(noDialog, messages, settings);
+    PageFindings findings;
+    Conversion::ConvertCommand command(noDialog, messages, settings,
+                                       Conversion::WhenFolderBusy::Refuse, &findings);
+    command.SetForm(adifForm);
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
     const bool closed = std::fclose(stream) == 0;
 
@@ -104,6 +126,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
              result.failure.empty() ? adifName + ": could not be written" : result.failure);
         return 1;
     }
+    if (result.findings != 0)
+        Show(PageMessage::Note,
+             Conversion::DescribeFindingCount(result.findings, result.findingRecords));
     if (result.ignoredBytes != 0)
         Show(PageMessage::Note, std::string(logName) + " ends in " +
                                     std::to_string(result.ignoredBytes) +

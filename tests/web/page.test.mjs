@@ -79,26 +79,65 @@ function generated(records, seed, name) {
     return file;
 }
 
+// The command line's options for each of the page's forms.
+const formOptions = { classic: [], standard: ['--adif3'], ADX: ['--adx'] };
+
 // What the command line writes for a log.
-function commandLine(log) {
-    return { adif: execFileSync(cli, ['-o', '-', log], { maxBuffer: 1 << 30, stdio: ['ignore', 'pipe', 'ignore'] }) };
+function commandLine(log, form = 'classic') {
+    return {
+        adif: execFileSync(cli, [...formOptions[form], '-o', '-', log],
+            { maxBuffer: 1 << 30, stdio: ['ignore', 'pipe', 'ignore'] }),
+    };
 }
 
 // The command line's messages, the summary among them: with the ADIF on standard output, all
 // go to standard error.
-function commandLineMessages(log) {
-    const result = execFileSync('sh', ['-c', '"$0" -o - "$1" 2>&1 >/dev/null', cli, log],
+function commandLineMessages(log, form = 'classic') {
+    const result = execFileSync('sh', ['-c', '"$0" "$@" 2>&1 >/dev/null', cli, ...formOptions[form], '-o', '-', log],
         { encoding: 'utf8', maxBuffer: 1 << 30 });
     return result.split('\n').filter((line) => line !== '');
 }
 
-// The ADIF without its second line, the only one that changes from run to run; the page's
-// second line is checked for its form.
+// What the page is to show for a log, from what the command line reports: its messages as the
+// page words them, the first 200 skipped records and findings listed and the rest counted.
+function expectedMessages(log, adifName, form) {
+    const named = log + ': ';
+    const listed = { illegal: 0, finding: 0 };
+    const shown = [];
+    for (const line of commandLineMessages(log, form)) {
+        const summary = /^(\d+) QSOs written to standard output$/.exec(line);
+        if (line.startsWith('Illegal year in QSO ')) {
+            if (++listed.illegal <= 200) shown.push(asThePageShowsIt(line));
+        } else if (line.startsWith(named + 'record ')) {
+            if (++listed.finding <= 200) shown.push(line.slice(named.length));
+        } else if (summary) {
+            shown.push(`${summary[1]} QSOs written to ${adifName}`);
+        } else if (line.startsWith(named)) {
+            shown.push(line.slice(named.length)); // the count of findings
+        } else {
+            assert.fail(`a message the page has no counterpart for: ${line}`);
+        }
+    }
+    if (listed.illegal > 200) {
+        shown.push(`${listed.illegal - 200} more records with an illegal year were skipped; they are not listed here.`);
+    }
+    if (listed.finding > 200) shown.push(`${listed.finding - 200} more findings are not listed here.`);
+    return { shown, ...listed };
+}
+
+// The header's time stamp, the only text that changes from run to run, in each form.
+const timeStamps = [
+    /^created by KestrelToADIF \d+\.\d+\.\d+ on \d\d-[A-Z][a-z]{2}-\d{4} \d\d:\d\d:\d\d UTC$/m,
+    /^<CREATED_TIMESTAMP:15>\d{8} \d{6}$/m,
+    /^<CREATED_TIMESTAMP>\d{8} \d{6}<\/CREATED_TIMESTAMP>$/m,
+];
+
+// The ADIF with its time stamp taken out; there must be one, and in the header.
 function withoutTimeStamp(adif) {
-    const lines = adif.toString('latin1').split('\r\n');
-    assert.match(lines[1], /^created by KestrelToADIF \d+\.\d+\.\d+ on \d\d-[A-Z][a-z]{2}-\d{4} \d\d:\d\d:\d\d UTC$/);
-    lines.splice(1, 1);
-    return lines.join('\r\n');
+    const text = adif.toString('latin1');
+    const stamp = timeStamps.map((pattern) => pattern.exec(text)).find((found) => found);
+    assert.ok(stamp && stamp.index < 400, 'the header holds a time stamp');
+    return text.slice(0, stamp.index) + text.slice(stamp.index + stamp[0].length);
 }
 
 function assertSameAdif(pageAdif, cliAdif, what) {
@@ -160,15 +199,12 @@ describe('classic form', () => {
     test('a generated log: the same bytes and the same messages as the command line', async () => {
         const log = generated(3000, 5, 'contest.log');
         const [result] = await convert([log]);
-        const cliMessages = commandLineMessages(log);
-        const illegal = cliMessages.filter((line) => line.startsWith('Illegal year'));
-        assert.ok(illegal.length > 20, 'the generated log has records with an illegal year');
+        const expected = expectedMessages(log, 'contest.ADI', 'classic');
+        assert.ok(expected.illegal > 20, 'the generated log has records with an illegal year');
         assert.equal(result.name, 'contest.log');
         assert.equal(result.download, 'contest.ADI');
         assertSameAdif(result.adif, commandLine(log).adif, 'contest.log');
-        const written = /^(\d+) QSOs written to/.exec(cliMessages.find((line) => / QSOs written to /.test(line)))[1];
-        assertSameLines(result.messages, [...illegal.map(asThePageShowsIt), `${written} QSOs written to contest.ADI`],
-            'contest.log');
+        assertSameLines(result.messages, expected.shown, 'contest.log');
     });
 
     test('several logs at once, each a download named as the programs name it', async () => {
@@ -200,6 +236,22 @@ describe('classic form', () => {
     });
 });
 
+describe('standard ADIF 3 and ADX', () => {
+    // Made once: a file rewritten after it was chosen is no longer readable by the page.
+    let log;
+    before(() => { log = generated(3000, 9, 'realistic.log'); });
+    for (const [form, adifName] of [['standard', 'realistic.ADI'], ['ADX', 'realistic.adx']]) {
+        test(`${form}: the same bytes as the command line, and its findings by record`, async () => {
+            const [result] = await convert([log], form);
+            assert.equal(result.download, adifName, result.messages.slice(-3).join('\n'));
+            assertSameAdif(result.adif, commandLine(log, form).adif, `${form} of realistic.log`);
+            const expected = expectedMessages(log, adifName, form);
+            assert.ok(expected.finding > 0, 'the generated log has records the standard form reports');
+            assertSameLines(result.messages, expected.shown, `${form} of realistic.log`);
+        });
+    }
+});
+
 describe('hostile input', () => {
     test('record text is shown as Windows-1252 text, control bytes escaped, markup never obeyed', async () => {
         // Date 01/02/XX: a year that cannot be read, so the record is quoted in full.
@@ -223,12 +275,9 @@ describe('hostile input', () => {
         const log = logFile('noise.log', randomBytes(1 << 20));
         const [result] = await convert([log]);
         assertSameAdif(result.adif, commandLine(log).adif, 'noise.log');
-        const illegal = commandLineMessages(log).filter((line) => line.startsWith('Illegal year'));
-        assert.ok(illegal.length > 200);
-        const listed = result.messages.filter((line) => line.startsWith('Illegal year'));
-        assertSameLines(listed, illegal.slice(0, 200).map(asThePageShowsIt), 'noise.log');
-        assert.ok(result.messages.includes(
-            `${illegal.length - 200} more records with an illegal year were skipped; they are not listed here.`));
+        const expected = expectedMessages(log, 'noise.ADI', 'classic');
+        assert.ok(expected.illegal > 1000);
+        assertSameLines(result.messages, expected.shown, 'noise.log');
     });
 
     test('a folder dropped on the page is named and left out; the logs dropped with it are chosen', async () => {
