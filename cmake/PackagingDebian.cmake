@@ -15,5 +15,6 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "radio contact (QSO), into an ADIF file, the text format that logging programs,\n"
     "QSL services and award trackers import.\n"
     "\n"
-    "The package holds the window, KestrelToADIF, and the command line,\n"
-    "kestrel-to-adif.")
+    "The package holds the window, KestrelToADIF, the command line,\n"
+    "kestrel-to-adif, and the same converter as a page that any web browser opens,\n"
+    "/usr/share/kestreltoadif/KestrelToADIF.html.")
