@@ -2,6 +2,7 @@
 // header's date (the month's name) is formatted with: this one formats with
 // strftime and widens the result.
 
+#include <climits>
 #include <cstddef>
 #include <ctime>
 #include <cwchar>
@@ -19,7 +20,8 @@ extern "C" std::size_t wcsftime(wchar_t* out, std::size_t size, const wchar_t* f
     std::string narrowFormat(formatLength, '\0');
     source = format;
     state = {};
-    std::wcsrtombs(narrowFormat.data(), &source, formatLength, &state);
+    if (std::wcsrtombs(narrowFormat.data(), &source, formatLength, &state) != formatLength)
+        return 0;
 
     // Room for every character the caller has room for, each up to a few bytes.
     std::vector<char> narrow(size * MB_LEN_MAX + 1);
