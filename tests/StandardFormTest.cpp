@@ -3,6 +3,7 @@
 #include "StandardAdifWriter.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -142,8 +143,9 @@ TEST(StandardForm, ValuesWithoutStandardFormAreKeptAndReported)
             EXPECT_TRUE(written.Has(c.kept)) << c.kept;
         if (!c.leftOut.empty())
             EXPECT_FALSE(written.Has(c.leftOut)) << c.leftOut;
-        for (const char byte : written.line)
-            ASSERT_TRUE(byte >= 0x20 && byte < 0x7F) << "not plain ASCII";
+        EXPECT_TRUE(std::all_of(written.line.begin(), written.line.end(),
+                                [](char byte) { return byte >= 0x20 && byte < 0x7F; }))
+            << "not plain ASCII";
     }
 }
 
