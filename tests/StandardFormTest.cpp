@@ -143,9 +143,9 @@ TEST(StandardForm, ValuesWithoutStandardFormAreKeptAndReported)
             EXPECT_TRUE(written.Has(c.kept)) << c.kept;
         if (!c.leftOut.empty())
             EXPECT_FALSE(written.Has(c.leftOut)) << c.leftOut;
-        EXPECT_TRUE(std::all_of(written.line.begin(), written.line.end(),
-                                [](char byte) { return byte >= 0x20 && byte < 0x7F; }))
-            << "not plain ASCII";
+        EXPECT_TRUE(std::all_of(written.line.begin(), written.line.end(), [](char byte) {
+            return byte >= 0x20 && byte < 0x7F;
+        })) << "not plain ASCII";
     }
 }
 
