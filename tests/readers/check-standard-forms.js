@@ -167,14 +167,14 @@ function groupFindings(findings) {
 }
 
 // The texts of comments as ADX keeps them: the log's Windows-1252 bytes, without control
-// characters or padding. Python decodes them: Node's TextDecoder takes windows-1252 for
+// characters, bytes Windows-1252 leaves undefined, or padding. Python decodes them: Node's TextDecoder takes windows-1252 for
 // latin1 (0x80-0x9F become control characters).
 function commentTexts(values) {
     const decode = 'import json, sys\n' +
         'print(json.dumps([bytes.fromhex(h).decode("cp1252", "ignore") for h in json.load(sys.stdin)]))';
     const result = spawnSync('python3', ['-c', decode], { input: JSON.stringify(values.map(v => v.toString('hex'))), encoding: 'utf8' });
     if (result.status !== 0) throw new Error(`python3 cannot decode Windows-1252: ${result.stderr}`);
-    return JSON.parse(result.stdout).map(text => text.replace(/[\u0000-\u001F\u007F-\u009F]/g, '').trim());
+    return JSON.parse(result.stdout).map(text => text.replace(/[\u0000-\u001F\u007F-\u009F]/g, '').replace(/^ +| +$/g, ''));
 }
 
 function checkAdx(adxFile, adiRecords, positions, findings, failures, where) {
@@ -202,7 +202,8 @@ function checkAdx(adxFile, adiRecords, positions, findings, failures, where) {
             if (adiFields[name] !== adxFields[name])
                 failures.push(`${at}: ${name} is ${JSON.stringify(adxFields[name])} in ADX, ${JSON.stringify(adiFields[name])} in ADI`);
         }
-        const expected = transliterated.get(positions[i]);
+        // A comment of bytes that Windows-1252 leaves undefined has no text to keep.
+        const expected = transliterated.get(positions[i]) || undefined;
         const intl = record.fields.COMMENT_INTL;
         if (intl !== undefined) ++withIntl;
         if (expected !== undefined && intl !== expected)
