@@ -270,6 +270,8 @@ function checkLogIn(log, options, scratch, failures) {
     const std = readAdi(standardBytes);
     const cls = readAdi(fs.readFileSync(files.classic));
     if (std.unread) failures.push(`${log}: the standard ADI ends in text that is not a whole record`);
+    // A reader takes the file for one without a header when it starts with a field.
+    if (standardBytes[0] === 0x3C) failures.push(`${log}: the standard ADI starts with '<', so its header reads as a record`);
     if (std.header === null) failures.push(`${log}: the standard ADI has no header`);
     else {
         try {
