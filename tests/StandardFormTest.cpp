@@ -123,6 +123,8 @@ TEST(StandardForm, ValuesWithoutStandardFormAreKeptAndReported)
         {19, "N0\0CALL\\  "s, R"(CALL "N0\x00CALL\x5C": not a callsign; left out, kept in APP_KESTRELTOADIF_CALL)",
          R"(<APP_KESTRELTOADIF_CALL:14>N0\x00CALL\x5C )", "<CALL:"},
         {19, "          ", R"(CALL "": no callsign; left out)", "", "<CALL:"},
+        {19, "N0\"CALL   ", R"(CALL "N0\x22CALL": not a callsign; left out, kept in APP_KESTRELTOADIF_CALL)",
+         "<APP_KESTRELTOADIF_CALL:7>N0\"CALL ", "<CALL:"},
         {41, "ZZ99  ", R"(GRIDSQUARE "ZZ99": not a Maidenhead locator; left out, kept in APP_KESTRELTOADIF_GRIDSQUARE)",
          "<APP_KESTRELTOADIF_GRIDSQUARE:4>ZZ99 ", "<GRIDSQUARE:"},
         {47, "Gr\xFC\xDF" "e  \x80 5  "s,
@@ -170,6 +172,14 @@ TEST(StandardForm, AdxKeepsTheCommentsOwnTextAndEscapesXml)
               R"(<APP PROGRAMID="KestrelToADIF" FIELDNAME="COMMENT" TYPE="S">)"
               R"(Caf\xE9 &amp; &lt;ok&gt;</APP></RECORD>)");
     EXPECT_EQ(written.findings.lines.size(), 1u);
+
+    // Blanks that a dropped control byte hid at the end are trimmed too.
+    const Adx padded(Patched(47, "Gr\xFC\xDF"
+                                 "e Hans \0"s));
+    EXPECT_TRUE(padded.Has("<COMMENT>Grusse Hans</COMMENT>"
+                           "<COMMENT_INTL>Gr\xC3\xBC\xC3\x9F"
+                           "e Hans</COMMENT_INTL>"))
+        << padded.line;
 }
 
 TEST(StandardForm, FormOfContentTellsTheFormsApart)
