@@ -54,7 +54,9 @@ std::string MonthAbbreviation(int month)
 
 std::string FormatDateTime(double value)
 {
-    const auto [date, secondOfDay] = BrokenDown(value);
+    const DateAndTime moment = BrokenDown(value);
+    const std::chrono::year_month_day& date = moment.date;
+    const long long secondOfDay = moment.secondOfDay;
 
     char day[8];
     (void)std::snprintf(day, sizeof day, "%02u-", static_cast<unsigned>(date.day()));
@@ -68,7 +70,9 @@ std::string FormatDateTime(double value)
 
 std::string FormatTimestamp(double value)
 {
-    const auto [date, secondOfDay] = BrokenDown(value);
+    const DateAndTime moment = BrokenDown(value);
+    const std::chrono::year_month_day& date = moment.date;
+    const long long secondOfDay = moment.secondOfDay;
     char text[40];
     (void)std::snprintf(text, sizeof text, "%04d%02u%02u %02lld%02lld%02lld",
                         static_cast<int>(date.year()), static_cast<unsigned>(date.month()),

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>

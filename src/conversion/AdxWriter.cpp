@@ -1,6 +1,7 @@
 #include "AdxWriter.h"
 
 #include "ApplicationIdentity.h"
+#include "LogRecord.h"
 #include "Windows1252Text.h"
 
 #include <algorithm>
@@ -106,8 +107,11 @@ char* AdxWriter::WriteRecord(const RecordFields& fields, std::uint64_t recordNum
     out = AppendElement(out, "RST_RCVD", r.rstReceived);
     out = AppendElement(out, "GRIDSQUARE", r.gridSquare);
     out = AppendElement(out, "COMMENT", r.comment);
-    if (!r.commentIntl.empty())
-        out = AppendElement(out, "COMMENT_INTL", Utf8FromWindows1252(r.commentIntl));
+    if (!r.commentIntl.empty()) {
+        // Trimmed again: control bytes dropped at its end may have hidden blanks.
+        const std::string intl = Utf8FromWindows1252(r.commentIntl);
+        out = AppendElement(out, "COMMENT_INTL", TrimSpaces(intl));
+    }
     if (r.qslSent)
         out = AppendElement(out, "QSL_SENT", "Y");
     if (r.qslReceived)

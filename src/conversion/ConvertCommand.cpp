@@ -98,6 +98,13 @@ public:
     Answer AskYesNoCancel(const std::string& /*text*/) override { return Answer::Cancel; }
 };
 
+// Where findings go that are only counted.
+class UntoldFindings final : public FindingSink
+{
+public:
+    void Report(const Finding& /*finding*/) override {}
+};
+
 // The findings of a conversion that has nobody to tell them to as they come.
 class FindingList final : public FindingSink
 {
@@ -317,7 +324,7 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
         {
             LogFile log(logPath);
             ExportFile output(stream, streamName);
-            FindingList unheard;
+            UntoldFindings unheard;
             FindingTally tally(findings_ != nullptr ? *findings_ : unheard);
             const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form_, tally);
             result.qsoCount = WriteAdif(log, output, *writer, messages_);
@@ -341,7 +348,7 @@ ConversionResult ConvertCommand::CheckLog(const std::string& logPath) noexcept
         LogFile log(logPath);
         DiscardedLines nowhere;
         NoMessages silent;
-        FindingList unheard;
+        UntoldFindings unheard;
         FindingTally tally(findings_ != nullptr ? *findings_ : unheard);
         const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(AdifForm::Standard, tally);
         result.qsoCount = WriteAdif(log, nowhere, *writer, silent);

@@ -9,9 +9,13 @@ namespace Conversion {
 
 namespace {
 
+// Quotes inside are escaped too, so that the value's end is never in doubt.
 std::string Quoted(std::string_view bytes)
 {
-    return '"' + EscapedBytes(bytes) + '"';
+    std::string quoted = "\"";
+    for (const char c : EscapedBytes(bytes))
+        quoted += c == '"' ? std::string_view(R"(\x22)") : std::string_view(&c, 1);
+    return quoted + '"';
 }
 
 std::string Counted(std::uint64_t count, std::string_view noun)

@@ -109,8 +109,9 @@ std::string IllegalYearMessage(std::string_view recordText)
     const std::string_view century = fields.year < 30 ? "20" : "19";
     const std::string_view month = Characters(fields.date, kMonth);
     const std::string_view day = Characters(fields.date, kDay);
-    fields.qsoDate = {century[0],      century[1], fields.yearText[0], fields.yearText[1],
-                      month[0],        month[1],   day[0],             day[1]};
+    fields.qsoDate = {
+        century[0], century[1], fields.yearText[0], fields.yearText[1], month[0], month[1],
+        day[0],     day[1]};
 
     fields.timeOn = Characters(recordText, kTimeOn);
     fields.frequency = Characters(recordText, kFrequency);

@@ -38,8 +38,8 @@ std::size_t StandardAdifWriter::LongestLine() const
     return kLongestLine;
 }
 
-[[gnu::flatten]] char* StandardAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
-                                      char* line)
+[[gnu::flatten]] char* StandardAdifWriter::WriteRecord(const RecordFields& fields,
+                                                       std::uint64_t recordNumber, char* line)
 {
     record_.Assign(fields, recordNumber, findings_);
     const StandardRecord& r = record_;

@@ -109,11 +109,6 @@ bool IsWrittenNumber(std::string_view text)
     return !text.empty() && text.front() != '.' && text.back() != '.';
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    return TrimSpaces(text);
-}
-
 } // namespace
 
 // Reports the findings of one record.
@@ -142,7 +137,7 @@ std::string_view StandardRecord::AsciiText::From(std::string_view bytes)
         const std::string_view ascii = AsciiFor(static_cast<unsigned char>(c));
         out = std::copy(ascii.begin(), ascii.end(), out);
     }
-    return Trimmed({text_.data(), static_cast<std::size_t>(out - text_.data())});
+    return TrimSpaces({text_.data(), static_cast<std::size_t>(out - text_.data())});
 }
 
 void StandardRecord::Keep(std::string_view field, std::string_view bytes)
@@ -193,14 +188,14 @@ void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumb
 
     qsoDate = Date(fields, report);
 
-    timeOn = Trimmed(fields.timeOn);
+    timeOn = TrimSpaces(fields.timeOn);
     if (timeOn.empty())
         report("TIME_ON", fields.timeOn, "no time", Finding::Action::Missing);
     else if (!IsTime(timeOn))
         timeOn = leftOut("TIME_ON", fields.timeOn, "not a time");
 
     band = frequency = {};
-    if (const std::string_view indicator = Trimmed(fields.frequency); indicator.empty()) {
+    if (const std::string_view indicator = TrimSpaces(fields.frequency); indicator.empty()) {
         report("FREQ", fields.frequency, "no band", Finding::Action::Missing);
     } else {
         const std::optional<Hertz> value = ParseMegahertz(indicator);
@@ -216,7 +211,7 @@ void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumb
     }
 
     mode = submode = {};
-    if (const std::string_view text = Trimmed(fields.mode); text.empty()) {
+    if (const std::string_view text = TrimSpaces(fields.mode); text.empty()) {
         report("MODE", fields.mode, "no mode", Finding::Action::Missing);
     } else {
         std::array<char, 3> upper{};

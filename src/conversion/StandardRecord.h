@@ -15,6 +15,8 @@
 // unchanged in a field of ours, and every such change reported.
 namespace Conversion {
 
+class FindingReporter;
+
 // A value the record holds that its standard field could not take as it is.
 struct KeptValue
 {
@@ -78,7 +80,7 @@ private:
     std::size_t keptCount_ = 0;
 
     void Keep(std::string_view field, std::string_view bytes);
-    std::string_view Date(const RecordFields& fields, const class FindingReporter& report);
+    std::string_view Date(const RecordFields& fields, const FindingReporter& report);
 };
 
 // A record whose year cannot be read is skipped in the standard forms too.
