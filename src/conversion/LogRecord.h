@@ -58,6 +58,11 @@ struct RecordFields
 // characters, which the fields view.
 std::optional<RecordFields> DecodeFields(std::string_view recordText);
 
+// The same into `fields`, every member of which it sets; false, with `fields`
+// left in part, when the year cannot be read. The record loop decodes every
+// record into one RecordFields this way, sparing a copy per record.
+bool DecodeFields(std::string_view recordText, RecordFields& fields);
+
 // The most that the field texts of one record take: every field name, the 60
 // characters of values between them, and what each field's text adds.
 inline constexpr std::size_t kLongestFieldsText =
