@@ -1,6 +1,9 @@
 #include "AdifTables.h"
-#include "Findings.h"
 
+#include "Findings.h"
+#include "Windows1252Text.h"
+
+#include <array>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -23,9 +26,9 @@ TEST(ModeFor, FindsWholeTextsOnly)
         EXPECT_FALSE(found->mode.empty()) << text;
     }
     // What shares a packed text's bytes but is not the text.
-    for (const std::string& text :
-         {""s, "C"s, "CW\0"s, "CW\0\0\0\0\0\0"s, "\0CW"s, "cw"s, "CWX"s, "DIGITALV"s, "DIGITALVOICEX"s,
-          "DIGITALVOICF"s, "DIGITALVOIC"s, "RTT"s + '\xFF', std::string(8, '\xFF'), "ZZZZZZZZZ"s})
+    for (const std::string& text : {""s, "C"s, "CW\0"s, "CW\0\0\0\0\0\0"s, "\0CW"s, "cw"s, "CWX"s,
+                                    "DIGITALV"s, "DIGITALVOICEX"s, "DIGITALVOICF"s, "DIGITALVOIC"s,
+                                    "RTT"s + '\xFF', std::string(8, '\xFF'), "ZZZZZZZZZ"s})
         EXPECT_EQ(Conversion::ModeFor(text), std::nullopt) << '"' << text << '"';
 }
 
@@ -52,7 +55,8 @@ TEST(BandContaining, EveryBandHoldsItsEdgesAndNothingBetweenBands)
         if (band == nullptr) {
             // The next band, or nothing: found by its own lower edge.
             Hertz next = frequency + 1;
-            while (next < frequency + 1000 * kMegahertz && Conversion::BandContaining(next) == nullptr)
+            while (next < frequency + 1000 * kMegahertz &&
+                   Conversion::BandContaining(next) == nullptr)
                 next += next / 1000 + 1; // finer than the narrowest band
             frequency = next;
             continue;
@@ -118,6 +122,22 @@ TEST(FindingDescription, AppendedOntoALineThatIsReusedWithoutGrowing)
         for (const char c : line)
             EXPECT_TRUE(c >= 0x20 && c <= 0x7E) << line;
     }
+}
+
+TEST(ArePlainAscii8, EveryByteValueInEveryPlace)
+{
+    for (std::size_t place = 0; place < 8; ++place)
+        for (int value = 0; value < 256; ++value) {
+            std::array<char, 8> bytes{'A', 'z', ' ', '~', '0', '<', '\\', 'q'};
+            bytes[place] = static_cast<char>(value);
+            const bool plain = value >= 0x20 && value <= 0x7E;
+            EXPECT_EQ(Conversion::ArePlainAscii8(bytes.data()), plain)
+                << "byte " << value << " at " << place;
+        }
+    // Neighbours that could carry into each other: each just outside the range.
+    EXPECT_FALSE(Conversion::ArePlainAscii8("\x1F\x7F\x1F\x7F\x1F\x7F\x1F\x7F"));
+    EXPECT_FALSE(Conversion::ArePlainAscii8("\x80\xFF\x9F\xA0\x00\x01\xFE\x7F"));
+    EXPECT_TRUE(Conversion::ArePlainAscii8("\x20\x7E\x20\x7E\x20\x7E\x20\x7E"));
 }
 
 TEST(KeptFieldName, PrefixAndFieldName)

@@ -196,17 +196,18 @@ TEST(LogRecord, TrimmedFieldsAreTheSpacesTrimmedAtEveryLengthAndNeighbour)
                         std::string own = std::string(leading, ' ') + value;
                         own.resize(field.width, ' ');
                         text.replace(field.position - 1, field.width, own);
-                        SCOPED_TRACE(testing::Message() << "field at " << field.position << ", "
-                                                        << leading << " leading, value \""
-                                                        << value << "\"");
+                        SCOPED_TRACE(testing::Message()
+                                     << "field at " << field.position << ", " << leading
+                                     << " leading, value \"" << value << "\"");
                         const ExactRecord record(text);
                         ASSERT_TRUE(Conversion::DecodeFields(record.Text(), reused));
                         const std::string_view expected = Conversion::TrimSpaces(
                             record.Text().substr(field.position - 1, field.width));
                         EXPECT_EQ(reused.*field.member, expected);
                         // A view of the record itself, not of a copy.
-                        if (!expected.empty())
+                        if (!expected.empty()) {
                             EXPECT_EQ((reused.*field.member).data(), expected.data());
+                        }
                         // The one-record form decodes the same.
                         const std::optional<Conversion::RecordFields> single =
                             Conversion::DecodeFields(record.Text());
@@ -218,8 +219,8 @@ TEST(LogRecord, TrimmedFieldsAreTheSpacesTrimmedAtEveryLengthAndNeighbour)
 TEST(LogRecord, FieldsReusedForTheNextRecordKeepNothingOfTheLast)
 {
     const ExactRecord full(Patched(41, "FN42  nice QSO    SR"));
-    const ExactRecord empty(Patched(19, std::string(10, ' ') + std::string(12, ' ') +
-                                            "------------------  "));
+    const ExactRecord empty(
+        Patched(19, std::string(10, ' ') + std::string(12, ' ') + "------------------  "));
     Conversion::RecordFields reused;
     ASSERT_TRUE(Conversion::DecodeFields(full.Text(), reused));
     ASSERT_TRUE(Conversion::DecodeFields(empty.Text(), reused));

@@ -5,6 +5,7 @@
 #include "ErrorLog.h"
 #include "TerminalWriter.h"
 #include "UnattendedServices.h"
+#include "Windows1252Text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -342,7 +343,16 @@ void AppendTerminalText(std::string& text, std::string_view bytes)
     const std::size_t start = text.size();
     text.resize(start + kMostPerByte * bytes.size());
     char* out = text.data() + start;
-    for (const char c : bytes) {
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        // Most of a message is plain ASCII, copied as it is eight bytes at a time.
+        while (bytes.size() - at >= 8 && Conversion::ArePlainAscii8(bytes.data() + at)) {
+            std::memcpy(out, bytes.data() + at, 8);
+            out += 8;
+            at += 8;
+        }
+        if (at == bytes.size())
+            break;
+        const char c = bytes[at];
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7F) {
             *out++ = c;

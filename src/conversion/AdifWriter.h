@@ -46,11 +46,10 @@ inline constexpr std::size_t kFieldTextOverhead =
         copyEnds(std::uint64_t{});
     else if (size >= 4)
         copyEnds(std::uint32_t{});
-    else if (size > 0) {
-        to[0] = from[0];
-        to[size / 2] = from[size / 2];
-        to[size - 1] = from[size - 1];
-    }
+    else if (size >= 2)
+        copyEnds(std::uint16_t{});
+    else if (size == 1)
+        *to = *from;
     return to + size;
 }
 

@@ -53,6 +53,7 @@ std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, Mess
     std::uint64_t qsoCount = 0;
     std::uint64_t recordNumber = 0;
     RecordFields fields; // every record's, in turn
+    const std::size_t longestLine = writer.LongestLine();
     for (std::string_view records = log.ReadRecords(); !records.empty();
          records = log.ReadRecords()) {
         for (std::size_t next = 0; next < records.size(); next += kRecordSize) {
@@ -64,7 +65,7 @@ std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, Mess
                 continue;
             }
             // The record is assembled where the output will write it.
-            char* const line = output.LineRoom(writer.LongestLine());
+            char* const line = output.LineRoom(longestLine);
             output.EndLine(writer.WriteRecord(fields, recordNumber, line));
             ++qsoCount;
         }

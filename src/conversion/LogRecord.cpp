@@ -90,11 +90,13 @@ template <FieldSpan span> std::string_view TrimmedField(std::string_view recordT
     static_assert(span.position - 1 >= 7 && kEnd <= kRecordTextLength);
     const char* const first = recordText.data() + span.position - 1;
     const char* end = recordText.data() + kEnd;
-    for (std::size_t spaces = 8; spaces == 8 && end > first;) {
-        spaces = std::min<std::size_t>(TrailingSpacesOfEight(end),
-                                       static_cast<std::size_t>(end - first));
-        end -= spaces;
+    std::size_t spaces = TrailingSpacesOfEight(end);
+    // Eight spaces: the field may hold more, before them.
+    while (spaces == 8 && end - first > 8) {
+        end -= 8;
+        spaces = TrailingSpacesOfEight(end);
     }
+    end -= std::min(spaces, static_cast<std::size_t>(end - first));
     const char* start = first;
     while (start < end && *start == ' ')
         ++start;
@@ -138,9 +140,14 @@ std::string_view TrimSpaces(std::string_view text)
 
 std::string IllegalYearMessage(std::string_view recordText)
 {
-    std::string message = "Illegal year in QSO ";
-    message += recordText.substr(0, kRecordTextLength);
-    message += ", ignoring QSO";
+    constexpr std::string_view kBefore = "Illegal year in QSO ";
+    constexpr std::string_view kAfter = ", ignoring QSO";
+    const std::string_view record = recordText.substr(0, kRecordTextLength);
+    std::string message;
+    message.reserve(kBefore.size() + record.size() + kAfter.size()); // one allocation
+    message += kBefore;
+    message += record;
+    message += kAfter;
     return message;
 }
 
@@ -157,9 +164,14 @@ std::string IllegalYearMessage(std::string_view recordText)
     const std::string_view century = fields.year < 30 ? "20" : "19";
     const std::string_view month = Characters(fields.date, kMonth);
     const std::string_view day = Characters(fields.date, kDay);
-    fields.qsoDate = {
-        century[0], century[1], fields.yearText[0], fields.yearText[1], month[0], month[1],
-        day[0],     day[1]};
+    // Two characters each: century, year, month, day.
+    const auto put = [&fields](std::size_t at, std::string_view twoCharacters) {
+        std::memcpy(fields.qsoDate.data() + at, twoCharacters.data(), 2);
+    };
+    put(0, century);
+    put(2, fields.yearText);
+    put(4, month);
+    put(6, day);
 
     fields.timeOn = Characters(recordText, kTimeOn);
     fields.frequency = Characters(recordText, kFrequency);

@@ -7,7 +7,6 @@
 #include "UTC.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace Conversion {
 
@@ -89,54 +88,27 @@ bool IsGridSquare(std::string_view grid)
     return true;
 }
 
-// The checks of every byte of a value look at eight bytes at once: each
-// byte's top bit says what was found in it, and no byte carries into the next.
-constexpr std::uint64_t kTopBits = 0x8080808080808080;
-constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7F;
-constexpr std::uint64_t kOnes = 0x0101010101010101;
-
-// The top bit of each byte below 0x20, or 0x7F or above.
-std::uint64_t OutsideAscii(std::uint64_t bytes)
+// Every byte of `text` ASCII 32 to 126, looked at eight bytes at a time; the
+// last eight overlap those before, and a shorter text is padded with a letter.
+bool IsPlainAscii(std::string_view text)
 {
-    const std::uint64_t belowSpace = ~((bytes | kTopBits) - 0x20 * kOnes);
-    const std::uint64_t delete127 = (bytes & kLowBits) + kOnes;
-    return (bytes | belowSpace | delete127) & kTopBits;
-}
-
-std::uint64_t HighBytes(std::uint64_t bytes)
-{
-    return bytes & kTopBits;
-}
-
-// Whether `found` marks any byte of `text`, looked at eight bytes at a time;
-// the last eight overlap those before, and a shorter text is padded with a
-// letter, which no check marks.
-template <class Found> [[gnu::always_inline]] inline bool AnyByte(std::string_view text, Found found)
-{
-    const auto word = [](const char* bytes) {
-        std::uint64_t value = 0;
-        std::memcpy(&value, bytes, sizeof value);
-        return value;
-    };
     if (text.size() < 8) {
         std::array<char, 8> padded{'A', 'A', 'A', 'A', 'A', 'A', 'A', 'A'};
         CopyShortText(padded.data(), text.data(), text.size());
-        return found(word(padded.data())) != 0;
+        return ArePlainAscii8(padded.data());
     }
-    std::uint64_t marks = found(word(text.data() + text.size() - 8));
     for (std::size_t at = 0; at + 8 < text.size(); at += 8)
-        marks |= found(word(text.data() + at));
-    return marks != 0;
-}
-
-bool IsPlainAscii(std::string_view text)
-{
-    return !AnyByte(text, [](std::uint64_t bytes) { return OutsideAscii(bytes); });
+        if (!ArePlainAscii8(text.data() + at))
+            return false;
+    return ArePlainAscii8(text.data() + text.size() - 8);
 }
 
 bool HasHighBytes(std::string_view text)
 {
-    return AnyByte(text, [](std::uint64_t bytes) { return HighBytes(bytes); });
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    return false;
 }
 
 // Frequencies are written as the record has them, where they are ADIF Numbers.
