@@ -169,10 +169,13 @@ static_assert(SortedByText(), "ModeFor searches the mode texts by halves");
 // share the number too, and are told apart by their whole text.
 constexpr std::uint64_t PackedText(std::string_view text)
 {
+    constexpr std::size_t kPacked = sizeof(std::uint64_t);
+    const std::size_t length = std::min(text.size(), kPacked);
     std::uint64_t packed = 0;
-    for (std::size_t i = 0; i < sizeof packed; ++i)
-        packed = packed << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0U);
-    return packed;
+    for (std::size_t i = 0; i < length; ++i)
+        packed = packed << 8 | static_cast<unsigned char>(text[i]);
+    // The characters moved to the top; what is shorter ends in zero bytes.
+    return length == 0 ? 0 : packed << (8 * (kPacked - length));
 }
 
 // kModes' texts packed, in the same order.
@@ -255,7 +258,10 @@ std::optional<Mode> ModeFor(std::string_view text)
     if (found == kPackedModes.end() || *found != packed)
         return std::nullopt;
     const ModeText& entry = kModes[static_cast<std::size_t>(found - kPackedModes.begin())];
-    if (entry.text != text)
+    // Up to eight characters, the same number and length are the same text
+    // ("CW" and "CW\0" differ in length only); beyond, the rest is compared.
+    if (entry.text.size() != text.size() ||
+        (text.size() > sizeof(std::uint64_t) && entry.text != text))
         return std::nullopt;
     return entry.mode;
 }

@@ -18,34 +18,47 @@ std::string Counted(std::uint64_t count, std::string_view noun)
     return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
 }
 
-// `bytes` escaped (EscapedBytes) between double quotes. Quotes inside are
-// escaped too, so that the value's end is never in doubt.
-void AppendQuoted(std::string& line, std::string_view bytes)
+// Writes a finding's line through a pointer into room made for the longest
+// it can be: appending piece by piece costs a check of the room each.
+class LineWriter
 {
-    constexpr std::size_t kMostPerByte = 4; // "\xNN"
-    constexpr std::string_view kEscapedQuote = R"(\x22)";
-    const std::size_t start = line.size();
-    line.resize(start + 1 + kMostPerByte * bytes.size() + 1);
-    char* out = line.data() + start;
-    *out++ = '"';
-    for (std::size_t at = 0;;) {
-        const std::size_t quote = std::min(bytes.find('"', at), bytes.size());
-        out = AppendEscapedBytes(out, bytes.substr(at, quote - at));
-        if (quote == bytes.size())
-            break;
-        out = std::copy(kEscapedQuote.begin(), kEscapedQuote.end(), out);
-        at = quote + 1;
+public:
+    LineWriter(std::string& line, std::size_t most) : line_(line), start_(line.size())
+    {
+        line_.resize(start_ + most);
+        out_ = line_.data() + start_;
     }
-    *out++ = '"';
-    line.resize(static_cast<std::size_t>(out - line.data()));
-}
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+    ~LineWriter() { line_.resize(static_cast<std::size_t>(out_ - line_.data())); }
 
-void AppendNumber(std::string& line, std::uint64_t number)
-{
-    std::array<char, std::numeric_limits<std::uint64_t>::digits10 + 1> digits{};
-    const char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-    line.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
-}
+    void Text(std::string_view text) { out_ = std::copy(text.begin(), text.end(), out_); }
+    // `bytes` escaped (EscapedBytes) between double quotes. Quotes inside
+    // are escaped too, so that the value's end is never in doubt.
+    void Quoted(std::string_view bytes)
+    {
+        constexpr std::string_view kEscapedQuote = R"(\x22)";
+        *out_++ = '"';
+        for (std::size_t at = 0;;) {
+            const std::size_t quote = std::min(bytes.find('"', at), bytes.size());
+            out_ = AppendEscapedBytes(out_, bytes.substr(at, quote - at));
+            if (quote == bytes.size())
+                break;
+            Text(kEscapedQuote);
+            at = quote + 1;
+        }
+        *out_++ = '"';
+    }
+    void Number(std::uint64_t number) { out_ = std::to_chars(out_, out_ + kDigits, number).ptr; }
+
+    static constexpr std::size_t kDigits = std::numeric_limits<std::uint64_t>::digits10 + 1;
+    static constexpr std::size_t kMostPerByte = 4; // "\xNN"
+
+private:
+    std::string& line_;
+    std::size_t start_;
+    char* out_ = nullptr;
+};
 
 void AppendKeptFieldName(std::string& line, std::string_view field)
 {
@@ -77,31 +90,46 @@ std::string KeptFieldName(std::string_view field)
 
 void AppendFindingDescription(std::string& line, const Finding& finding)
 {
-    line += "record ";
-    AppendNumber(line, finding.record);
-    line += ": ";
-    line += finding.field;
-    line += ' ';
-    AppendQuoted(line, finding.value);
-    line += ": ";
-    line += finding.problem;
-    line += "; ";
+    constexpr std::string_view kTranslated = "written as ";
+    constexpr std::string_view kOriginalKept = ", the original kept in ";
+    constexpr std::string_view kKept = "left out, kept in ";
+    constexpr std::string_view kLeftOut = "left out";
+    constexpr std::string_view kSkipped = "record skipped";
+    // "record ", ": ", " ", two quotes, ": ", "; " and the longest ending's words.
+    constexpr std::size_t kWords = 7 + 2 + 1 + 2 + 2 + 2 + 2 + kTranslated.size() +
+                                   kOriginalKept.size() + kKept.size() + kSkipped.size();
+    const std::size_t most =
+        kWords + LineWriter::kDigits + 2 * finding.field.size() +
+        LineWriter::kMostPerByte * (finding.value.size() + finding.written.size()) +
+        finding.problem.size() + KeptFieldPrefix().size();
+    LineWriter write(line, most);
+    write.Text("record ");
+    write.Number(finding.record);
+    write.Text(": ");
+    write.Text(finding.field);
+    write.Text(" ");
+    write.Quoted(finding.value);
+    write.Text(": ");
+    write.Text(finding.problem);
+    write.Text("; ");
     switch (finding.action) {
     case Finding::Action::Translated:
-        line += "written as ";
-        AppendQuoted(line, finding.written);
-        line += ", the original kept in ";
-        AppendKeptFieldName(line, finding.field);
+        write.Text(kTranslated);
+        write.Quoted(finding.written);
+        write.Text(kOriginalKept);
+        write.Text(KeptFieldPrefix());
+        write.Text(finding.field);
         break;
     case Finding::Action::LeftOutAndKept:
-        line += "left out, kept in ";
-        AppendKeptFieldName(line, finding.field);
+        write.Text(kKept);
+        write.Text(KeptFieldPrefix());
+        write.Text(finding.field);
         break;
     case Finding::Action::Missing:
-        line += "left out";
+        write.Text(kLeftOut);
         break;
     case Finding::Action::Skipped:
-        line += "record skipped";
+        write.Text(kSkipped);
         break;
     }
 }

@@ -127,17 +127,6 @@ std::optional<std::int16_t> ConvertYear(std::string_view yearText)
     return std::nullopt;
 }
 
-std::string_view TrimSpaces(std::string_view text)
-{
-    std::size_t first = 0;
-    std::size_t end = text.size();
-    while (first < end && text[first] == ' ')
-        ++first;
-    while (end > first && text[end - 1] == ' ')
-        --end;
-    return text.substr(first, end - first);
-}
-
 std::string IllegalYearMessage(std::string_view recordText)
 {
     constexpr std::string_view kBefore = "Illegal year in QSO ";

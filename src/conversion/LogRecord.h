@@ -25,7 +25,17 @@ std::string_view BuildRecordText(std::string_view recordBytes);
 std::optional<std::int16_t> ConvertYear(std::string_view yearText);
 
 // Leading and trailing spaces removed; no other character counts as blank.
-std::string_view TrimSpaces(std::string_view text);
+// Inline: the standard forms trim several short fields of every record.
+inline std::string_view TrimSpaces(std::string_view text)
+{
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && text[first] == ' ')
+        ++first;
+    while (end > first && text[end - 1] == ' ')
+        --end;
+    return text.substr(first, end - first);
+}
 
 // One record's fields as the table of fields gives them: views of the record
 // text, trimmed where the table trims, placeholders and unset flags left

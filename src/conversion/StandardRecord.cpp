@@ -163,6 +163,12 @@ std::string_view StandardRecord::Date(const RecordFields& fields, const FindingR
         Keep("QSO_DATE", fields.date);
         return {};
     }
+    const std::string_view date(date_.data(), date_.size());
+    if (TwoDigits(fields.yearText) != kNoValue) {
+        // A year of two digits: the classic form's date is the standard one.
+        date_ = fields.qsoDate;
+        return date;
+    }
     // The century the classic form gives, the day and month as they stand.
     const std::string_view century = fields.year < 30 ? "20" : "19";
     date_ = {century[0],
@@ -173,12 +179,9 @@ std::string_view StandardRecord::Date(const RecordFields& fields, const FindingR
              fields.date[4],
              fields.date[0],
              fields.date[1]};
-    const std::string_view date(date_.data(), date_.size());
-    if (TwoDigits(fields.yearText) == kNoValue) {
-        report("QSO_DATE", fields.date, "year not written with two digits",
-               Finding::Action::Translated, date);
-        Keep("QSO_DATE", fields.date);
-    }
+    report("QSO_DATE", fields.date, "year not written with two digits", Finding::Action::Translated,
+           date);
+    Keep("QSO_DATE", fields.date);
     return date;
 }
 
