@@ -105,10 +105,8 @@ bool IsPlainAscii(std::string_view text)
 
 bool HasHighBytes(std::string_view text)
 {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    return false;
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // Frequencies are written as the record has them, where they are ADIF Numbers.
