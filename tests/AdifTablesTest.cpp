@@ -28,7 +28,7 @@ TEST(ModeFor, FindsWholeTextsOnly)
     // What shares a packed text's bytes but is not the text.
     for (const std::string& text : {""s, "C"s, "CW\0"s, "CW\0\0\0\0\0\0"s, "\0CW"s, "cw"s, "CWX"s,
                                     "DIGITALV"s, "DIGITALVOICEX"s, "DIGITALVOICF"s, "DIGITALVOIC"s,
-                                    "RTT"s + '\xFF', std::string(8, '\xFF'), "ZZZZZZZZZ"s})
+                                    "RTT\xFF"s, std::string(8, '\xFF'), "ZZZZZZZZZ"s})
         EXPECT_EQ(Conversion::ModeFor(text), std::nullopt) << '"' << text << '"';
 }
 
@@ -78,15 +78,18 @@ TEST(BandContaining, EveryBandHoldsItsEdgesAndNothingBetweenBands)
 
 TEST(BandForIndicator, IndicatorsBelowTheirBandNameTheBandAbove)
 {
-    const struct
+    struct Case
     {
         std::string_view indicator;
         Hertz above; // a frequency in the band just above it
-    } cases[] = {{"5", 5 * kMegahertz + 100000},
-                 {"10", 10 * kMegahertz + 120000},
-                 {"18", 18 * kMegahertz + 100000},
-                 {"24", 24 * kMegahertz + 900000}};
-    for (const auto& [indicator, above] : cases) {
+    };
+    const Case cases[] = {{"5", 5 * kMegahertz + 100000},
+                          {"10", 10 * kMegahertz + 120000},
+                          {"18", 18 * kMegahertz + 100000},
+                          {"24", 24 * kMegahertz + 900000}};
+    for (const Case& c : cases) {
+        const std::string_view indicator = c.indicator;
+        const Hertz above = c.above;
         SCOPED_TRACE(std::string(indicator));
         const std::optional<Hertz> value = Conversion::ParseMegahertz(indicator);
         ASSERT_TRUE(value.has_value());
@@ -111,12 +114,12 @@ TEST(FindingDescription, AppendedOntoALineThatIsReusedWithoutGrowing)
     };
     std::string line;
     line.reserve(1000);
-    const char* const storage = line.data();
+    const std::size_t room = line.capacity();
     for (const Conversion::Finding& finding : findings) {
         line = "log: ";
         Conversion::AppendFindingDescription(line, finding);
         EXPECT_EQ(line, "log: " + Conversion::DescribeFinding(finding));
-        EXPECT_EQ(line.data(), storage) << "the line was allocated anew";
+        EXPECT_EQ(line.capacity(), room) << "the line was allocated anew";
         EXPECT_NE(line.find("record " + std::to_string(finding.record) + ": "), std::string::npos)
             << line;
         for (const char c : line)

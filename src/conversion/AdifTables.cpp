@@ -56,16 +56,16 @@ constexpr std::array kBands = {
 // The band of that name, found when the tables are compiled.
 constexpr const Band* BandNamed(std::string_view name)
 {
-    for (const Band& band : kBands)
-        if (band.name == name)
-            return &band;
-    return nullptr;
+    const auto* const band = std::find_if(kBands.begin(), kBands.end(),
+                                          [name](const Band& b) { return b.name == name; });
+    return band != kBands.end() ? band : nullptr;
 }
 
 // Indicators a little below their band's lower edge, and the band they mean.
 struct Indicator
 {
     std::string_view text;
+    // cppcheck-suppress unusedStructMember ; read through find_if's result
     const Band* band;
 };
 constexpr std::array kIndicators = {
@@ -179,12 +179,14 @@ constexpr std::uint64_t PackedText(std::string_view text)
 }
 
 // kModes' texts packed, in the same order.
-constexpr auto kPackedModes = [] {
+constexpr std::array<std::uint64_t, kModes.size()> PackedModes()
+{
     std::array<std::uint64_t, kModes.size()> packed{};
     for (std::size_t i = 0; i < kModes.size(); ++i)
         packed[i] = PackedText(kModes[i].text);
     return packed;
-}();
+}
+constexpr std::array<std::uint64_t, kModes.size()> kPackedModes = PackedModes();
 
 constexpr bool PackedApart()
 {
@@ -245,10 +247,10 @@ const Band* BandForIndicator(std::string_view indicator, Hertz value)
 {
     if (const Band* band = BandContaining(value))
         return band;
-    for (const Indicator& known : kIndicators)
-        if (known.text == indicator)
-            return known.band;
-    return nullptr;
+    const auto* const known =
+        std::find_if(kIndicators.begin(), kIndicators.end(),
+                     [indicator](const Indicator& i) { return i.text == indicator; });
+    return known != kIndicators.end() ? known->band : nullptr;
 }
 
 std::optional<Mode> ModeFor(std::string_view text)
