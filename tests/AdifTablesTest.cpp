@@ -1,6 +1,8 @@
 #include "AdifTables.h"
 
+#include "AdxWriter.h"
 #include "Findings.h"
+#include "LogRecord.h"
 #include "Windows1252Text.h"
 
 #include <array>
@@ -141,6 +143,38 @@ TEST(ArePlainAscii8, EveryByteValueInEveryPlace)
     EXPECT_FALSE(Conversion::ArePlainAscii8("\x1F\x7F\x1F\x7F\x1F\x7F\x1F\x7F"));
     EXPECT_FALSE(Conversion::ArePlainAscii8("\x80\xFF\x9F\xA0\x00\x01\xFE\x7F"));
     EXPECT_TRUE(Conversion::ArePlainAscii8("\x20\x7E\x20\x7E\x20\x7E\x20\x7E"));
+}
+
+// Findings dropped: only the line matters here.
+struct NoFindings : Conversion::FindingSink
+{
+    void Report(const Conversion::Finding& /*finding*/) override {}
+};
+
+TEST(AdxRecord, TypedValuesWholeAndTextEscaped)
+{
+    const std::string text = "10/09/031412"
+                             "7.1"
+                             "usb"
+                             "n0call/p  "
+                             "59    "
+                             "57    "
+                             "FN42ab"
+                             "a<b&c\"d>    "
+                             "SR";
+    ASSERT_EQ(text.size(), 60U);
+    const std::optional<Conversion::RecordFields> fields = Conversion::DecodeFields(text);
+    ASSERT_TRUE(fields.has_value());
+    NoFindings findings;
+    Conversion::AdxWriter writer(findings);
+    std::string room(writer.LongestLine(), '#');
+    const char* const end = writer.WriteRecord(*fields, 1, room.data());
+    const std::string line = room.substr(0, static_cast<std::size_t>(end - room.data()));
+    EXPECT_EQ(line, "<RECORD><QSO_DATE>20030910</QSO_DATE><TIME_ON>1412</TIME_ON>"
+                    "<BAND>40m</BAND><FREQ>7.1</FREQ><MODE>SSB</MODE><SUBMODE>USB</SUBMODE>"
+                    "<CALL>N0CALL/P</CALL><RST_SENT>59</RST_SENT><RST_RCVD>57</RST_RCVD>"
+                    "<GRIDSQUARE>FN42ab</GRIDSQUARE><COMMENT>a&lt;b&amp;c&quot;d&gt;</COMMENT>"
+                    "<QSL_SENT>Y</QSL_SENT><QSL_RCVD>Y</QSL_RCVD></RECORD>");
 }
 
 TEST(KeptFieldName, PrefixAndFieldName)
