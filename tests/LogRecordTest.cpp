@@ -159,14 +159,55 @@ struct ExactRecord
     std::vector<char> bytes;
 };
 
+// A trimmed field: where it stands and where RecordFields holds it.
+struct TrimmedField
+{
+    std::size_t position, width;
+    std::string_view Conversion::RecordFields::*member;
+};
+
+// The sample with `neighbour` on both sides of `field`, which holds
+// `leading` spaces, then `length` bytes made of `filler` with a letter at
+// each end, then spaces.
+std::string WithField(const TrimmedField& field, const std::string& neighbour, std::size_t leading,
+                      std::size_t length, const std::string& filler)
+{
+    std::string text(kSampleText);
+    text.replace(field.position - 2, 1, neighbour);
+    if (field.position - 1 + field.width < 58)
+        text.replace(field.position - 1 + field.width, 1, neighbour);
+    std::string value;
+    while (value.size() < length)
+        value += filler;
+    value.resize(length);
+    if (length > 0)
+        value.front() = value.back() = 'Q';
+    std::string own = std::string(leading, ' ') + value;
+    own.resize(field.width, ' ');
+    return text.replace(field.position - 1, field.width, own);
+}
+
+// The field decoded, into `reused` and alone, is the field's text trimmed,
+// a view of the record itself.
+void ExpectTrimmed(const std::string& text, const TrimmedField& field,
+                   Conversion::RecordFields& reused)
+{
+    const ExactRecord record(text);
+    ASSERT_TRUE(Conversion::DecodeFields(record.Text(), reused));
+    const std::string_view expected =
+        Conversion::TrimSpaces(record.Text().substr(field.position - 1, field.width));
+    EXPECT_EQ(reused.*field.member, expected);
+    if (!expected.empty()) {
+        EXPECT_EQ((reused.*field.member).data(), expected.data());
+    }
+    const std::optional<Conversion::RecordFields> single = Conversion::DecodeFields(record.Text());
+    ASSERT_TRUE(single.has_value());
+    EXPECT_EQ((*single).*field.member, expected);
+}
+
 TEST(LogRecord, TrimmedFieldsAreTheSpacesTrimmedAtEveryLengthAndNeighbour)
 {
-    struct Field
-    {
-        std::size_t position, width;
-        std::string_view Conversion::RecordFields::*member;
-    };
-    const Field fields[] = {
+    const TrimmedField fields[] = {
         {19, 10, &Conversion::RecordFields::callsign},
         {29, 6, &Conversion::RecordFields::rstSent},
         {35, 6, &Conversion::RecordFields::rstReceived},
@@ -177,42 +218,16 @@ TEST(LogRecord, TrimmedFieldsAreTheSpacesTrimmedAtEveryLengthAndNeighbour)
     // padding must not run into.
     const std::string fillers[] = {"A", "\0"s, "\xA0", "\x20\x20"};
     Conversion::RecordFields reused;
-    for (const Field& field : fields)
+    for (const TrimmedField& field : fields)
         for (const std::string& neighbour : {" "s, "x"s, "\0"s})
             for (std::size_t leading = 0; leading <= field.width; ++leading)
                 for (std::size_t length = 0; leading + length <= field.width; ++length)
                     for (const std::string& filler : fillers) {
-                        std::string text(kSampleText);
-                        // Neighbours on both sides, then the field's own bytes.
-                        text.replace(field.position - 2, 1, neighbour);
-                        if (field.position - 1 + field.width < 58)
-                            text.replace(field.position - 1 + field.width, 1, neighbour);
-                        std::string value;
-                        while (value.size() < length)
-                            value += filler;
-                        value.resize(length);
-                        if (length > 0)
-                            value.front() = value.back() = 'Q'; // not blank at its ends
-                        std::string own = std::string(leading, ' ') + value;
-                        own.resize(field.width, ' ');
-                        text.replace(field.position - 1, field.width, own);
                         SCOPED_TRACE(testing::Message()
                                      << "field at " << field.position << ", " << leading
-                                     << " leading, value \"" << value << "\"");
-                        const ExactRecord record(text);
-                        ASSERT_TRUE(Conversion::DecodeFields(record.Text(), reused));
-                        const std::string_view expected = Conversion::TrimSpaces(
-                            record.Text().substr(field.position - 1, field.width));
-                        EXPECT_EQ(reused.*field.member, expected);
-                        // A view of the record itself, not of a copy.
-                        if (!expected.empty()) {
-                            EXPECT_EQ((reused.*field.member).data(), expected.data());
-                        }
-                        // The one-record form decodes the same.
-                        const std::optional<Conversion::RecordFields> single =
-                            Conversion::DecodeFields(record.Text());
-                        ASSERT_TRUE(single.has_value());
-                        EXPECT_EQ((*single).*field.member, expected);
+                                     << " leading, " << length << " long of \"" << filler << "\"");
+                        ExpectTrimmed(WithField(field, neighbour, leading, length, filler), field,
+                                      reused);
                     }
 }
 
