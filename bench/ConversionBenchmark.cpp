@@ -1,9 +1,10 @@
-// How fast a log becomes ADIF: one record decoded and assembled, and whole
-// logs converted to a file.
+// How fast a log becomes ADIF: one record decoded and assembled, in the
+// classic and the standard form, and whole logs converted to a file.
 
 #include "AdifWriter.h"
 #include "ConvertCommand.h"
 #include "LogRecord.h"
+#include "StandardAdifWriter.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -28,6 +29,41 @@ void DecodeAndAssembleRecord(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(DecodeAndAssembleRecord);
+
+// Findings counted, as a conversion's tally does, and otherwise dropped.
+class CountedFindings final : public Conversion::FindingSink
+{
+public:
+    void Report(const Conversion::Finding& /*finding*/) override { ++count; }
+    std::uint64_t count = 0;
+};
+
+// One record decoded and its line assembled by the standard ADIF 3 writer:
+// a sound record (range 0), which has no finding, and one with a mode that
+// has no standard form and a comment with letters beyond ASCII (range 1).
+void StandardRecord(benchmark::State& state)
+{
+    const std::string text = state.range(0) == 0
+                                 ? kRecordText
+                                 : "10/09/03141214 DIGN0CALL    59    57    FN42  Gr\xFC\xDF"
+                                   "e Hans SR";
+    const std::string bytes = text + std::string(4, '\0');
+    CountedFindings findings;
+    Conversion::StandardAdifWriter writer(findings);
+    std::string line(writer.LongestLine(), '\0');
+    Conversion::RecordFields fields;
+    std::uint64_t recordNumber = 0;
+    for (auto _ : state) {
+        if (!Conversion::DecodeFields(Conversion::BuildRecordText(bytes), fields))
+            state.SkipWithError("the record's year cannot be read");
+        benchmark::DoNotOptimize(writer.WriteRecord(fields, ++recordNumber, line.data()));
+        benchmark::DoNotOptimize(line.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["findings per record"] =
+        static_cast<double>(findings.count) / static_cast<double>(state.iterations());
+}
+BENCHMARK(StandardRecord)->Arg(0)->Arg(1);
 
 // Only the field rules: the year read and the fields cut out and trimmed.
 void DecodeFields(benchmark::State& state)

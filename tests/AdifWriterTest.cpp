@@ -68,6 +68,27 @@ TEST(AppendField, AppendsTagValueAndSeparator)
     }
 }
 
+TEST(AppendFieldText, EveryLengthCopiedWholeAndNothingBeyond)
+{
+    for (std::size_t length = 0; length <= 120; ++length) {
+        SCOPED_TRACE(length);
+        // The value in a buffer of exactly its length, so that the sanitizers
+        // see any read beyond it; bytes that differ, so that a misplaced one shows.
+        std::vector<char> value(length);
+        for (std::size_t i = 0; i < length; ++i)
+            value[i] = static_cast<char>('!' + i % 90);
+        const std::string_view view(value.data(), value.size());
+        const std::string expected =
+            length == 0 ? "" : "<CALL:" + std::to_string(length) + ">" + std::string(view) + " ";
+        std::string room(4 + length + Conversion::kFieldTextOverhead + 8, '#');
+        const char* const end = Conversion::AppendFieldText(room.data(), "CALL", view);
+        EXPECT_EQ(std::string_view(room.data(), static_cast<std::size_t>(end - room.data())),
+                  expected);
+        EXPECT_EQ(room.find_first_not_of('#', expected.size()), std::string::npos)
+            << "written beyond the field";
+    }
+}
+
 // Records every line; line number `failingLine` (from 1) fails as a full disk would.
 struct CapturingOutput : Conversion::OutputChannel
 {

@@ -234,8 +234,13 @@ TEST(TerminalText, EscapesControlBytesAndShowsLatin1AsUtf8)
         {"\x7F\x80\x9F", "\\x7F\\x80\\x9F"},
         {"\xA0\xE9\xFF", "\xC2\xA0\xC3\xA9\xC3\xBF"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(CommandLine::TerminalText(c.bytes), c.shown) << c.bytes;
+        // Appended, what is there already stays.
+        std::string line = "log: ";
+        CommandLine::AppendTerminalText(line, c.bytes);
+        EXPECT_EQ(line, "log: " + c.shown) << c.bytes;
+    }
 }
 
 } // namespace

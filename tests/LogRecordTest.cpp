@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -147,6 +148,111 @@ TEST(LogRecord, FieldTrimmingAndOmission)
         else
             EXPECT_EQ(line.find(tag), std::string::npos) << line;
     }
+}
+
+// The record text in a buffer of exactly 60 bytes, so that the sanitizers
+// see any read beyond it.
+struct ExactRecord
+{
+    explicit ExactRecord(const std::string& text) : bytes(text.begin(), text.end()) {}
+    std::string_view Text() const { return {bytes.data(), bytes.size()}; }
+    std::vector<char> bytes;
+};
+
+// A trimmed field: where it stands and where RecordFields holds it.
+struct TrimmedField
+{
+    std::size_t position, width;
+    std::string_view Conversion::RecordFields::*member;
+};
+
+// The sample with `neighbour` on both sides of `field`, which holds
+// `leading` spaces, then `length` bytes made of `filler` with a letter at
+// each end, then spaces.
+std::string WithField(const TrimmedField& field, const std::string& neighbour, std::size_t leading,
+                      std::size_t length, const std::string& filler)
+{
+    std::string text(kSampleText);
+    text.replace(field.position - 2, 1, neighbour);
+    if (field.position - 1 + field.width < 58)
+        text.replace(field.position - 1 + field.width, 1, neighbour);
+    std::string value;
+    while (value.size() < length)
+        value += filler;
+    value.resize(length);
+    if (length > 0)
+        value.front() = value.back() = 'Q';
+    std::string own = std::string(leading, ' ') + value;
+    own.resize(field.width, ' ');
+    return text.replace(field.position - 1, field.width, own);
+}
+
+// The field decoded, into `reused` and alone, is the field's text trimmed,
+// a view of the record itself.
+void ExpectTrimmed(const std::string& text, const TrimmedField& field,
+                   Conversion::RecordFields& reused)
+{
+    const ExactRecord record(text);
+    ASSERT_TRUE(Conversion::DecodeFields(record.Text(), reused));
+    const std::string_view expected =
+        Conversion::TrimSpaces(record.Text().substr(field.position - 1, field.width));
+    EXPECT_EQ(reused.*field.member, expected);
+    if (!expected.empty()) {
+        EXPECT_EQ((reused.*field.member).data(), expected.data());
+    }
+    const std::optional<Conversion::RecordFields> single = Conversion::DecodeFields(record.Text());
+    ASSERT_TRUE(single.has_value());
+    EXPECT_EQ((*single).*field.member, expected);
+}
+
+TEST(LogRecord, TrimmedFieldsAreTheSpacesTrimmedAtEveryLengthAndNeighbour)
+{
+    const TrimmedField fields[] = {
+        {19, 10, &Conversion::RecordFields::callsign},
+        {29, 6, &Conversion::RecordFields::rstSent},
+        {35, 6, &Conversion::RecordFields::rstReceived},
+        {41, 6, &Conversion::RecordFields::gridSquare},
+        {47, 12, &Conversion::RecordFields::comment},
+    };
+    // Bytes a word-wise count could take for a space, and the neighbours that
+    // padding must not run into.
+    const std::string fillers[] = {"A", "\0"s, "\xA0", "\x20\x20"};
+    Conversion::RecordFields reused;
+    for (const TrimmedField& field : fields)
+        for (const std::string& neighbour : {" "s, "x"s, "\0"s})
+            for (std::size_t leading = 0; leading <= field.width; ++leading)
+                for (std::size_t length = 0; leading + length <= field.width; ++length)
+                    for (const std::string& filler : fillers) {
+                        SCOPED_TRACE(testing::Message()
+                                     << "field at " << field.position << ", " << leading
+                                     << " leading, " << length << " long of \"" << filler << "\"");
+                        ExpectTrimmed(WithField(field, neighbour, leading, length, filler), field,
+                                      reused);
+                    }
+}
+
+TEST(LogRecord, FieldsReusedForTheNextRecordKeepNothingOfTheLast)
+{
+    const ExactRecord full(Patched(41, "FN42  nice QSO    SR"));
+    const ExactRecord empty(
+        Patched(19, std::string(10, ' ') + std::string(12, ' ') + "------------------  "));
+    Conversion::RecordFields reused;
+    ASSERT_TRUE(Conversion::DecodeFields(full.Text(), reused));
+    ASSERT_TRUE(Conversion::DecodeFields(empty.Text(), reused));
+    const std::optional<Conversion::RecordFields> fresh = Conversion::DecodeFields(empty.Text());
+    ASSERT_TRUE(fresh.has_value());
+    for (const auto member :
+         {&Conversion::RecordFields::date, &Conversion::RecordFields::timeOn,
+          &Conversion::RecordFields::callsign, &Conversion::RecordFields::rstSent,
+          &Conversion::RecordFields::rstReceived, &Conversion::RecordFields::gridSquare,
+          &Conversion::RecordFields::comment})
+        EXPECT_EQ(reused.*member, (*fresh).*member);
+    EXPECT_TRUE(reused.gridSquare.empty());
+    EXPECT_TRUE(reused.comment.empty());
+    EXPECT_EQ(reused.QsoDate(), fresh->QsoDate());
+    EXPECT_EQ(reused.qslSent, fresh->qslSent);
+    EXPECT_EQ(reused.qslReceived, fresh->qslReceived);
+    EXPECT_EQ(reused.anyAngleBracket, fresh->anyAngleBracket);
 }
 
 } // namespace

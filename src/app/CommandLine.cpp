@@ -5,6 +5,7 @@
 #include "ErrorLog.h"
 #include "TerminalWriter.h"
 #include "UnattendedServices.h"
+#include "Windows1252Text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -177,7 +178,11 @@ public:
                 summaryError_ = errno;
             break;
         case Conversion::MessageKind::IllegalYear:
-            WriteLine(err_, TerminalText(text));
+            // One line reused for them all: a log may hold many.
+            line_.clear();
+            AppendTerminalText(line_, text);
+            line_ += '\n';
+            WriteText(err_, line_);
             break;
         case Conversion::MessageKind::Cancelled:
         case Conversion::MessageKind::Refused:
@@ -217,6 +222,7 @@ private:
     std::FILE* summaryStream_;
     std::FILE* err_;
     int summaryError_ = 0;
+    std::string line_;
 };
 
 // Each finding as a line of its own, named by its log.
@@ -227,7 +233,13 @@ public:
     void StartLog(const std::string& log) { log_ = TerminalName(log); }
     void Report(const Conversion::Finding& finding) override
     {
-        WriteLine(stream_, log_ + ": " + Conversion::DescribeFinding(finding));
+        // One line reused for them all, which allocates nothing once grown:
+        // a log may have a finding in every record.
+        line_ = log_;
+        line_ += ": ";
+        Conversion::AppendFindingDescription(line_, finding);
+        line_ += '\n';
+        WriteText(stream_, line_);
     }
     void Count(const Conversion::ConversionResult& result)
     {
@@ -239,6 +251,7 @@ public:
 private:
     std::FILE* stream_;
     std::string log_;
+    std::string line_;
 };
 
 // --check: the findings of every log on standard output.
@@ -321,21 +334,45 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& character)
 
 } // namespace
 
+void AppendTerminalText(std::string& text, std::string_view bytes)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    constexpr std::size_t kMostPerByte = 4; // "\xNN"
+    // Written through a pointer into room made once: a message is written
+    // for every record with an illegal year.
+    const std::size_t start = text.size();
+    text.resize(start + kMostPerByte * bytes.size());
+    char* out = text.data() + start;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        // Most of a message is plain ASCII, copied as it is eight bytes at a time.
+        while (bytes.size() - at >= 8 && Conversion::ArePlainAscii8(bytes.data() + at)) {
+            std::memcpy(out, bytes.data() + at, 8);
+            out += 8;
+            at += 8;
+        }
+        if (at == bytes.size())
+            break;
+        const char c = bytes[at];
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F) {
+            *out++ = c;
+        } else if (IsControl(byte)) {
+            *out++ = '\\';
+            *out++ = 'x';
+            *out++ = kHex[byte >> 4];
+            *out++ = kHex[byte & 0x0F];
+        } else { // Latin-1 0xA0 to 0xFF
+            *out++ = static_cast<char>(0xC0 | (byte >> 6));
+            *out++ = static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    text.resize(static_cast<std::size_t>(out - text.data()));
+}
+
 std::string TerminalText(const std::string& bytes)
 {
     std::string text;
-    text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (IsControl(byte)) {
-            AppendEscaped(text, byte);
-        } else if (byte >= 0xA0) {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        } else {
-            text += c;
-        }
-    }
+    AppendTerminalText(text, bytes);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace CommandLine {
@@ -17,6 +18,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
 // Record bytes made fit for a terminal: Latin-1 text as UTF-8, control
 // bytes as \xNN.
 std::string TerminalText(const std::string& bytes);
+// The same appended to `text`.
+void AppendTerminalText(std::string& text, std::string_view bytes);
 
 // A message naming files made fit for a terminal, so that no name can end a
 // line or send the terminal a command: UTF-8 as it is, control characters

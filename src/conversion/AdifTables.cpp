@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace Conversion {
 
@@ -52,18 +53,30 @@ constexpr std::array kBands = {
     Band{"submm", MHz(300000), MHz(7500000)},
 };
 
+// The band of that name, found when the tables are compiled.
+constexpr const Band* BandNamed(std::string_view name)
+{
+    const auto* const band = std::find_if(kBands.begin(), kBands.end(),
+                                          [name](const Band& b) { return b.name == name; });
+    return band != kBands.end() ? band : nullptr;
+}
+
 // Indicators a little below their band's lower edge, and the band they mean.
 struct Indicator
 {
     std::string_view text;
-    std::string_view band;
+    // cppcheck-suppress unusedStructMember ; read through find_if's result
+    const Band* band;
 };
 constexpr std::array kIndicators = {
-    Indicator{"5", "60m"},
-    Indicator{"10", "30m"},
-    Indicator{"18", "17m"},
-    Indicator{"24", "12m"},
+    Indicator{"5", BandNamed("60m")},
+    Indicator{"10", BandNamed("30m")},
+    Indicator{"18", BandNamed("17m")},
+    Indicator{"24", BandNamed("12m")},
 };
+static_assert(std::all_of(kIndicators.begin(), kIndicators.end(),
+                          [](const Indicator& known) { return known.band != nullptr; }),
+              "every indicator names a band");
 
 // Sorted by text, for a binary search.
 struct ModeText
@@ -150,6 +163,40 @@ constexpr bool SortedByText()
 }
 static_assert(SortedByText(), "ModeFor searches the mode texts by halves");
 
+// A text's first eight characters as one number, the first character its
+// highest byte: numbers compare as the texts do, so that ModeFor compares
+// numbers rather than texts. Texts that share their first eight characters
+// share the number too, and are told apart by their whole text.
+constexpr std::uint64_t PackedText(std::string_view text)
+{
+    constexpr std::size_t kPacked = sizeof(std::uint64_t);
+    const std::size_t length = std::min(text.size(), kPacked);
+    std::uint64_t packed = 0;
+    for (std::size_t i = 0; i < length; ++i)
+        packed = packed << 8 | static_cast<unsigned char>(text[i]);
+    // The characters moved to the top; what is shorter ends in zero bytes.
+    return length == 0 ? 0 : packed << (8 * (kPacked - length));
+}
+
+// kModes' texts packed, in the same order.
+constexpr std::array<std::uint64_t, kModes.size()> PackedModes()
+{
+    std::array<std::uint64_t, kModes.size()> packed{};
+    for (std::size_t i = 0; i < kModes.size(); ++i)
+        packed[i] = PackedText(kModes[i].text);
+    return packed;
+}
+constexpr std::array<std::uint64_t, kModes.size()> kPackedModes = PackedModes();
+
+constexpr bool PackedApart()
+{
+    for (std::size_t i = 1; i < kPackedModes.size(); ++i)
+        if (!(kPackedModes[i - 1] < kPackedModes[i]))
+            return false;
+    return true;
+}
+static_assert(PackedApart(), "no two mode texts share their first eight characters");
+
 constexpr bool BandsAscending()
 {
     for (std::size_t i = 1; i < kBands.size(); ++i)
@@ -190,35 +237,35 @@ std::optional<Hertz> ParseMegahertz(std::string_view text)
 
 const Band* BandContaining(Hertz frequency)
 {
-    for (const Band& band : kBands) {
-        if (frequency < band.lowest)
-            return nullptr;
-        if (frequency <= band.highest)
-            return &band;
-    }
-    return nullptr;
+    // The first band that does not end below the frequency, found by halves.
+    const Band* const band = std::partition_point(
+        kBands.begin(), kBands.end(), [frequency](const Band& b) { return b.highest < frequency; });
+    return band != kBands.end() && frequency >= band->lowest ? band : nullptr;
 }
 
 const Band* BandForIndicator(std::string_view indicator, Hertz value)
 {
     if (const Band* band = BandContaining(value))
         return band;
-    for (const Indicator& known : kIndicators)
-        if (known.text == indicator)
-            for (const Band& band : kBands)
-                if (band.name == known.band)
-                    return &band;
-    return nullptr;
+    const auto* const known =
+        std::find_if(kIndicators.begin(), kIndicators.end(),
+                     [indicator](const Indicator& i) { return i.text == indicator; });
+    return known != kIndicators.end() ? known->band : nullptr;
 }
 
 std::optional<Mode> ModeFor(std::string_view text)
 {
-    const auto* found = std::lower_bound(
-        kModes.begin(), kModes.end(), text,
-        [](const ModeText& entry, std::string_view key) { return entry.text < key; });
-    if (found == kModes.end() || found->text != text)
+    const std::uint64_t packed = PackedText(text);
+    const auto* const found = std::lower_bound(kPackedModes.begin(), kPackedModes.end(), packed);
+    if (found == kPackedModes.end() || *found != packed)
         return std::nullopt;
-    return found->mode;
+    const ModeText& entry = kModes[static_cast<std::size_t>(found - kPackedModes.begin())];
+    // Up to eight characters, the same number and length are the same text
+    // ("CW" and "CW\0" differ in length only); beyond, the rest is compared.
+    if (entry.text.size() != text.size() ||
+        (text.size() > sizeof(std::uint64_t) && entry.text != text))
+        return std::nullopt;
+    return entry.mode;
 }
 
 } // namespace Conversion

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -26,6 +27,32 @@ void AppendField(std::string& exportRecord, std::string_view Fieldname,
 inline constexpr std::size_t kFieldTextOverhead =
     4 + std::numeric_limits<std::size_t>::digits10 + 1;
 
+// Copies the `size` bytes at `from` to `to`. Record values are a few bytes
+// long: two copies of a fixed size that overlap in the middle do it without
+// a call to memcpy, and read and write only the value's own bytes.
+[[gnu::always_inline]] inline char* CopyShortText(char* to, const char* from,
+                                                  std::size_t size) noexcept
+{
+    const auto copyEnds = [&](auto word) {
+        constexpr std::size_t kWord = sizeof(word);
+        std::memcpy(&word, from, kWord);
+        std::memcpy(to, &word, kWord);
+        std::memcpy(&word, from + size - kWord, kWord);
+        std::memcpy(to + size - kWord, &word, kWord);
+    };
+    if (size > 16)
+        std::memcpy(to, from, size);
+    else if (size >= 8)
+        copyEnds(std::uint64_t{});
+    else if (size >= 4)
+        copyEnds(std::uint32_t{});
+    else if (size >= 2)
+        copyEnds(std::uint16_t{});
+    else if (size == 1)
+        *to = *from;
+    return to + size;
+}
+
 // "<Fieldname:length>value " for a value written as it stands, assembled in
 // place at `out`, which has room for the name, the value and
 // kFieldTextOverhead; nothing for an empty value. Returns the new end.
@@ -38,13 +65,17 @@ inline constexpr std::size_t kFieldTextOverhead =
     out = std::copy(Fieldname.begin(), Fieldname.end(), out);
     *out++ = ':';
     constexpr std::size_t kOneDigit = 10;
-    if (value.size() < kOneDigit) // every field of a record
+    constexpr std::size_t kTwoDigits = 100;
+    if (value.size() < kOneDigit) { // most fields of a record
         *out++ = static_cast<char>('0' + value.size());
-    else
+    } else if (value.size() < kTwoDigits) { // the rest
+        *out++ = static_cast<char>('0' + value.size() / 10);
+        *out++ = static_cast<char>('0' + value.size() % 10);
+    } else {
         out = std::to_chars(out, out + kFieldTextOverhead, value.size()).ptr;
+    }
     *out++ = '>';
-    std::memcpy(out, value.data(), value.size());
-    out += value.size();
+    out = CopyShortText(out, value.data(), value.size());
     *out++ = ' ';
     return out;
 }

@@ -1,5 +1,6 @@
 #include "AdxWriter.h"
 
+#include "AdifWriter.h"
 #include "ApplicationIdentity.h"
 #include "LogRecord.h"
 #include "Windows1252Text.h"
@@ -59,6 +60,23 @@ char* AppendElement(char* out, std::string_view name, std::string_view value)
     return out;
 }
 
+// AppendElement for a value of a type that holds no character XML escapes:
+// digits, dates, times, bands and modes from the tables, callsigns and
+// locators as StandardRecord checked them. Copied as it stands, not byte by byte.
+char* AppendTypedElement(char* out, std::string_view name, std::string_view value)
+{
+    if (value.empty())
+        return out;
+    *out++ = '<';
+    out = AppendText(out, name);
+    *out++ = '>';
+    out = CopyShortText(out, value.data(), value.size());
+    out = AppendText(out, "</");
+    out = AppendText(out, name);
+    *out++ = '>';
+    return out;
+}
+
 std::string Element(std::string_view name, std::string_view value)
 {
     std::string element(2 * name.size() + 6 * value.size() + 5, '\0');
@@ -96,16 +114,16 @@ char* AdxWriter::WriteRecord(const RecordFields& fields, std::uint64_t recordNum
     record_.Assign(fields, recordNumber, findings_);
     const StandardRecord& r = record_;
     char* out = AppendText(line, "<RECORD>");
-    out = AppendElement(out, "QSO_DATE", r.qsoDate);
-    out = AppendElement(out, "TIME_ON", r.timeOn);
-    out = AppendElement(out, "BAND", r.band);
-    out = AppendElement(out, "FREQ", r.frequency);
-    out = AppendElement(out, "MODE", r.mode);
-    out = AppendElement(out, "SUBMODE", r.submode);
-    out = AppendElement(out, "CALL", r.call);
+    out = AppendTypedElement(out, "QSO_DATE", r.qsoDate);
+    out = AppendTypedElement(out, "TIME_ON", r.timeOn);
+    out = AppendTypedElement(out, "BAND", r.band);
+    out = AppendTypedElement(out, "FREQ", r.frequency);
+    out = AppendTypedElement(out, "MODE", r.mode);
+    out = AppendTypedElement(out, "SUBMODE", r.submode);
+    out = AppendTypedElement(out, "CALL", r.call);
     out = AppendElement(out, "RST_SENT", r.rstSent);
     out = AppendElement(out, "RST_RCVD", r.rstReceived);
-    out = AppendElement(out, "GRIDSQUARE", r.gridSquare);
+    out = AppendTypedElement(out, "GRIDSQUARE", r.gridSquare);
     out = AppendElement(out, "COMMENT", r.comment);
     if (!r.commentIntl.empty()) {
         // Trimmed again: control bytes dropped at its end may have hidden blanks.

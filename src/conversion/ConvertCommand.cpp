@@ -52,20 +52,21 @@ std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, Mess
         writer.WriteHeader(output);
     std::uint64_t qsoCount = 0;
     std::uint64_t recordNumber = 0;
+    RecordFields fields; // every record's, in turn
+    const std::size_t longestLine = writer.LongestLine();
     for (std::string_view records = log.ReadRecords(); !records.empty();
          records = log.ReadRecords()) {
         for (std::size_t next = 0; next < records.size(); next += kRecordSize) {
             ++recordNumber;
             const std::string_view recordText = BuildRecordText(records.substr(next, kRecordSize));
-            const std::optional<RecordFields> fields = DecodeFields(recordText);
-            if (!fields) {
+            if (!DecodeFields(recordText, fields)) {
                 messages.ShowMessage(MessageKind::IllegalYear, IllegalYearMessage(recordText));
                 writer.SkipRecord(recordText, recordNumber);
                 continue;
             }
             // The record is assembled where the output will write it.
-            char* const line = output.LineRoom(writer.LongestLine());
-            output.EndLine(writer.WriteRecord(*fields, recordNumber, line));
+            char* const line = output.LineRoom(longestLine);
+            output.EndLine(writer.WriteRecord(fields, recordNumber, line));
             ++qsoCount;
         }
     }

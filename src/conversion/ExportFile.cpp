@@ -221,22 +221,15 @@ void ExportFile::Write(const char* data, std::size_t size)
     }
 }
 
-char* ExportFile::LineRoom(std::size_t most)
+void ExportFile::MakeLineRoom(std::size_t most)
 {
+    static_assert(kLineEnd.size() == 2, "LineRoom and EndLine make room for CR LF");
     if (failure_)
         Fail(failure_);
     if (most + kLineEnd.size() > buffer_.size()) // never for a record line
         Fail(std::make_error_code(std::errc::value_too_large));
     if (buffer_.size() - used_ < most + kLineEnd.size())
         Flush();
-    return buffer_.data() + used_;
-}
-
-void ExportFile::EndLine(const char* end)
-{
-    used_ = static_cast<std::size_t>(end - buffer_.data());
-    std::memcpy(buffer_.data() + used_, kLineEnd.data(), kLineEnd.size());
-    used_ += kLineEnd.size();
 }
 
 void ExportFile::Flush()

@@ -58,9 +58,20 @@ public:
     // A line written in place: room for at most `most` bytes (far less than
     // the buffer), which the caller fills and ends with EndLine. The record
     // loop assembles each record where it is to be written, never copying it.
-    char* LineRoom(std::size_t most);
+    // Inline, as every record passes here; what is rare is out of line.
+    char* LineRoom(std::size_t most)
+    {
+        if (failure_ || buffer_.size() - used_ < most + 2)
+            MakeLineRoom(most);
+        return buffer_.data() + used_;
+    }
     // Ends the line written at LineRoom just before `end` with CR LF.
-    void EndLine(const char* end);
+    void EndLine(const char* end)
+    {
+        used_ = static_cast<std::size_t>(end - buffer_.data());
+        buffer_[used_++] = '\r';
+        buffer_[used_++] = '\n';
+    }
 
     // Makes everything written durable, puts it in place and releases the folder.
     void Commit();
@@ -78,6 +89,7 @@ private:
     void PutInPlace();
     void Write(const char* data, std::size_t size);
     void Flush();
+    void MakeLineRoom(std::size_t most);
     [[noreturn]] void Fail(std::error_code error);
     void Discard() noexcept;
 

@@ -29,11 +29,16 @@ struct Finding
 
 // The name of the field of ours that keeps a value: APP_KESTRELTOADIF_<field>.
 std::string KeptFieldName(std::string_view field);
+// Its first part, "APP_KESTRELTOADIF_", which the field's name completes.
+std::string_view KeptFieldPrefix();
 
 // One ASCII line: the record, the field, the value escaped, what is wrong and
 // what was done, e.g. `record 7: MODE "DIG": not an ADIF mode; left out, kept
 // in APP_KESTRELTOADIF_MODE`.
 std::string DescribeFinding(const Finding& finding);
+// The same line appended to `line`: a line reused from finding to finding
+// allocates nothing once it has grown.
+void AppendFindingDescription(std::string& line, const Finding& finding);
 
 // "no findings", "1 finding in 1 record", "5 findings in 3 records".
 std::string DescribeFindingCount(std::uint64_t findings, std::uint64_t records);

@@ -3,6 +3,8 @@
 #include "AdifWriter.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace Conversion {
 
@@ -52,6 +54,55 @@ int DigitValue(char c)
     return c - '0';
 }
 
+// The eight bytes at `bytes` as a number whose lowest byte is the first.
+std::uint64_t LittleEndianWord(const char* bytes)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) {
+        std::uint64_t reversed = 0;
+        for (int i = 0; i < 8; ++i, word >>= 8)
+            reversed = reversed << 8 | (word & 0xFF);
+        word = reversed;
+    }
+    return word;
+}
+
+// How many of the eight bytes that end at `end` are spaces at its end.
+std::size_t TrailingSpacesOfEight(const char* end)
+{
+    constexpr std::uint64_t kSpaces = 0x2020202020202020;
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+    const std::uint64_t x = LittleEndianWord(end - 8) ^ kSpaces; // a zero byte for each space
+    // The top bit of each byte that is not zero: exact, as no byte carries into the next.
+    const std::uint64_t notSpace = (((x & kLow7) + kLow7) | x) & ~kLow7;
+    return static_cast<std::size_t>(std::countl_zero(notSpace)) / 8;
+}
+
+// The field at `span` without the spaces around it. Fields are padded on the
+// right, so the trailing spaces are counted eight bytes at a time, from the
+// eight bytes that end the field: they all lie in the record text, the
+// field's own and those before it.
+template <FieldSpan span> std::string_view TrimmedField(std::string_view recordText)
+{
+    constexpr std::size_t kEnd = span.position - 1 + span.width;
+    // Eight bytes that end inside the field start inside the record text.
+    static_assert(span.position - 1 >= 7 && kEnd <= kRecordTextLength);
+    const char* const first = recordText.data() + span.position - 1;
+    const char* end = recordText.data() + kEnd;
+    std::size_t spaces = TrailingSpacesOfEight(end);
+    // Eight spaces: the field may hold more, before them.
+    while (spaces == 8 && end - first > 8) {
+        end -= 8;
+        spaces = TrailingSpacesOfEight(end);
+    }
+    end -= std::min(spaces, static_cast<std::size_t>(end - first));
+    const char* start = first;
+    while (start < end && *start == ' ')
+        ++start;
+    return {start, static_cast<std::size_t>(end - start)};
+}
+
 } // namespace
 
 std::string_view BuildRecordText(std::string_view recordBytes)
@@ -76,58 +127,64 @@ std::optional<std::int16_t> ConvertYear(std::string_view yearText)
     return std::nullopt;
 }
 
-std::string_view TrimSpaces(std::string_view text)
-{
-    std::size_t first = 0;
-    std::size_t end = text.size();
-    while (first < end && text[first] == ' ')
-        ++first;
-    while (end > first && text[end - 1] == ' ')
-        --end;
-    return text.substr(first, end - first);
-}
-
 std::string IllegalYearMessage(std::string_view recordText)
 {
-    std::string message = "Illegal year in QSO ";
-    message += recordText.substr(0, kRecordTextLength);
-    message += ", ignoring QSO";
+    constexpr std::string_view kBefore = "Illegal year in QSO ";
+    constexpr std::string_view kAfter = ", ignoring QSO";
+    const std::string_view record = recordText.substr(0, kRecordTextLength);
+    std::string message;
+    message.reserve(kBefore.size() + record.size() + kAfter.size()); // one allocation
+    message += kBefore;
+    message += record;
+    message += kAfter;
     return message;
 }
 
-[[gnu::flatten]] std::optional<RecordFields> DecodeFields(std::string_view recordText)
+[[gnu::flatten]] bool DecodeFields(std::string_view recordText, RecordFields& fields)
 {
-    RecordFields fields;
     fields.date = Characters(recordText, kDate);
     fields.yearText = Characters(fields.date, kYear);
     fields.year = ConvertYear(fields.yearText).value_or(kIllegalYear);
     if (fields.year == kIllegalYear)
-        return std::nullopt;
+        return false;
 
     // Two-digit years: 30 to 99 are 19xx, the rest 20xx. The date characters
     // are copied as they stand.
     const std::string_view century = fields.year < 30 ? "20" : "19";
     const std::string_view month = Characters(fields.date, kMonth);
     const std::string_view day = Characters(fields.date, kDay);
-    fields.qsoDate = {
-        century[0], century[1], fields.yearText[0], fields.yearText[1], month[0], month[1],
-        day[0],     day[1]};
+    // Two characters each: century, year, month, day.
+    const auto put = [&fields](std::size_t at, std::string_view twoCharacters) {
+        std::memcpy(fields.qsoDate.data() + at, twoCharacters.data(), 2);
+    };
+    put(0, century);
+    put(2, fields.yearText);
+    put(4, month);
+    put(6, day);
 
     fields.timeOn = Characters(recordText, kTimeOn);
     fields.frequency = Characters(recordText, kFrequency);
     fields.mode = Characters(recordText, kMode);
-    fields.callsign = TrimSpaces(Characters(recordText, kCallsign));
-    fields.rstSent = TrimSpaces(Characters(recordText, kRstSent));
-    fields.rstReceived = TrimSpaces(Characters(recordText, kRstReceived));
-    if (const std::string_view grid = TrimSpaces(Characters(recordText, kGridSquare));
-        grid != kNoGridSquare)
-        fields.gridSquare = grid;
-    if (const std::string_view comment = TrimSpaces(Characters(recordText, kComment));
-        comment != kNoComment)
-        fields.comment = comment;
+    fields.callsign = TrimmedField<kCallsign>(recordText);
+    fields.rstSent = TrimmedField<kRstSent>(recordText);
+    fields.rstReceived = TrimmedField<kRstReceived>(recordText);
+    fields.gridSquare = TrimmedField<kGridSquare>(recordText);
+    if (fields.gridSquare == kNoGridSquare)
+        fields.gridSquare = {};
+    fields.comment = TrimmedField<kComment>(recordText);
+    if (fields.comment == kNoComment)
+        fields.comment = {};
     fields.qslSent = recordText[kQslSentPosition - 1] == 'S';
     fields.qslReceived = recordText[kQslReceivedPosition - 1] == 'R';
     fields.anyAngleBracket = recordText.find('<') != std::string_view::npos;
+    return true;
+}
+
+std::optional<RecordFields> DecodeFields(std::string_view recordText)
+{
+    RecordFields fields;
+    if (!DecodeFields(recordText, fields))
+        return std::nullopt;
     return fields;
 }
 
@@ -158,8 +215,8 @@ std::string IllegalYearMessage(std::string_view recordText)
 
 char* DecodeRecord(std::string_view recordText, char* exportRecord)
 {
-    const std::optional<RecordFields> fields = DecodeFields(recordText);
-    return fields ? AppendClassicFields(*fields, exportRecord) : nullptr;
+    RecordFields fields;
+    return DecodeFields(recordText, fields) ? AppendClassicFields(fields, exportRecord) : nullptr;
 }
 
 } // namespace Conversion

@@ -25,7 +25,17 @@ std::string_view BuildRecordText(std::string_view recordBytes);
 std::optional<std::int16_t> ConvertYear(std::string_view yearText);
 
 // Leading and trailing spaces removed; no other character counts as blank.
-std::string_view TrimSpaces(std::string_view text);
+// Inline: the standard forms trim several short fields of every record.
+inline std::string_view TrimSpaces(std::string_view text)
+{
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && text[first] == ' ')
+        ++first;
+    while (end > first && text[end - 1] == ' ')
+        --end;
+    return text.substr(first, end - first);
+}
 
 // One record's fields as the table of fields gives them: views of the record
 // text, trimmed where the table trims, placeholders and unset flags left
@@ -57,6 +67,11 @@ struct RecordFields
 // user is then to be shown IllegalYearMessage. `recordText` holds exactly 60
 // characters, which the fields view.
 std::optional<RecordFields> DecodeFields(std::string_view recordText);
+
+// The same into `fields`, every member of which it sets; false, with `fields`
+// left in part, when the year cannot be read. The record loop decodes every
+// record into one RecordFields this way, sparing a copy per record.
+bool DecodeFields(std::string_view recordText, RecordFields& fields);
 
 // The most that the field texts of one record take: every field name, the 60
 // characters of values between them, and what each field's text adds.

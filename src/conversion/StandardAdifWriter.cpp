@@ -63,7 +63,10 @@ std::size_t StandardAdifWriter::LongestLine() const
         // Escaped where it is written, as only here its length is known.
         std::array<char, 4 * kRecordTextLength> escaped{};
         const char* const end = AppendEscapedBytes(escaped.data(), kept->bytes);
-        out = AppendValue(out, KeptFieldName(kept->field),
+        // The name assembled in a reused string: no allocation once it has grown.
+        keptName_ = KeptFieldPrefix();
+        keptName_ += kept->field;
+        out = AppendValue(out, keptName_,
                           {escaped.data(), static_cast<std::size_t>(end - escaped.data())});
     }
     return std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), out);

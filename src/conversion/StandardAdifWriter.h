@@ -3,6 +3,8 @@
 #include "RecordWriter.h"
 #include "StandardRecord.h"
 
+#include <string>
+
 namespace Conversion {
 
 // Standard ADIF 3 in its ADI form: a free-text first line and the standard
@@ -21,6 +23,7 @@ public:
 private:
     FindingSink& findings_;
     StandardRecord record_;
+    std::string keptName_; // the name of a field of ours, reused from record to record
 };
 
 } // namespace Conversion

@@ -1,6 +1,7 @@
 #include "StandardRecord.h"
 
 #include "AdifTables.h"
+#include "AdifWriter.h"
 #include "ApplicationIdentity.h"
 #include "DateTimeText.h"
 #include "UTC.h"
@@ -87,20 +88,25 @@ bool IsGridSquare(std::string_view grid)
     return true;
 }
 
+// Every byte of `text` ASCII 32 to 126, looked at eight bytes at a time; the
+// last eight overlap those before, and a shorter text is padded with a letter.
 bool IsPlainAscii(std::string_view text)
 {
-    for (const char c : text)
-        if (c < 0x20 || c > 0x7E)
+    if (text.size() < 8) {
+        std::array<char, 8> padded{'A', 'A', 'A', 'A', 'A', 'A', 'A', 'A'};
+        CopyShortText(padded.data(), text.data(), text.size());
+        return ArePlainAscii8(padded.data());
+    }
+    for (std::size_t at = 0; at + 8 < text.size(); at += 8)
+        if (!ArePlainAscii8(text.data() + at))
             return false;
-    return true;
+    return ArePlainAscii8(text.data() + text.size() - 8);
 }
 
 bool HasHighBytes(std::string_view text)
 {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    return false;
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // Frequencies are written as the record has them, where they are ADIF Numbers.
@@ -155,6 +161,12 @@ std::string_view StandardRecord::Date(const RecordFields& fields, const FindingR
         Keep("QSO_DATE", fields.date);
         return {};
     }
+    const std::string_view date(date_.data(), date_.size());
+    if (TwoDigits(fields.yearText) != kNoValue) {
+        // A year of two digits: the classic form's date is the standard one.
+        date_ = fields.qsoDate;
+        return date;
+    }
     // The century the classic form gives, the day and month as they stand.
     const std::string_view century = fields.year < 30 ? "20" : "19";
     date_ = {century[0],
@@ -165,12 +177,9 @@ std::string_view StandardRecord::Date(const RecordFields& fields, const FindingR
              fields.date[4],
              fields.date[0],
              fields.date[1]};
-    const std::string_view date(date_.data(), date_.size());
-    if (TwoDigits(fields.yearText) == kNoValue) {
-        report("QSO_DATE", fields.date, "year not written with two digits",
-               Finding::Action::Translated, date);
-        Keep("QSO_DATE", fields.date);
-    }
+    report("QSO_DATE", fields.date, "year not written with two digits", Finding::Action::Translated,
+           date);
+    Keep("QSO_DATE", fields.date);
     return date;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -8,6 +10,21 @@
 // plain ASCII for ADI, UTF-8 for ADX, and an escaped form that keeps every
 // byte while staying ASCII.
 namespace Conversion {
+
+// Whether the eight bytes at `bytes` are all ASCII 32 to 126, told at once:
+// the top bit of each byte marks what is found in it, and no byte carries
+// into the next.
+inline bool ArePlainAscii8(const char* bytes)
+{
+    constexpr std::uint64_t kTopBits = 0x8080808080808080;
+    constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7F;
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    const std::uint64_t belowSpace = ~((word | kTopBits) - 0x20 * kOnes);
+    const std::uint64_t delete127 = (word & kLowBits) + kOnes;
+    return ((word | belowSpace | delete127) & kTopBits) == 0;
+}
 
 // What one byte becomes in plain ASCII: itself for 32 to 126, a letter
 // without its accent or a close look-alike for the rest of Windows-1252
