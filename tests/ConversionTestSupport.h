@@ -93,6 +93,7 @@ public:
 };
 
 inline const std::string kLogDirectoryKey = "KestrelToADIF/General/LogDirectory";
+inline const std::string kStandardAdif3Key = "KestrelToADIF/General/StandardAdif3";
 
 inline std::vector<std::string> Concat(const std::vector<std::vector<std::string>>& parts)
 {

@@ -2,13 +2,17 @@
 
 #include "ConversionTestSupport.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 #include <functional>
@@ -24,7 +28,10 @@ using Conversion::KestrelConversion;
 using Conversion::MessageKind;
 using TestSupport::kLogDirectoryKey;
 using TestSupport::kSampleText;
+using TestSupport::kStandardAdif3Key;
 using TestSupport::Record;
+
+constexpr std::string_view kStandardVersion = "<ADIF_VER:5>3.1.7";
 
 // The Open dialog that can also do something while it is open, the way a
 // user could act on the window behind it.
@@ -58,6 +65,21 @@ protected:
     QPushButton* ConvertCmd() const
     {
         return window.findChild<QPushButton*>(QStringLiteral("ConvertCmd"));
+    }
+    static QAction* StandardAdif3(const KestrelConversion& shown)
+    {
+        return shown.findChild<QAction*>(QStringLiteral("StandardAdif3"));
+    }
+
+    // Converts `name` (one sound record unless `bytes` says otherwise) with
+    // `shown` and returns the ADIF file written.
+    std::string Convert(KestrelConversion& shown, const std::string& name,
+                        const std::string& bytes = Record(kSampleText))
+    {
+        TestSupport::WriteFile(folder / (name + ".log"), bytes);
+        fileSelector.choices = {folder / (name + ".log")};
+        shown.ConvertCmd_Click();
+        return TestSupport::ReadFile(folder / (name + ".ADI"));
     }
 
     // A log of one record in the test's folder.
@@ -147,6 +169,80 @@ TEST_F(KestrelConversionTest, AClickConvertsLikeTheCommandLine)
     EXPECT_TRUE(bytes.ends_with("<EOR>\r\n"));
 }
 
+// Shift+F10, as a keyboard user opens it, shows the item; choosing it there
+// switches the conversions to standard ADIF 3 and keeps the choice, and
+// choosing it again goes back to the classic form.
+TEST_F(KestrelConversionTest, ContextMenuItemSwitchesTheFormAndKeepsIt)
+{
+    QAction* item = StandardAdif3(window);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Standard ADIF 3"));
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(window.size(), QSize(173, 88)) << "the window keeps its layout";
+
+    bool offered = false;
+    QTimer menuOpen; // scoped: a menu that never came is no business of the next test
+    menuOpen.setSingleShot(true);
+    QObject::connect(&menuOpen, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << "no context menu";
+        offered = menu->actions().contains(item);
+        menu->setActiveAction(item);
+        QTest::keyClick(menu, Qt::Key_Return);
+        if (menu->isVisible())
+            menu->close();
+    });
+    menuOpen.start(0);
+    window.show();
+    QTest::keyClick(ConvertCmd(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(offered);
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(settings.values[kStandardAdif3Key], "1");
+    const std::string standard = Convert(window, "standard");
+    EXPECT_NE(standard.find(kStandardVersion), std::string::npos) << standard;
+    EXPECT_EQ(messages.Texts(MessageKind::Summary).back(),
+              "1 QSOs appended to " + (folder / "standard.ADI"));
+
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(settings.values[kStandardAdif3Key], "0");
+    const std::string classic = Convert(window, "classic");
+    EXPECT_TRUE(classic.starts_with("ADIF file\r\n")) << classic;
+}
+
+// Only "1" means standard; what else the setting holds keeps the classic
+// form, and reading it stores nothing.
+TEST_F(KestrelConversionTest, ANewWindowStartsWithTheStoredChoice)
+{
+    for (const auto& [stored, standard] :
+         {std::pair{"1", true}, {"0", false}, {"true", false}, {" 1", false}}) {
+        SCOPED_TRACE(stored);
+        settings.values = {{kStandardAdif3Key, stored}};
+        KestrelConversion next(fileSelector, messages, settings);
+        EXPECT_EQ(StandardAdif3(next)->isChecked(), standard);
+        const std::string written = Convert(next, standard ? "standard" : "classic");
+        EXPECT_EQ(written.find(kStandardVersion) != std::string::npos, standard);
+        std::filesystem::remove(folder / (standard ? "standard.ADI" : "classic.ADI"));
+        EXPECT_EQ(settings.values[kStandardAdif3Key], stored);
+    }
+}
+
+TEST_F(KestrelConversionTest, AStandardConversionWithFindingsNamesItsReport)
+{
+    StandardAdif3(window)->trigger();
+    std::string digital = kSampleText;
+    digital.replace(15, 3, "DIG"); // not an ADIF mode
+    Convert(window, "digital", Record(kSampleText) + Record(digital) + Record(kSampleText));
+
+    const std::string report = folder / "digital-findings.txt";
+    EXPECT_EQ(messages.Texts(MessageKind::Summary),
+              std::vector<std::string>{"3 QSOs appended to " + (folder / "digital.ADI") +
+                                       "; 1 finding in 1 record, listed in " + report});
+    EXPECT_NE(TestSupport::ReadFile(report).find("record 2: MODE \"DIG\""), std::string::npos)
+        << TestSupport::ReadFile(report);
+}
+
 TEST_F(KestrelConversionTest, DropOfOneLogConvertsItWithoutTheDialog)
 {
     const std::string log = WriteLog("dropped.log");
@@ -201,13 +297,16 @@ TEST_F(KestrelConversionTest, NoSecondConversionStartsWhileOneRuns)
         window.ConvertCmd_Click();
         dragAccepted = DragEnterAccepted(*mimeData);
         Drop(*mimeData);
+        StandardAdif3(window)->trigger();
     };
     fileSelector.choices = {std::nullopt};
     ConvertCmd()->click();
 
     EXPECT_EQ(fileSelector.shown.size(), 1u);
     EXPECT_FALSE(dragAccepted);
+    EXPECT_FALSE(StandardAdif3(window)->isChecked()) << "the form changed under the conversion";
     EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(settings.values.empty());
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"x.log"});
 }
 

@@ -2,6 +2,7 @@
 #include "QtMessageBoxes.h"
 #include "QtSettingsStore.h"
 #include "TestSupport.h"
+#include "WindowSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -105,6 +106,22 @@ TEST_F(QtSettingsStoreTest, GeneralSectionIsTheFilesGeneralGroup)
     // And the other way round: the line a user writes by hand is read.
     TestSupport::WriteFile(SettingsFile(), "[General]\nLogDirectory=/mnt/radio/logs\n");
     EXPECT_EQ(Get(), "/mnt/radio/logs");
+}
+
+// The window's choice of form is a line of its own beside the folder, and
+// comes back as it was stored.
+TEST_F(QtSettingsStoreTest, FormChoiceSitsBesideTheFolder)
+{
+    using Conversion::AdifForm;
+    namespace WindowSettings = Conversion::WindowSettings;
+    store.SaveSetting("KestrelToADIF", "General", "LogDirectory", "/home/op/logs");
+    EXPECT_EQ(WindowSettings::LoadForm(store), AdifForm::Classic);
+    WindowSettings::SaveForm(store, AdifForm::Standard);
+    EXPECT_EQ(TestSupport::ReadFile(SettingsFile()),
+              "[General]\nLogDirectory=/home/op/logs\nStandardAdif3=1\n");
+    EXPECT_EQ(WindowSettings::LoadForm(store), AdifForm::Standard);
+    WindowSettings::SaveForm(store, AdifForm::Classic);
+    EXPECT_EQ(WindowSettings::LoadForm(store), AdifForm::Classic);
 }
 
 // What a message box showed before the test pressed `button` on it.

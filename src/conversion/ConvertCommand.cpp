@@ -7,6 +7,7 @@
 #include "PathHelpers.h"
 #include "ProgramError.h"
 #include "RecordWriter.h"
+#include "WindowSettings.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,8 +20,6 @@ namespace Conversion {
 namespace {
 
 constexpr std::string_view kLocation = "KestrelConversion.ConvertCmd_Click";
-constexpr std::string_view kSettingSection = "General";
-constexpr std::string_view kLogDirectorySetting = "LogDirectory";
 constexpr std::string_view kReportSuffix = "-findings.txt";
 
 const std::string& ProductName()
@@ -199,8 +198,8 @@ ConversionResult ConvertCommand::ConvertCmd_Click() noexcept
     std::optional<std::string> chosen;
     try {
         OpenDialogOptions options;
-        options.initDir = settings_.GetSetting(ProductName(), std::string(kSettingSection),
-                                               std::string(kLogDirectorySetting),
+        options.initDir = settings_.GetSetting(ProductName(), std::string(WindowSettings::kSection),
+                                               std::string(WindowSettings::kLogDirectory),
                                                Common::Identity().programDirectory);
         options.defaultExt = ".log";
         options.filterDescription = "Log (*.log)";
@@ -221,8 +220,8 @@ ConversionResult ConvertCommand::ConvertChosenLog(const std::string& logPath) no
         fileName_ = logPath;
         // Remembered before anything else, so it holds even when the
         // conversion goes no further.
-        settings_.SaveSetting(ProductName(), std::string(kSettingSection),
-                              std::string(kLogDirectorySetting),
+        settings_.SaveSetting(ProductName(), std::string(WindowSettings::kSection),
+                              std::string(WindowSettings::kLogDirectory),
                               Common::ContainingDirectory(logPath));
         return ConvertLog(logPath,
                           Common::StripExtension(logPath) + std::string(FileExtensionOf(form_)));

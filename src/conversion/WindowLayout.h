@@ -27,6 +27,12 @@ inline constexpr std::string_view kConvertCmdToolTip =
 inline constexpr Rectangle kConvertCmdGeometry{24, 32, 49, 25}; // 360, 480, 735 x 375 twips
 inline constexpr int kConvertCmdTabIndex = 0;
 
+// The one item of the window's menu (the system menu on Windows, a context
+// menu elsewhere), checked while the window writes standard ADIF 3; the
+// button stays the only control.
+inline constexpr std::string_view kStandardAdif3Name = "StandardAdif3";
+inline constexpr std::string_view kStandardAdif3Caption = "Standard ADIF 3";
+
 // The sizes the application icon comes in, smallest first.
 inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
 

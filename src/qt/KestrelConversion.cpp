@@ -2,13 +2,19 @@
 
 #include "ApplicationIdentity.h"
 #include "ConvertingScope.h"
+#include "ProgramError.h"
 #include "QtPathText.h"
 #include "WindowLayout.h"
+#include "WindowSettings.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QList>
 #include <QMetaObject>
 #include <QMimeData>
@@ -31,7 +37,8 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      command_(fileSelector, messages, settings), ConvertCmd_(new QPushButton(this))
+      settings_(settings), command_(fileSelector, messages, settings),
+      ConvertCmd_(new QPushButton(this)), StandardAdif3_(new QAction(this))
 {
     setWindowTitle(QString::fromStdString(Common::Identity().productName));
     setWindowIcon(ApplicationIcon());
@@ -48,6 +55,18 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
     ConvertCmd_->setDefault(true);
     ConvertCmd_->setFocus();
     connect(ConvertCmd_, &QPushButton::clicked, this, &KestrelConversion::ConvertCmd_Click);
+
+    // In a context menu rather than a menu bar, so that the window keeps its
+    // layout; the title bar's menu belongs to the window manager.
+    const AdifForm form = WindowSettings::LoadForm(settings);
+    command_.SetForm(form);
+    StandardAdif3_->setObjectName(FromLayout(WindowLayout::kStandardAdif3Name));
+    StandardAdif3_->setText(FromLayout(WindowLayout::kStandardAdif3Caption));
+    StandardAdif3_->setCheckable(true);
+    StandardAdif3_->setChecked(form == AdifForm::Standard);
+    connect(StandardAdif3_, &QAction::toggled, this, &KestrelConversion::StandardAdif3_Toggled);
+    addAction(StandardAdif3_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QIcon KestrelConversion::ApplicationIcon()
@@ -71,20 +90,48 @@ std::optional<std::string> KestrelConversion::DroppedLog(const QMimeData* mimeDa
     return Platform::PathFromQString(path);
 }
 
-void KestrelConversion::ConvertCmd_Click()
+template <class Body> void KestrelConversion::RunExclusively(Body&& conversion)
 {
     if (converting_)
         return;
     const ConvertingScope scope(converting_);
-    command_.ConvertCmd_Click();
+    // The form stays the one the conversion started with.
+    StandardAdif3_->setEnabled(false);
+    conversion();
+    StandardAdif3_->setEnabled(true);
+}
+
+void KestrelConversion::ConvertCmd_Click()
+{
+    RunExclusively([this] { command_.ConvertCmd_Click(); });
 }
 
 void KestrelConversion::ConvertDroppedLog(const std::string& logPath)
 {
-    if (converting_)
+    RunExclusively([&] { command_.ConvertChosenLog(logPath); });
+}
+
+void KestrelConversion::StandardAdif3_Toggled(bool checked)
+{
+    const AdifForm form = checked ? AdifForm::Standard : AdifForm::Classic;
+    command_.SetForm(form);
+    // A choice that cannot be stored still holds while the window is open.
+    Common::ReportFailures("KestrelConversion.StandardAdif3_Toggled",
+                           [&] { WindowSettings::SaveForm(settings_, form); });
+}
+
+void KestrelConversion::keyPressEvent(QKeyEvent* event)
+{
+    // Shift+F10 opens the context menu as the Menu key does: Qt makes a
+    // context menu event of the Menu key only.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint where = ConvertCmd_->geometry().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, where, mapToGlobal(where));
+        QCoreApplication::sendEvent(this, &menuEvent);
+        event->accept();
         return;
-    const ConvertingScope scope(converting_);
-    command_.ConvertChosenLog(logPath);
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void KestrelConversion::dragEnterEvent(QDragEnterEvent* event)

@@ -7,10 +7,15 @@
 #include "WideText.h"
 #include "Win32Support.h"
 #include "WindowLayout.h"
+#include "WindowSettings.h"
 
 #include <commctrl.h>
 #include <filesystem>
 #include <system_error>
+
+// winspool.h, which windows.h brings in, makes SetForm (of printer forms) a
+// macro for SetFormW; here it is the Convert command's.
+#undef SetForm
 
 namespace Win32 {
 
@@ -20,6 +25,10 @@ namespace Layout = Conversion::WindowLayout;
 
 constexpr wchar_t kWindowClass[] = L"KestrelToADIF.KestrelConversion";
 constexpr int kConvertCmdId = 100;
+// A system menu command: below SC_SIZE (0xF000), where the system's own
+// start, and a multiple of 16, as the system uses the four low bits.
+constexpr UINT kStandardAdif3Id = 0x0100;
+static_assert(kStandardAdif3Id < SC_SIZE && (kStandardAdif3Id & 0xF) == 0);
 // Posted by a drop: the conversion starts once the drop has returned.
 constexpr UINT kConvertDroppedLog = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -88,7 +97,7 @@ int KestrelConversion::Scaled(int length, int dpi)
 KestrelConversion::KestrelConversion(Conversion::FileSelector& fileSelector,
                                      Conversion::MessageBoxes& messages,
                                      Conversion::SettingsStore& settings, HINSTANCE instance)
-    : command_(fileSelector, messages, settings)
+    : settings_(settings), command_(fileSelector, messages, settings)
 {
     RegisterWindowClass(instance, &KestrelConversion::WindowProcedure);
     const int dpi = SystemDpi();
@@ -101,6 +110,7 @@ KestrelConversion::KestrelConversion(Conversion::FileSelector& fileSelector,
         ThrowLastError("CreateWindowExW");
     try {
         CreateControls(instance, dpi);
+        AddMenuItem();
     } catch (...) {
         DestroyWindow(window_);
         if (font_ != nullptr)
@@ -144,6 +154,19 @@ void KestrelConversion::CreateControls(HINSTANCE instance, int dpi)
         tool.lpszText = text.data();
         SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+void KestrelConversion::AddMenuItem()
+{
+    // In the system menu, so that the window keeps its layout and its one control.
+    const Conversion::AdifForm form = Conversion::WindowSettings::LoadForm(settings_);
+    command_.SetForm(form);
+    HMENU menu = GetSystemMenu(window_, FALSE);
+    const UINT checked = form == Conversion::AdifForm::Standard ? MF_CHECKED : MF_UNCHECKED;
+    if (menu == nullptr || AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) == FALSE ||
+        AppendMenuW(menu, MF_STRING | checked, kStandardAdif3Id,
+                    Wide(Layout::kStandardAdif3Caption).c_str()) == FALSE)
+        ThrowLastError("AppendMenuW");
 }
 
 KestrelConversion::~KestrelConversion()
@@ -222,6 +245,22 @@ void KestrelConversion::ConvertDroppedLog(const std::string& logPath)
     RunExclusively([&] { command_.ConvertChosenLog(logPath); });
 }
 
+void KestrelConversion::StandardAdif3_Click()
+{
+    // The form stays the one the running conversion started with.
+    if (converting_)
+        return;
+    using Conversion::AdifForm;
+    const AdifForm form =
+        command_.Form() == AdifForm::Standard ? AdifForm::Classic : AdifForm::Standard;
+    command_.SetForm(form);
+    CheckMenuItem(GetSystemMenu(window_, FALSE), kStandardAdif3Id,
+                  MF_BYCOMMAND | (form == AdifForm::Standard ? MF_CHECKED : MF_UNCHECKED));
+    // A choice that cannot be stored still holds while the window is open.
+    Common::ReportFailures("KestrelConversion.StandardAdif3_Click",
+                           [&] { Conversion::WindowSettings::SaveForm(settings_, form); });
+}
+
 void KestrelConversion::OnDropFiles(HDROP drop)
 {
     Common::ReportFailures("KestrelConversion.DropFiles", [&] {
@@ -264,6 +303,12 @@ LRESULT KestrelConversion::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (LOWORD(wParam) == kConvertCmdId && HIWORD(wParam) == BN_CLICKED)
             ConvertCmd_Click();
         return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == kStandardAdif3Id) {
+            StandardAdif3_Click();
+            return 0;
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case DM_GETDEFID: // asked by IsDialogMessageW for Enter
         return MAKELRESULT(kConvertCmdId, DC_HASDEFID);
     case WM_SETFOCUS:

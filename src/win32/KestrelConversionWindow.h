@@ -14,7 +14,8 @@
 namespace Win32 {
 
 // The main window: one button that runs the Convert command. A log file
-// dropped onto the window is converted as if chosen in the Open dialog.
+// dropped onto the window is converted as if chosen in the Open dialog. Its
+// system menu ends with one checkable item, "Standard ADIF 3", kept per user.
 class KestrelConversion
 {
 public:
@@ -49,6 +50,9 @@ public:
     static std::optional<std::string> DroppedLog(const std::vector<std::wstring>& paths);
 
     void ConvertCmd_Click();
+    // The menu item: switches the form of the next conversions and keeps the
+    // choice; does nothing while a conversion runs.
+    void StandardAdif3_Click();
     bool Converting() const { return converting_; }
 
 private:
@@ -56,12 +60,14 @@ private:
                                             LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls(HINSTANCE instance, int dpi);
+    void AddMenuItem();
     void OnDropFiles(HDROP drop);
     void ConvertDroppedLog(const std::string& logPath);
     // Runs one conversion unless another is running; a close asked for
     // meanwhile happens once it is over.
     template <class Body> void RunExclusively(Body&& conversion);
 
+    Conversion::SettingsStore& settings_;
     Conversion::ConvertCommand command_;
     HWND window_ = nullptr;
     HWND convertCmd_ = nullptr;

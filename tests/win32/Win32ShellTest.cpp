@@ -13,6 +13,8 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <map>
 #include <shlobj.h>
 #include <string>
 #include <vector>
@@ -68,25 +70,73 @@ struct RecordingServices : Conversion::FileSelector,
     {
         if (++opens == 1 && duringOpen)
             duringOpen();
-        return std::nullopt;
+        return choice;
     }
-    void ShowMessage(MessageKind, const std::string&) override {}
+    void ShowMessage(MessageKind kind, const std::string& text) override
+    {
+        if (kind == MessageKind::Summary)
+            summaries.push_back(text);
+    }
     Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
-    std::string GetSetting(const std::string&, const std::string&, const std::string&,
-                           const std::string& defaultValue) override
+    std::string GetSetting(const std::string& application, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override
     {
-        return defaultValue;
+        const auto found = settings.find(application + "/" + section + "/" + key);
+        return found == settings.end() ? defaultValue : found->second;
     }
-    // The first step of every conversion: remembering the log's folder.
-    void SaveSetting(const std::string&, const std::string&, const std::string&,
-                     const std::string& folder) override
+    void SaveSetting(const std::string& application, const std::string& section,
+                     const std::string& key, const std::string& value) override
     {
-        converted.push_back(folder);
+        settings[application + "/" + section + "/" + key] = value;
+        // The first step of every conversion: remembering the log's folder.
+        if (key == "LogDirectory")
+            converted.push_back(value);
     }
 
     int opens = 0;
     std::function<void()> duringOpen;
+    std::optional<std::string> choice; // in the Open dialog; nothing is Cancel
     std::vector<std::string> converted;
+    std::vector<std::string> summaries;
+    std::map<std::string, std::string> settings;
+};
+
+const std::string kStandardAdif3Key = "KestrelToADIF/General/StandardAdif3";
+constexpr std::string_view kStandardVersion = "<ADIF_VER:5>3.1.7";
+
+// One 64-byte log record of a sound contact, or with `mode` in its place.
+std::string Record(std::string_view mode = "SSB")
+{
+    std::string text = "10/09/03141214 SSBN0CALL    59    57    FN42  ------------  ";
+    text.replace(15, 3, mode);
+    return text + std::string("\xFF\xFE\0\x01", 4);
+}
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The window's own item: the last of its system menu.
+struct MenuItem
+{
+    explicit MenuItem(HWND window)
+        : menu(GetSystemMenu(window, FALSE)), position(GetMenuItemCount(menu) - 1),
+          id(GetMenuItemID(menu, position))
+    {
+    }
+    std::wstring Text() const
+    {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+        return text;
+    }
+    bool Checked() const { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+    HMENU menu;
+    int position;
+    UINT id;
 };
 
 class WindowTest : public ::testing::Test
@@ -130,6 +180,16 @@ protected:
         std::memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
         GlobalUnlock(memory);
         SendMessageW(window.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    }
+
+    // Converts a log of `bytes` named `name` with `shown`; the ADIF file written.
+    std::string Convert(KestrelConversion& shown, const std::wstring& name,
+                        const std::string& bytes = Record())
+    {
+        std::ofstream(folder.path / (name + L".log"), std::ios::binary) << bytes;
+        services.choice = U(folder.path / (name + L".log"));
+        shown.ConvertCmd_Click();
+        return ReadAll(folder.path / (name + L".ADI"));
     }
 
     RecordingServices services;
@@ -233,6 +293,9 @@ TEST_F(WindowTest, NothingStartsOrClosesUnderARunningConversion)
     services.duringOpen = [&] {
         Drop({folder.File(L"a.log")});
         SendMessageW(window.ConvertCmd(), BM_CLICK, 0, 0);
+        const MenuItem item(window.Handle());
+        SendMessageW(window.Handle(), WM_SYSCOMMAND, item.id, 0);
+        EXPECT_FALSE(item.Checked()) << "the form changed under the conversion";
         PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
         Pump();
         EXPECT_NE(window.Handle(), nullptr);
@@ -241,7 +304,59 @@ TEST_F(WindowTest, NothingStartsOrClosesUnderARunningConversion)
     Pump();
     EXPECT_EQ(services.opens, 1);
     EXPECT_TRUE(services.converted.empty());
+    EXPECT_TRUE(services.settings.empty());
     EXPECT_EQ(window.Handle(), nullptr) << "the close asked for meanwhile";
+}
+
+// The system menu ends with a separator and the item, whose command the
+// system can tell from its own; each choice of it switches the form the next
+// conversion writes, and is kept.
+TEST_F(WindowTest, SystemMenuItemSwitchesTheFormAndKeepsIt)
+{
+    const MenuItem item(window.Handle());
+    EXPECT_EQ(item.Text(), W(Layout::kStandardAdif3Caption));
+    EXPECT_NE(GetMenuState(item.menu, item.position - 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_LT(item.id, UINT(SC_SIZE));
+    EXPECT_EQ(item.id & 0xF, 0u);
+    EXPECT_FALSE(item.Checked());
+
+    // With the four low bits the system may set.
+    SendMessageW(window.Handle(), WM_SYSCOMMAND, item.id | 0x2, 0);
+    EXPECT_TRUE(item.Checked());
+    EXPECT_EQ(services.settings[kStandardAdif3Key], "1");
+    const std::string standard = Convert(window, L"standard");
+    EXPECT_NE(standard.find(kStandardVersion), std::string::npos) << standard;
+
+    SendMessageW(window.Handle(), WM_SYSCOMMAND, item.id, 0);
+    EXPECT_FALSE(item.Checked());
+    EXPECT_EQ(services.settings[kStandardAdif3Key], "0");
+    const std::string classic = Convert(window, L"classic");
+    EXPECT_EQ(classic.rfind("ADIF file\r\n", 0), 0u) << classic;
+}
+
+TEST_F(WindowTest, ANewWindowStartsWithTheStoredChoice)
+{
+    for (const auto& [stored, standard] : {std::pair{"1", true}, {"0", false}}) {
+        SCOPED_TRACE(stored);
+        services.settings = {{kStandardAdif3Key, stored}};
+        KestrelConversion next(services, services, services);
+        EXPECT_EQ(MenuItem(next.Handle()).Checked(), standard);
+        const std::wstring name = standard ? L"standard" : L"classic";
+        EXPECT_EQ(Convert(next, name).find(kStandardVersion) != std::string::npos, standard);
+        fs::remove(folder.path / (name + L".ADI"));
+        EXPECT_EQ(services.settings[kStandardAdif3Key], stored);
+    }
+}
+
+TEST_F(WindowTest, AStandardConversionWithFindingsNamesItsReport)
+{
+    SendMessageW(window.Handle(), WM_SYSCOMMAND, MenuItem(window.Handle()).id, 0);
+    Convert(window, L"digital", Record() + Record("DIG") + Record());
+    const std::string report = U(folder.path / L"digital-findings.txt");
+    EXPECT_EQ(services.summaries,
+              std::vector<std::string>{"3 QSOs appended to " + U(folder.path / L"digital.ADI") +
+                                       "; 1 finding in 1 record, listed in " + report});
+    EXPECT_TRUE(fs::is_regular_file(folder.path / L"digital-findings.txt"));
 }
 
 TEST(Resources, GiveCommonControlsSixDpiAwarenessAndTheVersion)
