@@ -80,7 +80,7 @@ InMemory ConvertInMemory(const std::string& logPath, Conversion::AdifForm form)
     KeptMessages messages;
     Conversion::NoSettings settings;
     Conversion::ConvertCommand command(dialog, messages, settings);
-    command.SetForm(form);
+    command.ChooseForm(form);
     InMemory converted;
     converted.result = command.ConvertToStream(logPath, stream, "memory");
     // Closing the stream is what hands over its last bytes.

@@ -134,7 +134,7 @@ class StandardFormWindowTest : public ConvertCommandFixture
 TEST_F(StandardFormWindowTest, FindingsGoToAReportTheSummaryNames)
 {
     WriteFile(log, Records(1) + Record(std::string(kSampleText).replace(15, 3, "DIG")));
-    command.SetForm(Conversion::AdifForm::Standard);
+    command.ChooseForm(Conversion::AdifForm::Standard);
     const Conversion::ConversionResult result = Click(log);
     const std::string report = folder / "test-findings.txt";
     EXPECT_EQ(result.reportPath, report);

@@ -425,7 +425,7 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
     // A script's runs wait for each other rather than fail.
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Wait, &findings);
-    command.SetForm(options.form);
+    command.ChooseForm(options.form);
 
     int status = kConverted;
     for (const std::string& log : options.logs) {

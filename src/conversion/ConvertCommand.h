@@ -48,7 +48,7 @@ public:
                    FindingSink* findings = nullptr);
 
     // The form the next conversions write; classic unless chosen.
-    void SetForm(AdifForm form) { form_ = form; }
+    void ChooseForm(AdifForm form) { form_ = form; }
     AdifForm Form() const { return form_; }
 
     // The whole click: the Open dialog, then ConvertChosenLog.

@@ -59,7 +59,7 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
     // In a context menu rather than a menu bar, so that the window keeps its
     // layout; the title bar's menu belongs to the window manager.
     const AdifForm form = WindowSettings::LoadForm(settings);
-    command_.SetForm(form);
+    command_.ChooseForm(form);
     StandardAdif3_->setObjectName(FromLayout(WindowLayout::kStandardAdif3Name));
     StandardAdif3_->setText(FromLayout(WindowLayout::kStandardAdif3Caption));
     StandardAdif3_->setCheckable(true);
@@ -114,7 +114,7 @@ void KestrelConversion::ConvertDroppedLog(const std::string& logPath)
 void KestrelConversion::StandardAdif3_Toggled(bool checked)
 {
     const AdifForm form = checked ? AdifForm::Standard : AdifForm::Classic;
-    command_.SetForm(form);
+    command_.ChooseForm(form);
     // A choice that cannot be stored still holds while the window is open.
     Common::ReportFailures("KestrelConversion.StandardAdif3_Toggled",
                            [&] { WindowSettings::SaveForm(settings_, form); });

@@ -117,7 +117,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     PageFindings findings;
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Refuse, &findings);
-    command.SetForm(adifForm);
+    command.ChooseForm(adifForm);
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
     const bool closed = std::fclose(stream) == 0;
 

@@ -13,10 +13,6 @@
 #include <filesystem>
 #include <system_error>
 
-// winspool.h, which windows.h brings in, makes SetForm (of printer forms) a
-// macro for SetFormW; here it is the Convert command's.
-#undef SetForm
-
 namespace Win32 {
 
 namespace {
@@ -160,7 +156,7 @@ void KestrelConversion::AddMenuItem()
 {
     // In the system menu, so that the window keeps its layout and its one control.
     const Conversion::AdifForm form = Conversion::WindowSettings::LoadForm(settings_);
-    command_.SetForm(form);
+    command_.ChooseForm(form);
     HMENU menu = GetSystemMenu(window_, FALSE);
     const UINT checked = form == Conversion::AdifForm::Standard ? MF_CHECKED : MF_UNCHECKED;
     if (menu == nullptr || AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) == FALSE ||
@@ -253,7 +249,7 @@ void KestrelConversion::StandardAdif3_Click()
     using Conversion::AdifForm;
     const AdifForm form =
         command_.Form() == AdifForm::Standard ? AdifForm::Classic : AdifForm::Standard;
-    command_.SetForm(form);
+    command_.ChooseForm(form);
     CheckMenuItem(GetSystemMenu(window_, FALSE), kStandardAdif3Id,
                   MF_BYCOMMAND | (form == AdifForm::Standard ? MF_CHECKED : MF_UNCHECKED));
     // A choice that cannot be stored still holds while the window is open.
