@@ -117,25 +117,6 @@ bool IsWrittenNumber(std::string_view text)
 
 } // namespace
 
-// Reports the findings of one record.
-class FindingReporter
-{
-public:
-    FindingReporter(std::uint64_t recordNumber, FindingSink& sink)
-        : recordNumber_(recordNumber), sink_(sink)
-    {
-    }
-    void operator()(std::string_view field, std::string_view bytes, std::string_view problem,
-                    Finding::Action action, std::string_view written = {}) const
-    {
-        sink_.Report(Finding{recordNumber_, field, bytes, problem, action, written});
-    }
-
-private:
-    std::uint64_t recordNumber_;
-    FindingSink& sink_;
-};
-
 std::string_view StandardRecord::AsciiText::From(std::string_view bytes)
 {
     char* out = text_.data();
@@ -146,21 +127,33 @@ std::string_view StandardRecord::AsciiText::From(std::string_view bytes)
     return TrimSpaces({text_.data(), static_cast<std::size_t>(out - text_.data())});
 }
 
+void StandardRecord::Report(std::string_view field, std::string_view bytes,
+                            std::string_view problem, Finding::Action action,
+                            std::string_view written) const
+{
+    findings_->Report(Finding{recordNumber_, field, bytes, problem, action, written});
+}
+
 void StandardRecord::Keep(std::string_view field, std::string_view bytes)
 {
     kept_[keptCount_++] = {field, bytes};
 }
 
-std::string_view StandardRecord::Date(const RecordFields& fields, const FindingReporter& report)
+std::string_view StandardRecord::LeftOut(std::string_view field, std::string_view bytes,
+                                         std::string_view problem)
+{
+    Report(field, bytes, problem, Finding::Action::LeftOutAndKept);
+    Keep(field, bytes);
+    return {};
+}
+
+std::string_view StandardRecord::Date(const RecordFields& fields)
 {
     const int day = TwoDigits(fields.date.substr(0, 2));
     const int month = TwoDigits(fields.date.substr(3, 2));
     const int year = fields.year < 30 ? 2000 + fields.year : 1900 + fields.year;
-    if (fields.year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) {
-        report("QSO_DATE", fields.date, "not a calendar date", Finding::Action::LeftOutAndKept);
-        Keep("QSO_DATE", fields.date);
-        return {};
-    }
+    if (fields.year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
+        return LeftOut("QSO_DATE", fields.date, "not a calendar date");
     const std::string_view date(date_.data(), date_.size());
     if (TwoDigits(fields.yearText) != kNoValue) {
         // A year of two digits: the classic form's date is the standard one.
@@ -177,94 +170,111 @@ std::string_view StandardRecord::Date(const RecordFields& fields, const FindingR
              fields.date[4],
              fields.date[0],
              fields.date[1]};
-    report("QSO_DATE", fields.date, "year not written with two digits", Finding::Action::Translated,
+    Report("QSO_DATE", fields.date, "year not written with two digits", Finding::Action::Translated,
            date);
     Keep("QSO_DATE", fields.date);
     return date;
 }
 
+std::string_view StandardRecord::Time(std::string_view stored)
+{
+    const std::string_view time = TrimSpaces(stored);
+    if (time.empty())
+        Report("TIME_ON", stored, "no time", Finding::Action::Missing);
+    else if (!IsTime(time))
+        return LeftOut("TIME_ON", stored, "not a time");
+    return time;
+}
+
+void StandardRecord::BandAndFrequency(std::string_view stored)
+{
+    band = frequency = {};
+    const std::string_view indicator = TrimSpaces(stored);
+    if (indicator.empty()) {
+        Report("FREQ", stored, "no band", Finding::Action::Missing);
+        return;
+    }
+    const std::optional<Hertz> value = ParseMegahertz(indicator);
+    const Band* const found = value ? BandForIndicator(indicator, *value) : nullptr;
+    if (found == nullptr) {
+        LeftOut("FREQ", stored, "not a band");
+        return;
+    }
+    band = found->name;
+    // Only a value inside the band is a frequency.
+    if (*value >= found->lowest && *value <= found->highest && IsWrittenNumber(indicator))
+        frequency = indicator;
+}
+
+void StandardRecord::ModeAndSubmode(std::string_view stored)
+{
+    mode = submode = {};
+    const std::string_view text = TrimSpaces(stored);
+    if (text.empty()) {
+        Report("MODE", stored, "no mode", Finding::Action::Missing);
+        return;
+    }
+    std::array<char, 3> upper{};
+    std::transform(text.begin(), text.end(), upper.begin(), UpperCase);
+    const std::optional<Mode> found = ModeFor({upper.data(), text.size()});
+    if (!found) {
+        LeftOut("MODE", stored, "not an ADIF mode");
+        return;
+    }
+    mode = found->mode;
+    submode = found->submode;
+}
+
+std::string_view StandardRecord::Callsign(std::string_view stored)
+{
+    if (stored.empty()) {
+        Report("CALL", stored, "no callsign", Finding::Action::Missing);
+        return {};
+    }
+    std::transform(stored.begin(), stored.end(), call_.begin(), UpperCase);
+    const std::string_view upper(call_.data(), stored.size());
+    return IsCallsign(upper) ? upper : LeftOut("CALL", stored, "not a callsign");
+}
+
+std::string_view StandardRecord::Grid(std::string_view stored)
+{
+    if (stored.empty() || IsGridSquare(stored))
+        return stored;
+    return LeftOut("GRIDSQUARE", stored, "not a Maidenhead locator");
+}
+
+std::string_view StandardRecord::Text(std::string_view field, std::string_view stored,
+                                      AsciiText& ascii)
+{
+    if (IsPlainAscii(stored))
+        return stored;
+    const std::string_view written = ascii.From(stored);
+    const std::string_view problem =
+        HasHighBytes(stored) ? "holds characters beyond ASCII" : "holds control bytes";
+    if (written.empty())
+        return LeftOut(field, stored, problem);
+    Report(field, stored, problem, Finding::Action::Translated, written);
+    Keep(field, stored);
+    return written;
+}
+
 void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumber,
                             FindingSink& findings)
 {
-    const FindingReporter report(recordNumber, findings);
+    recordNumber_ = recordNumber;
+    findings_ = &findings;
     keptCount_ = 0;
-    const auto leftOut = [&](std::string_view field, std::string_view bytes,
-                             std::string_view problem) {
-        report(field, bytes, problem, Finding::Action::LeftOutAndKept);
-        Keep(field, bytes);
-        return std::string_view();
-    };
-
-    qsoDate = Date(fields, report);
-
-    timeOn = TrimSpaces(fields.timeOn);
-    if (timeOn.empty())
-        report("TIME_ON", fields.timeOn, "no time", Finding::Action::Missing);
-    else if (!IsTime(timeOn))
-        timeOn = leftOut("TIME_ON", fields.timeOn, "not a time");
-
-    band = frequency = {};
-    if (const std::string_view indicator = TrimSpaces(fields.frequency); indicator.empty()) {
-        report("FREQ", fields.frequency, "no band", Finding::Action::Missing);
-    } else {
-        const std::optional<Hertz> value = ParseMegahertz(indicator);
-        const Band* const found = value ? BandForIndicator(indicator, *value) : nullptr;
-        if (found == nullptr) {
-            leftOut("FREQ", fields.frequency, "not a band");
-        } else {
-            band = found->name;
-            // Only a value inside the band is a frequency.
-            if (*value >= found->lowest && *value <= found->highest && IsWrittenNumber(indicator))
-                frequency = indicator;
-        }
-    }
-
-    mode = submode = {};
-    if (const std::string_view text = TrimSpaces(fields.mode); text.empty()) {
-        report("MODE", fields.mode, "no mode", Finding::Action::Missing);
-    } else {
-        std::array<char, 3> upper{};
-        std::transform(text.begin(), text.end(), upper.begin(), UpperCase);
-        if (const std::optional<Mode> found = ModeFor({upper.data(), text.size()})) {
-            mode = found->mode;
-            submode = found->submode;
-        } else {
-            leftOut("MODE", fields.mode, "not an ADIF mode");
-        }
-    }
-
-    call = {};
-    if (fields.callsign.empty()) {
-        report("CALL", fields.callsign, "no callsign", Finding::Action::Missing);
-    } else {
-        std::transform(fields.callsign.begin(), fields.callsign.end(), call_.begin(), UpperCase);
-        call = {call_.data(), fields.callsign.size()};
-        if (!IsCallsign(call))
-            call = leftOut("CALL", fields.callsign, "not a callsign");
-    }
-
-    const auto text = [&](std::string_view field, std::string_view bytes, AsciiText& ascii) {
-        if (IsPlainAscii(bytes))
-            return bytes;
-        const std::string_view written = ascii.From(bytes);
-        const std::string_view problem =
-            HasHighBytes(bytes) ? "holds characters beyond ASCII" : "holds control bytes";
-        if (written.empty())
-            return leftOut(field, bytes, problem);
-        report(field, bytes, problem, Finding::Action::Translated, written);
-        Keep(field, bytes);
-        return written;
-    };
-    rstSent = text("RST_SENT", fields.rstSent, rstSentText_);
-    rstReceived = text("RST_RCVD", fields.rstReceived, rstReceivedText_);
-
-    gridSquare = fields.gridSquare;
-    if (!gridSquare.empty() && !IsGridSquare(gridSquare))
-        gridSquare = leftOut("GRIDSQUARE", fields.gridSquare, "not a Maidenhead locator");
-
-    comment = text("COMMENT", fields.comment, commentText_);
+    // In the order of the fields, which is the order of the kept values.
+    qsoDate = Date(fields);
+    timeOn = Time(fields.timeOn);
+    BandAndFrequency(fields.frequency);
+    ModeAndSubmode(fields.mode);
+    call = Callsign(fields.callsign);
+    rstSent = Text("RST_SENT", fields.rstSent, rstSentText_);
+    rstReceived = Text("RST_RCVD", fields.rstReceived, rstReceivedText_);
+    gridSquare = Grid(fields.gridSquare);
+    comment = Text("COMMENT", fields.comment, commentText_);
     commentIntl = HasHighBytes(fields.comment) ? fields.comment : std::string_view();
-
     qslSent = fields.qslSent;
     qslReceived = fields.qslReceived;
 }
@@ -272,8 +282,12 @@ void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumb
 void ReportSkippedRecord(std::string_view recordText, std::uint64_t recordNumber,
                          FindingSink& findings)
 {
-    FindingReporter(recordNumber, findings)("QSO_DATE", recordText.substr(0, 8), "illegal year",
-                                            Finding::Action::Skipped);
+    findings.Report(Finding{recordNumber,
+                            "QSO_DATE",
+                            recordText.substr(0, 8),
+                            "illegal year",
+                            Finding::Action::Skipped,
+                            {}});
 }
 
 std::array<HeaderField, 4> StandardHeaderFields()

@@ -15,8 +15,6 @@
 // unchanged in a field of ours, and every such change reported.
 namespace Conversion {
 
-class FindingReporter;
-
 // A value the record holds that its standard field could not take as it is.
 struct KeptValue
 {
@@ -79,8 +77,25 @@ private:
     std::array<KeptValue, 9> kept_{};
     std::size_t keptCount_ = 0;
 
+    // One standard value each, from the record's field.
+    std::string_view Date(const RecordFields& fields);
+    std::string_view Time(std::string_view stored);
+    void BandAndFrequency(std::string_view stored);
+    void ModeAndSubmode(std::string_view stored);
+    std::string_view Callsign(std::string_view stored);
+    std::string_view Grid(std::string_view stored);
+    std::string_view Text(std::string_view field, std::string_view stored, AsciiText& ascii);
+
+    void Report(std::string_view field, std::string_view bytes, std::string_view problem,
+                Finding::Action action, std::string_view written = {}) const;
     void Keep(std::string_view field, std::string_view bytes);
-    std::string_view Date(const RecordFields& fields, const FindingReporter& report);
+    // Reports a value left out of its field and keeps it; returns the empty value.
+    std::string_view LeftOut(std::string_view field, std::string_view bytes,
+                             std::string_view problem);
+
+    // The record being assigned, for its findings.
+    std::uint64_t recordNumber_ = 0;
+    FindingSink* findings_ = nullptr;
 };
 
 // A record whose year cannot be read is skipped in the standard forms too.
