@@ -111,8 +111,7 @@ std::size_t AdxWriter::LongestLine() const
 
 char* AdxWriter::WriteRecord(const RecordFields& fields, std::uint64_t recordNumber, char* line)
 {
-    record_.Assign(fields, recordNumber, findings_);
-    const StandardRecord& r = record_;
+    const StandardRecord& r = Standardized(fields, recordNumber);
     char* out = AppendText(line, "<RECORD>");
     out = AppendTypedElement(out, "QSO_DATE", r.qsoDate);
     out = AppendTypedElement(out, "TIME_ON", r.timeOn);
@@ -144,11 +143,6 @@ char* AdxWriter::WriteRecord(const RecordFields& fields, std::uint64_t recordNum
         out = AppendText(out, "</APP>");
     }
     return AppendText(out, "</RECORD>");
-}
-
-void AdxWriter::SkipRecord(std::string_view recordText, std::uint64_t recordNumber)
-{
-    ReportSkippedRecord(recordText, recordNumber, findings_);
 }
 
 } // namespace Conversion

@@ -41,8 +41,7 @@ std::size_t StandardAdifWriter::LongestLine() const
 [[gnu::flatten]] char* StandardAdifWriter::WriteRecord(const RecordFields& fields,
                                                        std::uint64_t recordNumber, char* line)
 {
-    record_.Assign(fields, recordNumber, findings_);
-    const StandardRecord& r = record_;
+    const StandardRecord& r = Standardized(fields, recordNumber);
     char* out = line;
     out = AppendValue(out, "QSO_DATE", r.qsoDate);
     out = AppendValue(out, "TIME_ON", r.timeOn);
@@ -70,11 +69,6 @@ std::size_t StandardAdifWriter::LongestLine() const
                           {escaped.data(), static_cast<std::size_t>(end - escaped.data())});
     }
     return std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), out);
-}
-
-void StandardAdifWriter::SkipRecord(std::string_view recordText, std::uint64_t recordNumber)
-{
-    ReportSkippedRecord(recordText, recordNumber, findings_);
 }
 
 } // namespace Conversion
