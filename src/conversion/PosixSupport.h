@@ -24,4 +24,15 @@ inline int Descriptor(std::intptr_t native)
     return static_cast<int>(native);
 }
 
+// Makes the call again for as long as a signal interrupts it (EINTR): a
+// handled signal is no reason to fail a conversion.
+template <class Call> auto Retried(Call&& call)
+{
+    for (;;) {
+        const auto result = call();
+        if (result != -1 || errno != EINTR)
+            return result;
+    }
+}
+
 } // namespace Conversion::Posix
