@@ -3,6 +3,7 @@
 #include "ApplicationIdentity.h"
 #include "ConvertCommand.h"
 #include "ErrorLog.h"
+#include "RunConflicts.h"
 #include "TerminalWriter.h"
 #include "UnattendedServices.h"
 
@@ -186,6 +187,22 @@ private:
     int summaryError_ = 0;
 };
 
+// Tells whether the logs of the run can be converted one after the other
+// without one conversion undoing another; says why not when they cannot.
+bool RunIsSafe(const Options& options, std::FILE* err)
+{
+    std::vector<Conversion::PlannedConversion> run;
+    run.reserve(options.logs.size());
+    for (const std::string& log : options.logs)
+        run.push_back({log, options.output ? *options.output : Conversion::AdifPathOf(log)});
+    const std::vector<std::string> conflicts = Conversion::RunConflicts(run);
+    for (const std::string& conflict : conflicts)
+        Say(err, TerminalName(conflict));
+    if (!conflicts.empty())
+        Say(err, "nothing was converted");
+    return conflicts.empty();
+}
+
 } // namespace
 
 namespace {
@@ -301,6 +318,9 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Wait);
 
+    // Checked for the whole run before anything is written.
+    if (!adifToStandardOutput && !RunIsSafe(options, err))
+        return kFailed;
     int status = kConverted;
     for (const std::string& log : options.logs) {
         const Conversion::ConversionResult result =

@@ -7,6 +7,7 @@
 #include "NativePath.h"
 #include "PathHelpers.h"
 #include "ProgramError.h"
+#include "RunConflicts.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -20,7 +21,6 @@ namespace {
 constexpr std::string_view kLocation = "KestrelConversion.ConvertCmd_Click";
 constexpr std::string_view kSettingSection = "General";
 constexpr std::string_view kLogDirectorySetting = "LogDirectory";
-constexpr std::string_view kAdifExtension = ".ADI";
 
 const std::string& ProductName()
 {
@@ -129,7 +129,7 @@ ConversionResult ConvertCommand::ConvertChosenLog(const std::string& logPath) no
         settings_.SaveSetting(ProductName(), std::string(kSettingSection),
                               std::string(kLogDirectorySetting),
                               Common::ContainingDirectory(logPath));
-        return ConvertLog(logPath, Common::StripExtension(logPath) + std::string(kAdifExtension));
+        return ConvertLog(logPath, AdifPathOf(logPath));
     } catch (...) {
         return Failed({});
     }
