@@ -126,8 +126,9 @@ TEST_F(CommandLineTest, LogsOfOneRunThatWouldUndoEachOtherAreRefusedBeforeAnyIsC
         for (const std::string& other : {upper, bare}) {
             const CliRun run({option, log, other});
             EXPECT_EQ(run.status, 1);
-            EXPECT_EQ(run.err, "kestrel-to-adif: " + log + " and " + other +
-                                   " would both be converted into " + adif + "\n" + nothing);
+            std::string expected = "kestrel-to-adif: " + log + " and ";
+            expected += other + " would both be converted into " + adif + "\n" + nothing;
+            EXPECT_EQ(run.err, expected);
             EXPECT_EQ(run.out, "");
             EXPECT_EQ(ReadFile(adif), "keep\r\n");
         }

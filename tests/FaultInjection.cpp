@@ -112,9 +112,9 @@ __attribute__((destructor)) void WriteReport()
         return;
     const long count = callCount.load() < kMostCalls ? callCount.load() : kMostCalls;
     for (long i = 0; i < count; ++i)
-        std::fprintf(report, "%s %d%s\n", calls[i].name, calls[i].descriptor,
-                     calls[i].failed ? " failed" : "");
-    std::fclose(report);
+        (void)std::fprintf(report, "%s %d%s\n", calls[i].name, calls[i].descriptor,
+                           calls[i].failed ? " failed" : "");
+    (void)std::fclose(report);
 }
 
 mode_t ModeArgument(int flags, va_list arguments)
@@ -145,10 +145,37 @@ int CopyAsClone(int target, int source)
 
 } // namespace
 
+// Each stands in for the C library function named in its label; named
+// otherwise so as not to redeclare the library's own.
 extern "C" {
 
+int FaultOpen(const char* path, int flags, ...) __asm__("open");
+int FaultOpen64(const char* path, int flags, ...) __asm__("open64");
+int FaultOpenat(int folder, const char* path, int flags, ...) __asm__("openat");
+int FaultOpenat64(int folder, const char* path, int flags, ...) __asm__("openat64");
+int FaultIoctl(int fd, unsigned long request, ...) __asm__("ioctl");
+ssize_t FaultRead(int fd, void* data, size_t size) __asm__("read");
+ssize_t FaultWrite(int fd, const void* data, size_t size) __asm__("write");
+int FaultClose(int fd) __asm__("close");
+int FaultFsync(int fd) __asm__("fsync");
+int FaultFdatasync(int fd) __asm__("fdatasync");
+int FaultFchmod(int fd, mode_t mode) __asm__("fchmod");
+int FaultFchown(int fd, uid_t owner, gid_t group) __asm__("fchown");
+int FaultRenameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                   unsigned int flags) __asm__("renameat2");
+int FaultRenameat(int fromFolder, const char* from, int toFolder,
+                  const char* to) __asm__("renameat");
+int FaultLinkat(int fromFolder, const char* from, int toFolder, const char* to,
+                int flags) __asm__("linkat");
+int FaultUnlinkat(int folder, const char* path, int flags) __asm__("unlinkat");
+ssize_t FaultCopyFileRange(int from, off64_t* fromOffset, int to, off64_t* toOffset, size_t size,
+                           unsigned int flags) __asm__("copy_file_range");
+off_t FaultLseek(int fd, off_t offset, int whence) __asm__("lseek");
+off64_t FaultLseek64(int fd, off64_t offset, int whence) __asm__("lseek64");
+int FaultFlock(int fd, int operation) __asm__("flock");
+
 // NOLINTBEGIN(cert-dcl50-cpp): the C library's own variadic signatures.
-int open(const char* path, int flags, ...)
+int FaultOpen(const char* path, int flags, ...)
 {
     va_list arguments;
     va_start(arguments, flags);
@@ -160,7 +187,7 @@ int open(const char* path, int flags, ...)
     return real(path, flags, mode);
 }
 
-int open64(const char* path, int flags, ...)
+int FaultOpen64(const char* path, int flags, ...)
 {
     va_list arguments;
     va_start(arguments, flags);
@@ -172,7 +199,7 @@ int open64(const char* path, int flags, ...)
     return real(path, flags, mode);
 }
 
-int openat(int folder, const char* path, int flags, ...)
+int FaultOpenat(int folder, const char* path, int flags, ...)
 {
     va_list arguments;
     va_start(arguments, flags);
@@ -184,7 +211,7 @@ int openat(int folder, const char* path, int flags, ...)
     return real(folder, path, flags, mode);
 }
 
-int openat64(int folder, const char* path, int flags, ...)
+int FaultOpenat64(int folder, const char* path, int flags, ...)
 {
     va_list arguments;
     va_start(arguments, flags);
@@ -196,7 +223,7 @@ int openat64(int folder, const char* path, int flags, ...)
     return real(folder, path, flags, mode);
 }
 
-int ioctl(int fd, unsigned long request, ...)
+int FaultIoctl(int fd, unsigned long request, ...)
 {
     va_list arguments;
     va_start(arguments, request);
@@ -211,7 +238,7 @@ int ioctl(int fd, unsigned long request, ...)
 }
 // NOLINTEND(cert-dcl50-cpp)
 
-ssize_t read(int fd, void* data, size_t size)
+ssize_t FaultRead(int fd, void* data, size_t size)
 {
     static const auto real = Real<ssize_t (*)(int, void*, size_t)>("read");
     const Fault fault = Count("read", fd, true);
@@ -220,7 +247,7 @@ ssize_t read(int fd, void* data, size_t size)
     return real(fd, data, fault == Fault::Short && size > 1 ? size / 2 : size);
 }
 
-ssize_t write(int fd, const void* data, size_t size)
+ssize_t FaultWrite(int fd, const void* data, size_t size)
 {
     static const auto real = Real<ssize_t (*)(int, const void*, size_t)>("write");
     const Fault fault = Count("write", fd, true);
@@ -229,7 +256,7 @@ ssize_t write(int fd, const void* data, size_t size)
     return real(fd, data, fault == Fault::Short && size > 1 ? size / 2 : size);
 }
 
-int close(int fd)
+int FaultClose(int fd)
 {
     static const auto real = Real<int (*)(int)>("close");
     // The descriptor is gone whatever close reports, as on Linux.
@@ -242,31 +269,32 @@ int close(int fd)
     return -1;
 }
 
-int fsync(int fd)
+int FaultFsync(int fd)
 {
     static const auto real = Real<int (*)(int)>("fsync");
     return Count("fsync", fd) != Fault::None ? -1 : real(fd);
 }
 
-int fdatasync(int fd)
+int FaultFdatasync(int fd)
 {
     static const auto real = Real<int (*)(int)>("fdatasync");
     return Count("fdatasync", fd) != Fault::None ? -1 : real(fd);
 }
 
-int fchmod(int fd, mode_t mode)
+int FaultFchmod(int fd, mode_t mode)
 {
     static const auto real = Real<int (*)(int, mode_t)>("fchmod");
     return Count("fchmod", fd) != Fault::None ? -1 : real(fd, mode);
 }
 
-int fchown(int fd, uid_t owner, gid_t group)
+int FaultFchown(int fd, uid_t owner, gid_t group)
 {
     static const auto real = Real<int (*)(int, uid_t, gid_t)>("fchown");
     return Count("fchown", fd) != Fault::None ? -1 : real(fd, owner, group);
 }
 
-int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned int flags)
+int FaultRenameat2(int fromFolder, const char* from, int toFolder, const char* to,
+                   unsigned int flags)
 {
     static const auto real =
         Real<int (*)(int, const char*, int, const char*, unsigned int)>("renameat2");
@@ -279,27 +307,27 @@ int renameat2(int fromFolder, const char* from, int toFolder, const char* to, un
     return real(fromFolder, from, toFolder, to, flags);
 }
 
-int renameat(int fromFolder, const char* from, int toFolder, const char* to)
+int FaultRenameat(int fromFolder, const char* from, int toFolder, const char* to)
 {
     static const auto real = Real<int (*)(int, const char*, int, const char*)>("renameat");
     return Count("renameat", fromFolder) != Fault::None ? -1 : real(fromFolder, from, toFolder, to);
 }
 
-int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags)
+int FaultLinkat(int fromFolder, const char* from, int toFolder, const char* to, int flags)
 {
     static const auto real = Real<int (*)(int, const char*, int, const char*, int)>("linkat");
     return Count("linkat", fromFolder) != Fault::None ? -1
                                                       : real(fromFolder, from, toFolder, to, flags);
 }
 
-int unlinkat(int folder, const char* path, int flags)
+int FaultUnlinkat(int folder, const char* path, int flags)
 {
     static const auto real = Real<int (*)(int, const char*, int)>("unlinkat");
     return Count("unlinkat", folder) != Fault::None ? -1 : real(folder, path, flags);
 }
 
-ssize_t copy_file_range(int from, off64_t* fromOffset, int to, off64_t* toOffset, size_t size,
-                        unsigned int flags)
+ssize_t FaultCopyFileRange(int from, off64_t* fromOffset, int to, off64_t* toOffset, size_t size,
+                           unsigned int flags)
 {
     static const auto real =
         Real<ssize_t (*)(int, off64_t*, int, off64_t*, size_t, unsigned int)>("copy_file_range");
@@ -308,19 +336,19 @@ ssize_t copy_file_range(int from, off64_t* fromOffset, int to, off64_t* toOffset
                : real(from, fromOffset, to, toOffset, size, flags);
 }
 
-off_t lseek(int fd, off_t offset, int whence)
+off_t FaultLseek(int fd, off_t offset, int whence)
 {
     static const auto real = Real<off_t (*)(int, off_t, int)>("lseek");
     return Count("lseek", fd) != Fault::None ? -1 : real(fd, offset, whence);
 }
 
-off64_t lseek64(int fd, off64_t offset, int whence)
+off64_t FaultLseek64(int fd, off64_t offset, int whence)
 {
     static const auto real = Real<off64_t (*)(int, off64_t, int)>("lseek64");
     return Count("lseek", fd) != Fault::None ? -1 : real(fd, offset, whence);
 }
 
-int flock(int fd, int operation)
+int FaultFlock(int fd, int operation)
 {
     static const auto real = Real<int (*)(int, int)>("flock");
     return Count("flock", fd) != Fault::None ? -1 : real(fd, operation);

@@ -31,7 +31,7 @@ constexpr uid_t kNobody = 65534;
 std::string UnusedBlockDevice()
 {
     for (int number = 0; number < 64; ++number) {
-        const std::string device = "/dev/loop" + std::to_string(number);
+        std::string device = "/dev/loop" + std::to_string(number);
         struct stat status = {};
         std::ifstream size("/sys/block/loop" + std::to_string(number) + "/size");
         std::string sectors;
@@ -338,8 +338,8 @@ TEST_F(SafeOutputTest, ALogChangedDuringItsConversionFailsIt)
         {"rewritten",
          [&] { WriteFile(log, Record(kIllegalYearText) + Records(2) + Record(kIllegalYearText)); }},
     };
-    for (const auto& [change, makeChange] : changes) {
-        SCOPED_TRACE(change);
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.first);
         WriteFile(log, records);
         // Written long ago, so that a rewrite of the same size shows in its time.
         const timespec longAgo[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
@@ -348,7 +348,7 @@ TEST_F(SafeOutputTest, ALogChangedDuringItsConversionFailsIt)
         // The illegal year of the first record is shown after the log was read.
         messages.whileShowing = [&](MessageKind kind) {
             if (kind == MessageKind::IllegalYear)
-                makeChange();
+                change.second();
         };
         const ConversionResult result = Click(log, {Answer::No});
         EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
