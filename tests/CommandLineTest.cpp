@@ -127,7 +127,8 @@ TEST_F(CommandLineTest, LogsOfOneRunThatWouldUndoEachOtherAreRefusedBeforeAnyIsC
             const CliRun run({option, log, other});
             EXPECT_EQ(run.status, 1);
             std::string expected = "kestrel-to-adif: " + log + " and ";
-            expected += other + " would both be converted into " + adif + "\n" + nothing;
+            expected.append(other).append(" would both be converted into ").append(adif);
+            expected.append("\n").append(nothing);
             EXPECT_EQ(run.err, expected);
             EXPECT_EQ(run.out, "");
             EXPECT_EQ(ReadFile(adif), "keep\r\n");

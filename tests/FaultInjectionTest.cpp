@@ -194,7 +194,8 @@ protected:
                 if (broken.empty())
                     continue;
                 std::string finding = mode.name + ", call " + std::to_string(at);
-                finding += " (" + call + ") " + error + ":" + broken + " " + run.err;
+                finding.append(" (").append(call).append(") ").append(error).append(":");
+                finding.append(broken).append(" ").append(run.err);
                 findings.push_back(finding);
             }
         }
