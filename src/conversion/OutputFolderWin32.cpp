@@ -208,7 +208,7 @@ std::error_code OutputFolder::Sync() noexcept
 
 std::error_code OutputFolder::Remove(const std::string& name) noexcept
 {
-    if (DeleteFileW(WideFromUtf8(PathOf(name)).c_str()))
+    if (DeleteFileW(WideFromUtf8(PathOf(name)).c_str()) != FALSE)
         return {};
     return Win32::LastError();
 }
