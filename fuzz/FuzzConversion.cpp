@@ -61,13 +61,16 @@ private:
     std::string path_;
 };
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+// The log converted in `form` into memory.
+struct InMemory
 {
-    static MemoryLog log;
-    const std::string& logPath = log.Hold(data, size);
+    std::string adif;
+    Conversion::ConversionResult result;
+    std::vector<std::string> illegalYears;
+};
 
+InMemory ConvertInMemory(const std::string& logPath, Conversion::AdifForm form)
+{
     char* adif = nullptr;
     std::size_t adifSize = 0;
     std::FILE* stream = open_memstream(&adif, &adifSize);
@@ -77,19 +80,56 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KeptMessages messages;
     Conversion::NoSettings settings;
     Conversion::ConvertCommand command(dialog, messages, settings);
-    const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, "memory");
+    command.SetForm(form);
+    InMemory converted;
+    converted.result = command.ConvertToStream(logPath, stream, "memory");
     // Closing the stream is what hands over its last bytes.
     if (std::fclose(stream) != 0)
         Abort("the ADIF in memory", "could not be closed");
-
-    AdifShape::Conversion conversion{std::string(adif, adifSize), std::move(messages.illegalYears),
-                                     result.qsoCount, result.ignoredBytes};
+    converted.adif.assign(adif, adifSize);
     std::free(adif);
-    if (result.outcome != Conversion::ConversionResult::Outcome::Converted)
-        Abort("the conversion failed", result.failure);
+    converted.illegalYears = std::move(messages.illegalYears);
+    if (converted.result.outcome != Conversion::ConversionResult::Outcome::Converted)
+        Abort("the conversion failed", converted.result.failure);
+    return converted;
+}
+
+// The standard form writes every record the classic form writes, in ASCII
+// 32 to 126 with CR LF line ends, whatever the log's bytes.
+void CheckStandardForm(const std::string& logPath, std::uint64_t classicCount)
+{
+    const InMemory standard = ConvertInMemory(logPath, Conversion::AdifForm::Standard);
+    if (standard.result.qsoCount != classicCount)
+        Abort("standard form", "not every record the classic form writes was written");
+    std::uint64_t lines = 0;
+    for (std::size_t i = 0; i < standard.adif.size(); ++i) {
+        const char c = standard.adif[i];
+        if (c == '\r' && i + 1 < standard.adif.size() && standard.adif[i + 1] == '\n') {
+            ++lines;
+            ++i;
+        } else if (c < 0x20 || c > 0x7E) {
+            Abort("standard form", "a byte beyond ASCII at " + std::to_string(i));
+        }
+    }
+    constexpr std::uint64_t kHeaderLines = 6;
+    if (lines != kHeaderLines + classicCount)
+        Abort("standard form", "a line per record after the header was expected");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static MemoryLog log;
+    const std::string& logPath = log.Hold(data, size);
+
+    InMemory classic = ConvertInMemory(logPath, Conversion::AdifForm::Classic);
+    AdifShape::Conversion conversion{std::move(classic.adif), std::move(classic.illegalYears),
+                                     classic.result.qsoCount, classic.result.ignoredBytes};
     const std::string broken =
         AdifShape::FindBrokenPromise({reinterpret_cast<const char*>(data), size}, conversion);
     if (!broken.empty())
         Abort("broken promise", broken);
+    CheckStandardForm(logPath, classic.result.qsoCount);
     return 0;
 }

@@ -56,4 +56,11 @@ TEST(FormatDateTime, GermanMarchIsOneLatin1Byte)
     EXPECT_EQ(Common::FormatDateTime(k1Jan2001 + 59), "01-M\xE4r-2001 00:00:00");
 }
 
+TEST(FormatTimestamp, AdifLayoutInWholeSeconds)
+{
+    EXPECT_EQ(Common::FormatTimestamp(37875 + 18746.0 / 86400), "20030911 051226");
+    EXPECT_EQ(Common::FormatTimestamp(38046.5 - 0.4 / 86400), "20040229 120000"); // rounded
+    EXPECT_EQ(Common::FormatTimestamp(k1Jan2001 - 1.0 / 86400), "20001231 235959");
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "ApplicationIdentity.h"
 #include "ConvertCommand.h"
 #include "ErrorLog.h"
+#include "PathHelpers.h"
 #include "RunConflicts.h"
 #include "TerminalWriter.h"
 #include "UnattendedServices.h"
@@ -24,6 +25,8 @@ struct Options
 {
     enum class Existing { Refuse, Replace, Append };
     Existing existing = Existing::Refuse;
+    Conversion::AdifForm form = Conversion::AdifForm::Classic;
+    bool check = false;
     std::optional<std::string> output;
     std::vector<std::string> logs;
     bool help = false;
@@ -44,6 +47,12 @@ std::optional<UsageError> Parse(const std::vector<std::string>& arguments, Optio
         options.existing = existing;
         return std::nullopt;
     };
+    const auto setForm = [&options](Conversion::AdifForm form) -> std::optional<UsageError> {
+        if (options.form != Conversion::AdifForm::Classic && options.form != form)
+            return UsageError{"--adif3 and --adx cannot be combined"};
+        options.form = form;
+        return std::nullopt;
+    };
     bool onlyLogs = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -61,6 +70,14 @@ std::optional<UsageError> Parse(const std::vector<std::string>& arguments, Optio
         } else if (argument == "--replace") {
             if (auto error = setExisting(Options::Existing::Replace))
                 return error;
+        } else if (argument == "--adif3") {
+            if (auto error = setForm(Conversion::AdifForm::Standard))
+                return error;
+        } else if (argument == "--adx") {
+            if (auto error = setForm(Conversion::AdifForm::Adx))
+                return error;
+        } else if (argument == "--check") {
+            options.check = true;
         } else if (argument == "-o" || argument == "--output" ||
                    argument.starts_with("--output=")) {
             if (options.output)
@@ -80,6 +97,9 @@ std::optional<UsageError> Parse(const std::vector<std::string>& arguments, Optio
         return std::nullopt;
     if (options.logs.empty())
         return UsageError{"no log file given"};
+    if (options.check && (options.output || options.existing != Options::Existing::Refuse ||
+                          options.form != Conversion::AdifForm::Classic))
+        return UsageError{"--check writes nothing and takes no other option"};
     if (options.output && options.logs.size() > 1)
         return UsageError{"-o/--output takes one log only"};
     if (options.output && options.output->empty())
@@ -102,24 +122,38 @@ void PrintHelp(std::FILE* out)
 {
     WriteText(out,
               std::string("Usage: ") + kProgram +
-                  " [--append | --replace] [-o FILE | --output FILE] LOG...\n"
+                  " [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...\n"
+                  "       " +
+                  kProgram +
+                  " --check LOG...\n"
                   "Convert Kestrel log files into ADIF files.\n"
                   "\n"
                   "Each LOG is converted into a file of the same name with the extension .ADI,\n"
                   "next to the log.\n"
                   "\n"
+                  "      --adif3        write standard ADIF 3, as upload services and strict\n"
+                  "                     readers take it, rather than the classic form\n"
+                  "      --adx          write ADX, standard ADIF 3 in XML, to LOG's name with\n"
+                  "                     the extension .adx\n"
+                  "      --check        write nothing; list the records that the standard form\n"
+                  "                     changes, leaves out in part or skips\n"
                   "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
                   "                     '-' writes it to standard output\n"
                   "      --replace      replace an existing ADIF file\n"
-                  "      --append       add the QSOs to an existing ADIF file\n"
+                  "      --append       add the QSOs to an existing ADIF file of the same form\n"
                   "  -h, --help         show this help and exit\n"
                   "      --version      show the version and exit\n"
                   "\n"
                   "An existing ADIF file is left as it is unless --replace or --append is given.\n"
+                  "The standard forms keep what they cannot write as the log holds it in fields\n"
+                  "named APP_KESTRELTOADIF_..., and list each such record on standard error as\n"
+                  "'LOG: record N: FIELD \"value\": problem; what was done'; --check lists them\n"
+                  "on standard output.\n"
                   "Runs writing into the same folder at the same time take turns.\n"
                   "\n"
                   "Exit status: 0 when every log was converted and reported, 1 when any was\n"
-                  "not or the report could not be written, 2 for a usage error.\n"
+                  "not or the report could not be written, 2 for a usage error. With --check:\n"
+                  "0 when no record needs a look, 1 when any does or a log could not be read.\n"
                   "\n"
                   "Unexpected failures are recorded in the error log:\n"
                   "  " +
@@ -194,13 +228,67 @@ bool RunIsSafe(const Options& options, std::FILE* err)
     std::vector<Conversion::PlannedConversion> run;
     run.reserve(options.logs.size());
     for (const std::string& log : options.logs)
-        run.push_back({log, options.output ? *options.output : Conversion::AdifPathOf(log)});
+        run.push_back({log, options.output
+                                ? *options.output
+                                : Common::StripExtension(log) +
+                                      std::string(Conversion::FileExtensionOf(options.form))});
     const std::vector<std::string> conflicts = Conversion::RunConflicts(run);
     for (const std::string& conflict : conflicts)
         Say(err, TerminalName(conflict));
     if (!conflicts.empty())
         Say(err, "nothing was converted");
     return conflicts.empty();
+}
+
+// Each finding as a line of its own, named by its log.
+class TerminalFindings final : public Conversion::FindingSink
+{
+public:
+    explicit TerminalFindings(std::FILE* stream) : stream_(stream) {}
+    void StartLog(const std::string& log) { log_ = TerminalName(log); }
+    void Report(const Conversion::Finding& finding) override
+    {
+        WriteLine(stream_, log_ + ": " + Conversion::DescribeFinding(finding));
+    }
+    void Count(const Conversion::ConversionResult& result)
+    {
+        WriteLine(stream_,
+                  log_ + ": " +
+                      Conversion::DescribeFindingCount(result.findings, result.findingRecords));
+    }
+
+private:
+    std::FILE* stream_;
+    std::string log_;
+};
+
+// --check: the findings of every log on standard output.
+int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
+{
+    TerminalFindings findings(out);
+    TerminalMessages messages(options.existing, out, err);
+    Conversion::NoFileSelector noDialog;
+    Conversion::NoSettings settings;
+    Conversion::ConvertCommand command(noDialog, messages, settings,
+                                       Conversion::WhenFolderBusy::Wait, &findings);
+    int status = kConverted;
+    for (const std::string& log : options.logs) {
+        findings.StartLog(log);
+        const Conversion::ConversionResult result = command.CheckLog(log);
+        if (result.outcome != Conversion::ConversionResult::Outcome::Converted) {
+            Say(err, TerminalName(result.failure));
+            status = kFailed;
+            continue;
+        }
+        findings.Count(result);
+        if (result.findings != 0)
+            status = kFailed;
+    }
+    if (const int error = messages.SummaryError()) {
+        Say(err, std::string(kStandardOutputName) + ": " + std::strerror(error));
+        status = kFailed;
+    }
+    return status;
 }
 
 } // namespace
@@ -310,19 +398,25 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
         return kConverted;
     }
 
+    if (options.check)
+        return CheckLogs(options, out, err);
+
     const bool adifToStandardOutput = options.output && *options.output == "-";
     TerminalMessages messages(options.existing, adifToStandardOutput ? err : out, err);
+    TerminalFindings findings(err);
     Conversion::NoFileSelector noDialog;
     Conversion::NoSettings settings;
     // A script's runs wait for each other rather than fail.
     Conversion::ConvertCommand command(noDialog, messages, settings,
-                                       Conversion::WhenFolderBusy::Wait);
+                                       Conversion::WhenFolderBusy::Wait, &findings);
+    command.SetForm(options.form);
 
     // Checked for the whole run before anything is written.
     if (!adifToStandardOutput && !RunIsSafe(options, err))
         return kFailed;
     int status = kConverted;
     for (const std::string& log : options.logs) {
+        findings.StartLog(log);
         const Conversion::ConversionResult result =
             adifToStandardOutput ? command.ConvertToStream(log, out, kStandardOutputName)
             : options.output     ? command.ConvertLog(log, *options.output)
@@ -331,6 +425,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
             Say(err, TerminalName(result.failure));
         if (!result.warning.empty())
             Say(err, "warning: " + TerminalName(result.warning));
+        if (result.findings != 0)
+            findings.Count(result);
         if (result.outcome != Conversion::ConversionResult::Outcome::Converted)
             status = kFailed;
         else if (result.ignoredBytes != 0)

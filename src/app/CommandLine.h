@@ -8,7 +8,8 @@ namespace CommandLine {
 
 enum ExitStatus { kConverted = 0, kFailed = 1, kUsageError = 2 };
 
-// kestrel-to-adif [--append | --replace] [-o FILE | --output FILE] LOG...
+// kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
+// kestrel-to-adif --check LOG...
 // `arguments` excludes the program name. ADIF written to standard output
 // goes to `out`; messages go to `out` and `err`.
 int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err);

@@ -15,6 +15,27 @@ namespace {
 
 constexpr long long kSecondsPerDay = 86400;
 
+struct DateAndTime
+{
+    std::chrono::year_month_day date;
+    long long secondOfDay;
+};
+
+DateAndTime BrokenDown(double value)
+{
+    using namespace std::chrono;
+    // Whole seconds first, so that a value such as 37875 + 18746/86400 does
+    // not come out one second short.
+    const long long totalSeconds = std::llround(value * kSecondsPerDay);
+    long long dayNumber = totalSeconds / kSecondsPerDay;
+    long long secondOfDay = totalSeconds % kSecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += kSecondsPerDay;
+        --dayNumber;
+    }
+    return {year_month_day{sys_days{1899y / December / 30} + days{dayNumber}}, secondOfDay};
+}
+
 } // namespace
 
 std::string MonthAbbreviation(int month)
@@ -33,17 +54,9 @@ std::string MonthAbbreviation(int month)
 
 std::string FormatDateTime(double value)
 {
-    using namespace std::chrono;
-    // Whole seconds first, so that a value such as 37875 + 18746/86400 does
-    // not come out one second short.
-    const long long totalSeconds = std::llround(value * kSecondsPerDay);
-    long long dayNumber = totalSeconds / kSecondsPerDay;
-    long long secondOfDay = totalSeconds % kSecondsPerDay;
-    if (secondOfDay < 0) {
-        secondOfDay += kSecondsPerDay;
-        --dayNumber;
-    }
-    const year_month_day date{sys_days{1899y / December / 30} + days{dayNumber}};
+    const DateAndTime moment = BrokenDown(value);
+    const std::chrono::year_month_day& date = moment.date;
+    const long long secondOfDay = moment.secondOfDay;
 
     char day[8];
     (void)std::snprintf(day, sizeof day, "%02u-", static_cast<unsigned>(date.day()));
@@ -53,6 +66,19 @@ std::string FormatDateTime(double value)
                         secondOfDay % 60);
     return day + MonthAbbreviation(static_cast<int>(static_cast<unsigned>(date.month()))) +
            yearAndTime;
+}
+
+std::string FormatTimestamp(double value)
+{
+    const DateAndTime moment = BrokenDown(value);
+    const std::chrono::year_month_day& date = moment.date;
+    const long long secondOfDay = moment.secondOfDay;
+    char text[40];
+    (void)std::snprintf(text, sizeof text, "%04d%02u%02u %02lld%02lld%02lld",
+                        static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                        static_cast<unsigned>(date.day()), secondOfDay / 3600,
+                        secondOfDay / 60 % 60, secondOfDay % 60);
+    return text;
 }
 
 } // namespace Common

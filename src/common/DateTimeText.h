@@ -9,6 +9,10 @@ namespace Common {
 // the user's locale (LC_TIME), as single-byte Latin-1 text.
 std::string FormatDateTime(double value);
 
+// "YYYYMMDD HHMMSS" for a date-time value, rounded to the nearest second:
+// ADIF's time stamp.
+std::string FormatTimestamp(double value);
+
 // The locale's abbreviated name of `month` (1 to 12) as Latin-1 text;
 // characters Latin-1 cannot hold become '?'.
 std::string MonthAbbreviation(int month);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -25,6 +26,29 @@ void AppendField(std::string& exportRecord, std::string_view Fieldname,
 inline constexpr std::size_t kFieldTextOverhead =
     4 + std::numeric_limits<std::size_t>::digits10 + 1;
 
+// "<Fieldname:length>value " for a value written as it stands, assembled in
+// place at `out`, which has room for the name, the value and
+// kFieldTextOverhead; nothing for an empty value. Returns the new end.
+[[gnu::always_inline]] inline char* AppendFieldText(char* out, std::string_view Fieldname,
+                                                    std::string_view value) noexcept
+{
+    if (value.empty())
+        return out;
+    *out++ = '<';
+    out = std::copy(Fieldname.begin(), Fieldname.end(), out);
+    *out++ = ':';
+    constexpr std::size_t kOneDigit = 10;
+    if (value.size() < kOneDigit) // every field of a record
+        *out++ = static_cast<char>('0' + value.size());
+    else
+        out = std::to_chars(out, out + kFieldTextOverhead, value.size()).ptr;
+    *out++ = '>';
+    std::memcpy(out, value.data(), value.size());
+    out += value.size();
+    *out++ = ' ';
+    return out;
+}
+
 // AppendField onto a record assembled in place: the same text, written at
 // `exportRecord`, the record's end so far, which has room for the name, the
 // value and kFieldTextOverhead. Returns the new end. Allocates nothing and
@@ -36,6 +60,8 @@ inline char* AppendField(char* exportRecord, std::string_view Fieldname,
     // The value as RemoveLeadingAngleBrackets cleans it, without a copy of its own.
     const std::size_t length =
         theData.size() - static_cast<std::size_t>(std::count(theData.begin(), theData.end(), '<'));
+    if (length == theData.size())
+        return AppendFieldText(exportRecord, Fieldname, theData);
     if (length == 0)
         return exportRecord;
     char* out = exportRecord;

@@ -1,18 +1,18 @@
 #include "ConvertCommand.h"
 
-#include "AdifWriter.h"
 #include "ApplicationIdentity.h"
 #include "ExportFile.h"
 #include "LogFile.h"
 #include "NativePath.h"
 #include "PathHelpers.h"
 #include "ProgramError.h"
-#include "RunConflicts.h"
+#include "RecordWriter.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <vector>
 
 namespace Conversion {
 
@@ -21,6 +21,7 @@ namespace {
 constexpr std::string_view kLocation = "KestrelConversion.ConvertCmd_Click";
 constexpr std::string_view kSettingSection = "General";
 constexpr std::string_view kLogDirectorySetting = "LogDirectory";
+constexpr std::string_view kReportSuffix = "-findings.txt";
 
 const std::string& ProductName()
 {
@@ -40,31 +41,122 @@ bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
            !error;
 }
 
-// Decodes every complete record of the log and writes its ADIF line after the
+// Decodes every complete record of the log and writes its line after the
 // header; records with an illegal year are shown and skipped. Returns the
 // number of records written.
-std::uint64_t WriteAdif(LogFile& log, ExportFile& output, MessageBoxes& messages)
+template <class Output>
+std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, MessageBoxes& messages)
 {
     // One header per file: appending to earlier records adds records only.
     if (output.StartsEmpty())
-        WriteExportHeader(output);
+        writer.WriteHeader(output);
     std::uint64_t qsoCount = 0;
+    std::uint64_t recordNumber = 0;
     for (std::string_view records = log.ReadRecords(); !records.empty();
          records = log.ReadRecords()) {
         for (std::size_t next = 0; next < records.size(); next += kRecordSize) {
+            ++recordNumber;
             const std::string_view recordText = BuildRecordText(records.substr(next, kRecordSize));
-            // The record is assembled where the output will write it.
-            char* const exportRecord = output.LineRoom(kLongestFieldsText + kEndOfRecord.size());
-            char* const end = DecodeRecord(recordText, exportRecord);
-            if (end == nullptr) {
+            const std::optional<RecordFields> fields = DecodeFields(recordText);
+            if (!fields) {
                 messages.ShowMessage(MessageKind::IllegalYear, IllegalYearMessage(recordText));
+                writer.SkipRecord(recordText, recordNumber);
                 continue;
             }
-            output.EndLine(std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), end));
+            // The record is assembled where the output will write it.
+            char* const line = output.LineRoom(writer.LongestLine());
+            output.EndLine(writer.WriteRecord(*fields, recordNumber, line));
             ++qsoCount;
         }
     }
+    writer.WriteEnd(output);
     return qsoCount;
+}
+
+// Where a check's lines go: nowhere.
+class DiscardedLines final : public OutputChannel
+{
+public:
+    static bool StartsEmpty() { return true; }
+    void WriteLine(std::string_view /*text*/) override {}
+    char* LineRoom(std::size_t most)
+    {
+        line_.resize(most);
+        return line_.data();
+    }
+    void EndLine(const char* /*end*/) {}
+
+private:
+    std::string line_;
+};
+
+// A check shows nothing: its findings tell of skipped records too.
+class NoMessages final : public MessageBoxes
+{
+public:
+    void ShowMessage(MessageKind /*kind*/, const std::string& /*text*/) override {}
+    Answer AskYesNoCancel(const std::string& /*text*/) override { return Answer::Cancel; }
+};
+
+// Where findings go that are only counted.
+class UntoldFindings final : public FindingSink
+{
+public:
+    void Report(const Finding& /*finding*/) override {}
+};
+
+// The findings of a conversion that has nobody to tell them to as they come.
+class FindingList final : public FindingSink
+{
+public:
+    void Report(const Finding& finding) override { lines.push_back(DescribeFinding(finding)); }
+    std::vector<std::string> lines;
+};
+
+// Lists a conversion's findings in a report beside the ADIF file and names
+// it in the summary. A report that cannot be written costs only the list.
+void ListFindings(const std::string& logPath, const std::string& exportFilename,
+                  const std::vector<std::string>& lines, ConversionResult& result,
+                  std::string& summary, const OutputFolder::WaitNotice& onWait)
+{
+    const std::string reportPath =
+        Common::StripExtension(exportFilename) + std::string(kReportSuffix);
+    const std::string count = DescribeFindingCount(result.findings, result.findingRecords);
+    try {
+        ExportFile report(reportPath);
+        report.Lock(onWait);
+        report.Begin(ExportFile::Mode::Replace);
+        report.WriteLine("Records of " + logPath + " that " + exportFilename +
+                         " holds in another form or not at all:");
+        for (const std::string& line : lines)
+            report.WriteLine(line);
+        report.WriteLine(count);
+        report.Commit();
+        result.reportPath = reportPath;
+        summary += "; " + count + ", listed in " + reportPath;
+    } catch (const std::exception& e) {
+        Common::ProgramError(Common::ErrorNumberOf(std::current_exception()), kLocation);
+        result.warning =
+            "the findings (" + count + ") could not be listed in " + reportPath + ": " + e.what();
+        summary += "; " + count + ", which could not be listed in " + reportPath;
+    }
+}
+
+// Why records of `form` must not be added to a file that starts with
+// `existingStart`: each file keeps one form, and an ADX file ends in what
+// closes its records.
+std::optional<std::string> AppendRefusal(std::string_view existingStart, AdifForm form,
+                                         const std::string& exportFilename)
+{
+    const std::optional<AdifForm> existing = FormOfContent(existingStart);
+    if (!existing || (*existing == form && form != AdifForm::Adx))
+        return std::nullopt;
+    if (*existing == AdifForm::Adx)
+        return exportFilename + " is an ADX file, to which records cannot be added; replace it "
+                                "or convert to another file";
+    return exportFilename + " holds " + std::string(NameOf(*existing)) + "; " +
+           std::string(NameOf(form)) +
+           " records are not added to it, so that the file keeps one form";
 }
 
 std::string Summary(std::uint64_t qsoCount, bool replaced, const std::string& exportFilename)
@@ -94,8 +186,10 @@ ConversionResult Failed(ConversionResult result)
 } // namespace
 
 ConvertCommand::ConvertCommand(FileSelector& fileSelector, MessageBoxes& messages,
-                               SettingsStore& settings, WhenFolderBusy whenBusy)
-    : fileSelector_(fileSelector), messages_(messages), settings_(settings), whenBusy_(whenBusy)
+                               SettingsStore& settings, WhenFolderBusy whenBusy,
+                               FindingSink* findings)
+    : fileSelector_(fileSelector), messages_(messages), settings_(settings), whenBusy_(whenBusy),
+      findings_(findings)
 {
 }
 
@@ -129,7 +223,8 @@ ConversionResult ConvertCommand::ConvertChosenLog(const std::string& logPath) no
         settings_.SaveSetting(ProductName(), std::string(kSettingSection),
                               std::string(kLogDirectorySetting),
                               Common::ContainingDirectory(logPath));
-        return ConvertLog(logPath, AdifPathOf(logPath));
+        return ConvertLog(logPath,
+                          Common::StripExtension(logPath) + std::string(FileExtensionOf(form_)));
     } catch (...) {
         return Failed({});
     }
@@ -182,14 +277,25 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
             return result;
         }
         const bool replace = response == Answer::Yes;
+        if (!replace && output.HasExistingFile())
+            if (const std::optional<std::string> refusal =
+                    AppendRefusal(output.ExistingStart(kFormEvidenceSize), form_, exportFilename)) {
+                messages_.ShowMessage(MessageKind::Refused, *refusal);
+                return result;
+            }
+        FindingList listed;
+        FindingTally tally(findings_ != nullptr ? *findings_ : listed);
         {
             // Both files are closed, and the folder released, before the summary is shown.
             LogFile log(logPath);
             output.Begin(replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
-            result.qsoCount = WriteAdif(log, output, messages_);
+            const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form_, tally);
+            result.qsoCount = WriteAdif(log, output, *writer, messages_);
             output.Commit();
             result.ignoredBytes = log.TrailingBytes();
         }
+        result.findings = tally.Findings();
+        result.findingRecords = tally.Records();
         if (const std::error_code unconfirmed = output.UnconfirmedOnDisk()) {
             Common::ProgramError(
                 static_cast<std::int16_t>(unconfirmed.default_error_condition().value()),
@@ -200,8 +306,10 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
                              unconfirmed.message();
         }
         result.outcome = ConversionResult::Outcome::Converted;
-        messages_.ShowMessage(MessageKind::Summary,
-                              Summary(result.qsoCount, replace, exportFilename));
+        std::string summary = Summary(result.qsoCount, replace, exportFilename);
+        if (!listed.lines.empty())
+            ListFindings(logPath, exportFilename, listed.lines, result, summary, onWait);
+        messages_.ShowMessage(MessageKind::Summary, summary);
         return result;
     } catch (...) {
         return Failed(std::move(result));
@@ -216,12 +324,38 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
         {
             LogFile log(logPath);
             ExportFile output(stream, streamName);
-            result.qsoCount = WriteAdif(log, output, messages_);
+            UntoldFindings unheard;
+            FindingTally tally(findings_ != nullptr ? *findings_ : unheard);
+            const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form_, tally);
+            result.qsoCount = WriteAdif(log, output, *writer, messages_);
             output.Commit();
             result.ignoredBytes = log.TrailingBytes();
+            result.findings = tally.Findings();
+            result.findingRecords = tally.Records();
         }
         result.outcome = ConversionResult::Outcome::Converted;
         messages_.ShowMessage(MessageKind::Summary, Summary(result.qsoCount, true, streamName));
+        return result;
+    } catch (...) {
+        return Failed(std::move(result));
+    }
+}
+
+ConversionResult ConvertCommand::CheckLog(const std::string& logPath) noexcept
+{
+    ConversionResult result;
+    try {
+        LogFile log(logPath);
+        DiscardedLines nowhere;
+        NoMessages silent;
+        UntoldFindings unheard;
+        FindingTally tally(findings_ != nullptr ? *findings_ : unheard);
+        const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(AdifForm::Standard, tally);
+        result.qsoCount = WriteAdif(log, nowhere, *writer, silent);
+        result.ignoredBytes = log.TrailingBytes();
+        result.findings = tally.Findings();
+        result.findingRecords = tally.Records();
+        result.outcome = ConversionResult::Outcome::Converted;
         return result;
     } catch (...) {
         return Failed(std::move(result));

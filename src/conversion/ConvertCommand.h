@@ -1,6 +1,8 @@
 #pragma once
 
+#include "AdifForm.h"
 #include "ConversionServices.h"
+#include "Findings.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +25,11 @@ struct ConversionResult
     std::string failure;
     // For a conversion that succeeded with a doubt worth telling.
     std::string warning;
+    // What the standard forms could not write as the records hold it.
+    std::uint64_t findings = 0;
+    std::uint64_t findingRecords = 0;
+    // Where the window's conversion listed them; empty when nowhere.
+    std::string reportPath;
 };
 
 // What a conversion does when another one is writing in the ADIF file's
@@ -34,8 +41,15 @@ enum class WhenFolderBusy { Refuse, Wait };
 class ConvertCommand
 {
 public:
+    // Findings of the standard forms go to `findings`; without, a conversion
+    // lists them in a report beside the ADIF file.
     ConvertCommand(FileSelector& fileSelector, MessageBoxes& messages, SettingsStore& settings,
-                   WhenFolderBusy whenBusy = WhenFolderBusy::Refuse);
+                   WhenFolderBusy whenBusy = WhenFolderBusy::Refuse,
+                   FindingSink* findings = nullptr);
+
+    // The form the next conversions write; classic unless chosen.
+    void SetForm(AdifForm form) { form_ = form; }
+    AdifForm Form() const { return form_; }
 
     // The whole click: the Open dialog, then ConvertChosenLog.
     ConversionResult ConvertCmd_Click() noexcept;
@@ -52,11 +66,16 @@ public:
     ConversionResult ConvertToStream(const std::string& logPath, std::FILE* stream,
                                      const std::string& streamName) noexcept;
 
+    // Writes nothing: reports what the standard form would find in the log.
+    ConversionResult CheckLog(const std::string& logPath) noexcept;
+
 private:
     FileSelector& fileSelector_;
     MessageBoxes& messages_;
     SettingsStore& settings_;
     WhenFolderBusy whenBusy_;
+    FindingSink* findings_;
+    AdifForm form_ = AdifForm::Classic;
     // The dialog's remembered choice, offered again at the next click.
     std::string fileName_;
 };

@@ -41,6 +41,9 @@ public:
     // tells what is there now, for the user to decide again.
     bool Lock(const OutputFolder::WaitNotice& onWait);
 
+    // At most the first `most` bytes of the existing file, to tell its form.
+    std::string ExistingStart(std::size_t most);
+
     // Starts the new content; Append keeps what an existing file holds.
     void Begin(Mode mode);
 

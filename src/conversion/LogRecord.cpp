@@ -3,7 +3,6 @@
 #include "AdifWriter.h"
 
 #include <algorithm>
-#include <array>
 
 namespace Conversion {
 
@@ -30,8 +29,6 @@ constexpr FieldSpan kGridSquare{41, 6};
 constexpr FieldSpan kComment{47, 12};
 constexpr std::size_t kQslSentPosition = 59;
 constexpr std::size_t kQslReceivedPosition = 60;
-
-constexpr std::size_t kQsoDateLength = 8; // century, year, month, day
 
 constexpr std::string_view kNoGridSquare = "------";
 constexpr std::string_view kNoComment = "------------";
@@ -98,47 +95,71 @@ std::string IllegalYearMessage(std::string_view recordText)
     return message;
 }
 
-// Flattened: every small step is inlined, as the record loop spends its time
-// here; at -O2 the compiler would otherwise call each of them.
-[[gnu::flatten]] char* DecodeRecord(std::string_view recordText, char* exportRecord)
+[[gnu::flatten]] std::optional<RecordFields> DecodeFields(std::string_view recordText)
 {
-    const std::string_view date = Characters(recordText, kDate);
-    const std::string_view yearText = Characters(date, kYear);
-    const std::int16_t year = ConvertYear(yearText).value_or(kIllegalYear);
-    if (year == kIllegalYear)
-        return nullptr;
+    RecordFields fields;
+    fields.date = Characters(recordText, kDate);
+    fields.yearText = Characters(fields.date, kYear);
+    fields.year = ConvertYear(fields.yearText).value_or(kIllegalYear);
+    if (fields.year == kIllegalYear)
+        return std::nullopt;
 
     // Two-digit years: 30 to 99 are 19xx, the rest 20xx. The date characters
     // are copied as they stand.
-    const std::string_view century = year < 30 ? "20" : "19";
-    std::array<char, kQsoDateLength> qsoDate{};
-    char* next = qsoDate.data();
-    for (const std::string_view part :
-         {century, yearText, Characters(date, kMonth), Characters(date, kDay)})
-        next = std::copy(part.begin(), part.end(), next);
+    const std::string_view century = fields.year < 30 ? "20" : "19";
+    const std::string_view month = Characters(fields.date, kMonth);
+    const std::string_view day = Characters(fields.date, kDay);
+    fields.qsoDate = {
+        century[0], century[1], fields.yearText[0], fields.yearText[1], month[0], month[1],
+        day[0],     day[1]};
 
-    char* end = exportRecord;
-    const auto add = [&end](std::string_view name, std::string_view value) {
-        end = AppendField(end, name, value);
-    };
-    add("QSO_DATE", {qsoDate.data(), qsoDate.size()});
-    add("TIME_ON", Characters(recordText, kTimeOn));
-    add("FREQ", Characters(recordText, kFrequency));
-    add("MODE", Characters(recordText, kMode));
-    add("CALL", TrimSpaces(Characters(recordText, kCallsign)));
-    add("RST_SENT", TrimSpaces(Characters(recordText, kRstSent)));
-    add("RST_RCVD", TrimSpaces(Characters(recordText, kRstReceived)));
+    fields.timeOn = Characters(recordText, kTimeOn);
+    fields.frequency = Characters(recordText, kFrequency);
+    fields.mode = Characters(recordText, kMode);
+    fields.callsign = TrimSpaces(Characters(recordText, kCallsign));
+    fields.rstSent = TrimSpaces(Characters(recordText, kRstSent));
+    fields.rstReceived = TrimSpaces(Characters(recordText, kRstReceived));
     if (const std::string_view grid = TrimSpaces(Characters(recordText, kGridSquare));
         grid != kNoGridSquare)
-        add("GRIDSQUARE", grid);
+        fields.gridSquare = grid;
     if (const std::string_view comment = TrimSpaces(Characters(recordText, kComment));
         comment != kNoComment)
-        add("Comment", comment);
-    if (recordText[kQslSentPosition - 1] == 'S')
+        fields.comment = comment;
+    fields.qslSent = recordText[kQslSentPosition - 1] == 'S';
+    fields.qslReceived = recordText[kQslReceivedPosition - 1] == 'R';
+    fields.anyAngleBracket = recordText.find('<') != std::string_view::npos;
+    return fields;
+}
+
+// Flattened: every small step is inlined, as the record loop spends its time
+// here; at -O2 the compiler would otherwise call each of them.
+[[gnu::flatten]] char* AppendClassicFields(const RecordFields& fields, char* exportRecord)
+{
+    char* end = exportRecord;
+    const bool clean = !fields.anyAngleBracket;
+    const auto add = [&end, clean](std::string_view name, std::string_view value) {
+        end = clean ? AppendFieldText(end, name, value) : AppendField(end, name, value);
+    };
+    add("QSO_DATE", fields.QsoDate());
+    add("TIME_ON", fields.timeOn);
+    add("FREQ", fields.frequency);
+    add("MODE", fields.mode);
+    add("CALL", fields.callsign);
+    add("RST_SENT", fields.rstSent);
+    add("RST_RCVD", fields.rstReceived);
+    add("GRIDSQUARE", fields.gridSquare);
+    add("Comment", fields.comment);
+    if (fields.qslSent)
         add("QSL_SENT", "Y");
-    if (recordText[kQslReceivedPosition - 1] == 'R')
+    if (fields.qslReceived)
         add("QSL_RCVD", "Y");
     return end;
+}
+
+char* DecodeRecord(std::string_view recordText, char* exportRecord)
+{
+    const std::optional<RecordFields> fields = DecodeFields(recordText);
+    return fields ? AppendClassicFields(*fields, exportRecord) : nullptr;
 }
 
 } // namespace Conversion

@@ -2,6 +2,7 @@
 
 #include "AdifWriter.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,37 @@ std::optional<std::int16_t> ConvertYear(std::string_view yearText);
 // Leading and trailing spaces removed; no other character counts as blank.
 std::string_view TrimSpaces(std::string_view text);
 
+// One record's fields as the table of fields gives them: views of the record
+// text, trimmed where the table trims, placeholders and unset flags left
+// empty. Every form of ADIF starts from these.
+struct RecordFields
+{
+    std::string_view date;         // characters 1-8 as stored: day, month, year
+    std::string_view yearText;     // characters 7-8
+    std::int16_t year = 0;         // as ConvertYear reads it, never -1
+    std::array<char, 8> qsoDate{}; // century, year, month and day characters
+    std::string_view timeOn;       // as stored
+    std::string_view frequency;    // as stored
+    std::string_view mode;         // as stored
+    std::string_view callsign;
+    std::string_view rstSent;
+    std::string_view rstReceived;
+    std::string_view gridSquare; // empty for "------"
+    std::string_view comment;    // empty for "------------"
+    bool qslSent = false;
+    bool qslReceived = false;
+    // Whether any field holds a "<", which the classic form removes: most
+    // records hold none, and their values are then copied as they stand.
+    bool anyAngleBracket = false;
+
+    std::string_view QsoDate() const { return {qsoDate.data(), qsoDate.size()}; }
+};
+
+// The fields of one record; nothing when its year cannot be read, and the
+// user is then to be shown IllegalYearMessage. `recordText` holds exactly 60
+// characters, which the fields view.
+std::optional<RecordFields> DecodeFields(std::string_view recordText);
+
 // The most that the field texts of one record take: every field name, the 60
 // characters of values between them, and what each field's text adds.
 inline constexpr std::size_t kLongestFieldsText =
@@ -33,11 +65,13 @@ inline constexpr std::size_t kLongestFieldsText =
         .size() +
     kRecordTextLength + 11 * kFieldTextOverhead;
 
-// Decodes one record: its ADIF fields are handed to AppendField, in the order
-// they are written, onto the record assembled at `exportRecord`, which has
-// room for kLongestFieldsText. Returns the record's new end; nothing (a null
-// pointer) when the record's year cannot be read, and the user is then to be
-// shown IllegalYearMessage. `recordText` holds exactly 60 characters.
+// The record's classic ADIF fields, handed to AppendField in the order they
+// are written, onto the record assembled at `exportRecord`, which has room
+// for kLongestFieldsText. Returns the record's new end.
+char* AppendClassicFields(const RecordFields& fields, char* exportRecord);
+
+// Decodes one record and appends its classic fields; nothing (a null
+// pointer) when the record's year cannot be read.
 char* DecodeRecord(std::string_view recordText, char* exportRecord);
 
 // "Illegal year in QSO ", the 60 characters, ", ignoring QSO".

@@ -2,7 +2,6 @@
 
 #include "NativePath.h"
 #include "OutputFolder.h"
-#include "PathHelpers.h"
 
 #include <filesystem>
 #include <map>
@@ -38,11 +37,6 @@ std::string FileKey(const std::string& path)
 }
 
 } // namespace
-
-std::string AdifPathOf(const std::string& logPath)
-{
-    return Common::StripExtension(logPath) + ".ADI";
-}
 
 std::vector<std::string> RunConflicts(const std::vector<PlannedConversion>& run)
 {

@@ -8,10 +8,6 @@
 // is written.
 namespace Conversion {
 
-// The ADIF file a log is converted into when none is named: the log's path
-// without its extension, with the extension ".ADI".
-std::string AdifPathOf(const std::string& logPath);
-
 struct PlannedConversion
 {
     std::string log;

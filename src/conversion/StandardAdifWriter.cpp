@@ -1,0 +1,77 @@
+#include "StandardAdifWriter.h"
+
+#include "AdifWriter.h"
+#include "ApplicationIdentity.h"
+
+#include <algorithm>
+
+namespace Conversion {
+
+namespace {
+
+// Values are ASCII by now and written as they are.
+[[gnu::always_inline]] inline char* AppendValue(char* out, std::string_view name,
+                                                std::string_view value)
+{
+    return AppendFieldText(out, name, value);
+}
+
+constexpr std::size_t kLongestLine = 1024;
+
+} // namespace
+
+void StandardAdifWriter::WriteHeader(OutputChannel& output)
+{
+    const std::string& product = Common::Identity().productName;
+    output.WriteLine(product + " " + Common::Version() + ": a Kestrel log in standard ADIF 3");
+    for (const HeaderField& field : StandardHeaderFields()) {
+        std::string line(field.name.size() + field.value.size() + kFieldTextOverhead, '\0');
+        char* const end = AppendValue(line.data(), field.name, field.value);
+        line.resize(static_cast<std::size_t>(end - line.data()) - 1); // no trailing space
+        output.WriteLine(line);
+    }
+    output.WriteLine("<EOH>");
+}
+
+std::size_t StandardAdifWriter::LongestLine() const
+{
+    return kLongestLine;
+}
+
+[[gnu::flatten]] char* StandardAdifWriter::WriteRecord(const RecordFields& fields,
+                                                       std::uint64_t recordNumber, char* line)
+{
+    record_.Assign(fields, recordNumber, findings_);
+    const StandardRecord& r = record_;
+    char* out = line;
+    out = AppendValue(out, "QSO_DATE", r.qsoDate);
+    out = AppendValue(out, "TIME_ON", r.timeOn);
+    out = AppendValue(out, "BAND", r.band);
+    out = AppendValue(out, "FREQ", r.frequency);
+    out = AppendValue(out, "MODE", r.mode);
+    out = AppendValue(out, "SUBMODE", r.submode);
+    out = AppendValue(out, "CALL", r.call);
+    out = AppendValue(out, "RST_SENT", r.rstSent);
+    out = AppendValue(out, "RST_RCVD", r.rstReceived);
+    out = AppendValue(out, "GRIDSQUARE", r.gridSquare);
+    out = AppendValue(out, "COMMENT", r.comment);
+    if (r.qslSent)
+        out = AppendValue(out, "QSL_SENT", "Y");
+    if (r.qslReceived)
+        out = AppendValue(out, "QSL_RCVD", "Y");
+    for (const KeptValue* kept = r.KeptBegin(); kept != r.KeptEnd(); ++kept) {
+        // Escaped where it is written, as only here its length is known.
+        std::array<char, 4 * kRecordTextLength> escaped{};
+        const char* const end = AppendEscapedBytes(escaped.data(), kept->bytes);
+        out = AppendValue(out, KeptFieldName(kept->field),
+                          {escaped.data(), static_cast<std::size_t>(end - escaped.data())});
+    }
+    return std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), out);
+}
+
+void StandardAdifWriter::SkipRecord(std::string_view recordText, std::uint64_t recordNumber)
+{
+    ReportSkippedRecord(recordText, recordNumber, findings_);
+}
+
+} // namespace Conversion
