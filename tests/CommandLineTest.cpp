@@ -155,6 +155,14 @@ TEST_F(CommandLineTest, LogsOfOneRunThatWouldUndoEachOtherAreRefusedBeforeAnyIsC
         EXPECT_TRUE(run.err.starts_with("kestrel-to-adif: " + alias + " and " + log)) << run.err;
         EXPECT_EQ(ReadFile(adif), "keep\r\n");
     }
+    // The chosen form names the file: with --adx the log day.adx is the one at risk.
+    const std::string adxLog = folder / "day.adx";
+    WriteFile(adxLog, binaryLog);
+    const CliRun adx({"--adx", "--replace", bare, adxLog});
+    EXPECT_EQ(adx.status, 1);
+    EXPECT_NE(adx.err.find("would overwrite the log " + adxLog), std::string::npos) << adx.err;
+    EXPECT_EQ(ReadFile(adxLog), binaryLog);
+    std::filesystem::remove(adxLog);
     // Logs into ADIF files of their own are converted as before.
     std::filesystem::remove(adif);
     const CliRun separate({log, folder / "day.LOG.2"});
