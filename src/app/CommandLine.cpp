@@ -223,8 +223,11 @@ private:
 
 // Tells whether the logs of the run can be converted one after the other
 // without one conversion undoing another; says why not when they cannot.
+// ADIF sent to standard output writes no file.
 bool RunIsSafe(const Options& options, std::FILE* err)
 {
+    if (options.output && *options.output == "-")
+        return true;
     std::vector<Conversion::PlannedConversion> run;
     run.reserve(options.logs.size());
     for (const std::string& log : options.logs)
@@ -412,7 +415,7 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
     command.SetForm(options.form);
 
     // Checked for the whole run before anything is written.
-    if (!adifToStandardOutput && !RunIsSafe(options, err))
+    if (!RunIsSafe(options, err))
         return kFailed;
     int status = kConverted;
     for (const std::string& log : options.logs) {
