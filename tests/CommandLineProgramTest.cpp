@@ -174,6 +174,44 @@ TEST_F(ProgramOutputTest, ASignalMidRunLeavesTheFileAsItWas)
     }
 }
 
+// Not only interrupts: timers, limits, the user's own signals, abort and the
+// real-time signals end the program too, and none may leave its temporary file.
+TEST_F(ProgramOutputTest, EveryOtherFatalSignalLeavesTheFileAsItWasToo)
+{
+    for (const int signalNumber : {SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF, SIGXCPU, SIGABRT,
+                                   SIGSYS, SIGTRAP, SIGPOLL, SIGPWR, SIGRTMIN, SIGRTMAX}) {
+        SCOPED_TRACE(strsignal(signalNumber));
+        int writer = -1;
+        const pid_t run = StartHeld(folder / "held.log", "held", writer);
+        ASSERT_TRUE(WaitUntil([&] { return HasTemporaryFile(); }));
+        kill(run, signalNumber);
+        const int status = Finish(run);
+        close(writer);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << status;
+        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"day.ADI", "held.log"}));
+        EXPECT_EQ(ReadFile(adif), oldContent);
+        std::filesystem::remove(folder / "held.log");
+    }
+}
+
+// An error log that is a FIFO nobody reads would keep the report waiting for
+// ever; the report is lost instead, and the run ends as it would have.
+TEST_F(ProgramOutputTest, AnErrorLogThatIsAFifoDoesNotHoldTheRun)
+{
+    std::filesystem::create_directories(state / "KestrelToADIF");
+    MakeFifo(state / "KestrelToADIF/ErrorLog.txt");
+    const pid_t run = Start({folder / "missing.log"}, "fifo");
+    int status = 0;
+    const bool ended = WaitUntil([&] { return waitpid(run, &status, WNOHANG) == run; });
+    if (!ended) {
+        kill(run, SIGKILL);
+        Finish(run);
+    }
+    ASSERT_TRUE(ended) << "the run waited for a reader of its error log";
+    EXPECT_EQ(ExitCode(status), 1);
+    EXPECT_NE(Err("fifo").find("missing.log"), std::string::npos) << Err("fifo");
+}
+
 TEST_F(ProgramOutputTest, TheNextRunRemovesWhatAKilledRunLeft)
 {
     int writer = -1;

@@ -110,6 +110,66 @@ TEST_F(CommandLineTest, FailuresNameThePathAndTheReason)
     EXPECT_EQ(mixed.out, "2 QSOs appended to " + adif + "\n");
 }
 
+// Logs of one run that would undo each other's conversion are found before
+// anything is written: two logs into one ADIF file, and a log that is the
+// ADIF file of another. Nothing of the run is converted then.
+TEST_F(CommandLineTest, LogsOfOneRunThatWouldUndoEachOtherAreRefusedBeforeAnyIsConverted)
+{
+    const std::string bare = folder / "day";
+    const std::string upper = folder / "day.LOG";
+    const std::string binaryLog = Record(kSampleText);
+    WriteFile(bare, binaryLog);
+    WriteFile(upper, binaryLog);
+    WriteFile(adif, "keep\r\n");
+    const std::string nothing = "kestrel-to-adif: nothing was converted\n";
+    for (const char* option : {"--replace", "--append"}) {
+        // Two logs, one ADIF file: day.log with day.LOG, and day with day.log.
+        for (const std::string& other : {upper, bare}) {
+            const CliRun run({option, log, other});
+            EXPECT_EQ(run.status, 1);
+            std::string expected = "kestrel-to-adif: " + log + " and ";
+            expected.append(other).append(" would both be converted into ").append(adif);
+            expected.append("\n").append(nothing);
+            EXPECT_EQ(run.err, expected);
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(ReadFile(adif), "keep\r\n");
+        }
+        // The log day.ADI would be overwritten by the conversion of day.
+        std::filesystem::remove(adif);
+        WriteFile(adif, binaryLog);
+        const CliRun run({option, bare, adif});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("kestrel-to-adif: converting " + bare + " into " + adif +
+                               " would overwrite the log " + adif + " of the same run\n"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_TRUE(run.err.ends_with(nothing)) << run.err;
+        EXPECT_EQ(ReadFile(adif), binaryLog);
+        WriteFile(adif, "keep\r\n");
+    }
+    // The same log twice under another name.
+    const std::string alias = folder / "alias.log";
+    if (CreateSymlink(log, alias)) {
+        const CliRun run({"--append", alias, log});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.starts_with("kestrel-to-adif: " + alias + " and " + log)) << run.err;
+        EXPECT_EQ(ReadFile(adif), "keep\r\n");
+    }
+    // The chosen form names the file: with --adx the log day.adx is the one at risk.
+    const std::string adxLog = folder / "day.adx";
+    WriteFile(adxLog, binaryLog);
+    const CliRun adx({"--adx", "--replace", bare, adxLog});
+    EXPECT_EQ(adx.status, 1);
+    EXPECT_NE(adx.err.find("would overwrite the log " + adxLog), std::string::npos) << adx.err;
+    EXPECT_EQ(ReadFile(adxLog), binaryLog);
+    std::filesystem::remove(adxLog);
+    // Logs into ADIF files of their own are converted as before.
+    std::filesystem::remove(adif);
+    const CliRun separate({log, folder / "day.LOG.2"});
+    EXPECT_EQ(separate.status, 1); // the second one is missing, the first is converted
+    EXPECT_EQ(separate.out, "2 QSOs appended to " + adif + "\n");
+}
+
 #ifndef _WIN32
 TEST_F(CommandLineTest, AFullDeviceFailsWithoutASummary)
 {

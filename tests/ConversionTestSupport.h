@@ -47,6 +47,8 @@ public:
     void ShowMessage(Conversion::MessageKind kind, const std::string& text) override
     {
         messages.push_back({kind, text});
+        if (whileShowing)
+            whileShowing(kind);
     }
     Conversion::Answer AskYesNoCancel(const std::string& text) override
     {
@@ -73,6 +75,8 @@ public:
     std::vector<std::string> questions;
     // What happens elsewhere while the user thinks about a question.
     std::function<void()> whileAsking;
+    // What happens elsewhere while a message is shown, in the midst of a conversion.
+    std::function<void(Conversion::MessageKind)> whileShowing;
 };
 
 class MemorySettingsStore : public Conversion::SettingsStore

@@ -7,9 +7,14 @@
 #include "TestSupport.h"
 
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <thread>
 
 using Conversion::Answer;
@@ -20,6 +25,35 @@ using namespace TestSupport;
 namespace {
 
 constexpr uid_t kNobody = 65534;
+
+// A block device that holds nothing, so that nothing is lost should it be
+// written: a loop device without a file behind it. Empty when there is none.
+std::string UnusedBlockDevice()
+{
+    for (int number = 0; number < 64; ++number) {
+        std::string device = "/dev/loop" + std::to_string(number);
+        struct stat status = {};
+        std::ifstream size("/sys/block/loop" + std::to_string(number) + "/size");
+        std::string sectors;
+        if (stat(device.c_str(), &status) == 0 && S_ISBLK(status.st_mode) && size >> sectors &&
+            sectors == "0")
+            return device;
+    }
+    return {};
+}
+
+// Sets or clears the folder's append-only attribute; false where it cannot be.
+bool SetAppendOnly(const std::string& folder, bool on)
+{
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int flags = 0;
+    bool set = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_APPEND_FL) : (flags & ~FS_APPEND_FL);
+    set = set && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        close(fd);
+    return set;
+}
 
 class SafeOutputTest : public ConvertCommandFixture
 {
@@ -219,6 +253,114 @@ TEST_F(SafeOutputTest, AFolderTheUserMayWriteButNotListTakesTheFile)
     };
     EXPECT_TRUE(InChildProcess(converted));
     EXPECT_EQ(SplitCrLfLines(ReadFile(adif)).size(), kHeaderLines.size() + 1);
+}
+
+// A disk is no ADIF file: neither reached through a link nor named directly
+// nor as a device node of the ADIF's name is it written, and it is not even
+// asked about. A character device such as /dev/null still takes the output.
+TEST_F(SafeOutputTest, ABlockDeviceIsRefusedAndACharacterDeviceWrittenTo)
+{
+    const std::string device = UnusedBlockDevice();
+    if (device.empty() || access(device.c_str(), W_OK) != 0)
+        GTEST_SKIP() << "no unused loop device to try";
+    WriteFile(log, Records(2));
+    const std::string refusal = ": this is a disk or another block device, not a file; nothing "
+                                "was written to it";
+    std::filesystem::create_symlink(device, adif);
+    struct stat status = {};
+    ASSERT_EQ(stat(device.c_str(), &status), 0);
+    const std::string node = folder / "node.ADI";
+    const bool madeNode = mknod(node.c_str(), S_IFBLK | 0600, status.st_rdev) == 0;
+    for (const std::string& target : {adif, device, madeNode ? node : adif}) {
+        const ConversionResult result = command.ConvertLog(log, target);
+        EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed) << target;
+        EXPECT_EQ(result.failure, target + refusal);
+    }
+    EXPECT_TRUE(messages.questions.empty());
+    EXPECT_TRUE(messages.Texts(MessageKind::Summary).empty());
+    EXPECT_TRUE(HasReport(errorLog.Contents(), ENOTSUP, "KestrelConversion.ConvertCmd_Click"));
+
+    EXPECT_EQ(command.ConvertLog(log, "/dev/null").outcome, ConversionResult::Outcome::Converted);
+}
+
+// Files can be created in an append-only folder but never renamed or
+// removed: a temporary file there could be neither put in place nor taken
+// away again, so none is made.
+TEST_F(SafeOutputTest, AnAppendOnlyFolderIsRefusedBeforeAnythingIsWritten)
+{
+    WriteFile(log, Records(1));
+    const std::string old = "old\r\n";
+    WriteFile(adif, old);
+    if (!SetAppendOnly(folder.Path(), true))
+        GTEST_SKIP() << "the append-only attribute cannot be set here";
+    const ConversionResult result = Click(log, {Answer::Yes});
+    EXPECT_TRUE(SetAppendOnly(folder.Path(), false));
+    EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
+    EXPECT_EQ(result.failure, "the folder of " + adif +
+                                  ": files can be added to this folder but not renamed or removed "
+                                  "(it is append-only), which writing the ADIF file safely needs; "
+                                  "nothing was written");
+    EXPECT_EQ(ReadFile(adif), old);
+    ExpectEntries({"test.ADI", "test.log"});
+}
+
+// A folder that takes no new files is named as the cause, not the ADIF file
+// the user may well write.
+TEST_F(SafeOutputTest, AFolderThatTakesNoNewFilesIsBlamedNotTheFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    WriteFile(log, Records(1));
+    WriteFile(adif, "old\r\n");
+    ASSERT_EQ(chmod(adif.c_str(), 0666), 0);
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms(0755));
+    const auto blamed = [&] {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            return false;
+        messages.answers = {Answer::Yes};
+        const ConversionResult result = command.ConvertLog(log, adif);
+        return result.outcome == ConversionResult::Outcome::Failed &&
+               result.failure == "the folder of " + adif + ": " + std::strerror(EACCES);
+    };
+    EXPECT_TRUE(InChildProcess(blamed));
+    EXPECT_EQ(ReadFile(adif), "old\r\n");
+}
+
+// The old logging program still writing: a log appended to, cut short or
+// rewritten while it is converted gives a mixture, which is never put in place.
+TEST_F(SafeOutputTest, ALogChangedDuringItsConversionFailsIt)
+{
+    const std::string old = "old\r\n";
+    const std::string records = Record(kIllegalYearText) + Records(3);
+    const std::vector<std::pair<std::string, std::function<void()>>> changes = {
+        {"appended to", [&] { WriteFile(log, records + Records(1)); }},
+        {"cut short", [&] { WriteFile(log, records.substr(0, 128)); }},
+        {"rewritten",
+         [&] { WriteFile(log, Record(kIllegalYearText) + Records(2) + Record(kIllegalYearText)); }},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.first);
+        WriteFile(log, records);
+        // Written long ago, so that a rewrite of the same size shows in its time.
+        const timespec longAgo[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, log.c_str(), longAgo, 0), 0);
+        WriteFile(adif, old);
+        // The illegal year of the first record is shown after the log was read.
+        messages.whileShowing = [&](MessageKind kind) {
+            if (kind == MessageKind::IllegalYear)
+                change.second();
+        };
+        const ConversionResult result = Click(log, {Answer::No});
+        EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
+        EXPECT_EQ(result.failure, log + ": another program changed this log while it was being "
+                                        "converted; the conversion was abandoned");
+        EXPECT_EQ(ReadFile(adif), old);
+        ExpectEntries({"test.ADI", "test.log"});
+    }
+    // Unchanged, it converts.
+    messages.whileShowing = nullptr;
+    WriteFile(log, records);
+    EXPECT_EQ(Click(log, {Answer::Yes}).qsoCount, 3u);
 }
 
 } // namespace

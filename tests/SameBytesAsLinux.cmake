@@ -1,9 +1,11 @@
 # Converts one log with the Windows program (under its emulator) and with the
 # Linux program, and fails unless the ADIF bytes are the same, the header's
-# time stamp apart. Exits with 77 (skipped) when there is no Linux program.
+# time stamp apart. Says "skipped: no Linux program" and ends when there is none,
+# which the test's SKIP_REGULAR_EXPRESSION turns into a skip: a script cannot
+# choose its exit status before CMake 3.29, and Debian 12 has 3.25.
 if(NOT EXISTS "${LINUX_PROGRAM}")
     message("skipped: no Linux program at ${LINUX_PROGRAM}; build the default preset first")
-    cmake_language(EXIT 77)
+    return()
 endif()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")

@@ -3,6 +3,8 @@
 #include "ApplicationIdentity.h"
 #include "ConvertCommand.h"
 #include "ErrorLog.h"
+#include "PathHelpers.h"
+#include "RunConflicts.h"
 #include "TerminalWriter.h"
 #include "UnattendedServices.h"
 #include "Windows1252Text.h"
@@ -225,6 +227,28 @@ private:
     std::string line_;
 };
 
+// Tells whether the logs of the run can be converted one after the other
+// without one conversion undoing another; says why not when they cannot.
+// ADIF sent to standard output writes no file.
+bool RunIsSafe(const Options& options, std::FILE* err)
+{
+    if (options.output && *options.output == "-")
+        return true;
+    std::vector<Conversion::PlannedConversion> run;
+    run.reserve(options.logs.size());
+    for (const std::string& log : options.logs)
+        run.push_back({log, options.output
+                                ? *options.output
+                                : Common::StripExtension(log) +
+                                      std::string(Conversion::FileExtensionOf(options.form))});
+    const std::vector<std::string> conflicts = Conversion::RunConflicts(run);
+    for (const std::string& conflict : conflicts)
+        Say(err, TerminalName(conflict));
+    if (!conflicts.empty())
+        Say(err, "nothing was converted");
+    return conflicts.empty();
+}
+
 // Each finding as a line of its own, named by its log.
 class TerminalFindings final : public Conversion::FindingSink
 {
@@ -427,6 +451,9 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
                                        Conversion::WhenFolderBusy::Wait, &findings);
     command.ChooseForm(options.form);
 
+    // Checked for the whole run before anything is written.
+    if (!RunIsSafe(options, err))
+        return kFailed;
     int status = kConverted;
     for (const std::string& log : options.logs) {
         findings.StartLog(log);

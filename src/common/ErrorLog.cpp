@@ -74,6 +74,11 @@ void OpenForAppending(std::ofstream& log, const std::string& path)
     std::error_code ignored;
     if (file.has_parent_path())
         std::filesystem::create_directories(file.parent_path(), ignored);
+    // Only a regular file: opening a FIFO would wait for a reader for ever,
+    // and a device is no place for the log. The report is lost instead.
+    const std::filesystem::file_status status = std::filesystem::status(file, ignored);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return;
     log.open(file, std::ios::binary | std::ios::app);
 }
 

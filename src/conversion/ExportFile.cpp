@@ -3,6 +3,7 @@
 #include "ExportConflict.h"
 #include "InterruptCleanup.h"
 #include "NativePath.h"
+#include "SafetyRefusal.h"
 #include "TemporaryName.h"
 
 #include <algorithm>
@@ -53,6 +54,28 @@ std::string FolderOf(const fs::path& file)
 {
     return file.has_parent_path() ? Common::PathText(file.parent_path()) : std::string(".");
 }
+
+// Whether creating a file failed because of the folder, not the file.
+bool FolderRefused(const std::error_code& error)
+{
+    return error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
+           error == std::errc::read_only_file_system;
+}
+
+// A failure told in words of its own, for what the system's description
+// alone leaves out (a temporary file that could not be removed).
+class OutputFailure final : public std::system_error
+{
+public:
+    OutputFailure(std::error_code error, std::string text)
+        : std::system_error(error), text_(std::move(text))
+    {
+    }
+    const char* what() const noexcept override { return text_.c_str(); }
+
+private:
+    std::string text_;
+};
 
 } // namespace
 
@@ -160,12 +183,22 @@ void ExportFile::Begin(Mode mode)
 
 void ExportFile::CreateTemporary()
 {
+    // A temporary file there could be neither put in place nor removed.
+    if (folder_->IsAppendOnly())
+        Fail(SafetyRefusal::AppendOnlyFolder, FolderSubject());
     const std::size_t nameLimit = folder_->NameLimit();
     for (int attempt = 0; attempt < kNameAttempts && temporaryName_.empty(); ++attempt) {
         const std::string name = TemporaryName(targetName_, nameLimit, RandomNumber());
         WithInterruptsDeferred([&] {
-            std::optional<FileHandle> created =
-                folder_->CreateExclusively(name, existing_ ? &*existing_ : nullptr);
+            std::optional<FileHandle> created;
+            try {
+                created = folder_->CreateExclusively(name, existing_ ? &*existing_ : nullptr);
+            } catch (const std::system_error& e) {
+                // A writable file in a folder that takes no new files.
+                if (FolderRefused(e.code()))
+                    Fail(e.code(), FolderSubject());
+                throw;
+            }
             if (!created)
                 return;
             temporaryName_ = name;
@@ -295,21 +328,44 @@ void ExportFile::PutInPlace()
     folder_.reset();
 }
 
-void ExportFile::Fail(std::error_code error)
+std::string ExportFile::FolderSubject() const
+{
+    return "the folder of " + name_;
+}
+
+void ExportFile::Fail(std::error_code error, const std::string& subject)
 {
     // The first failure is the one worth reporting; later ones follow from it.
-    if (!failure_)
+    if (!failure_) {
         failure_ = error;
-    throw std::system_error(failure_, name_);
+        failureText_ = (subject.empty() ? name_ : subject) + ": " + error.message();
+        // Nothing more is written: the temporary file goes now, and the user
+        // hears of it if it cannot.
+        failureText_ += RemoveTemporary();
+    }
+    throw OutputFailure(failure_, failureText_);
+}
+
+std::string ExportFile::RemoveTemporary()
+{
+    file_.Close();
+    if (!folder_ || temporaryName_.empty())
+        return {};
+    const std::error_code error = folder_->Remove(temporaryName_);
+    const std::string path = folder_->PathOf(temporaryName_);
+    temporaryName_.clear();
+    SetPendingTemporaryFile({});
+    if (!error)
+        return {};
+    return "; its temporary file " + path + " could not be removed (" + error.message() + ")";
 }
 
 void ExportFile::Discard() noexcept
 {
-    file_.Close();
-    if (folder_ && !temporaryName_.empty()) {
-        folder_->Remove(temporaryName_);
-        temporaryName_.clear();
-        SetPendingTemporaryFile({});
+    try {
+        RemoveTemporary();
+    } catch (...) {
+        // Only the message about a file left behind could fail.
     }
     folder_.reset();
 }

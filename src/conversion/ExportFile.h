@@ -90,7 +90,11 @@ private:
     void Write(const char* data, std::size_t size);
     void Flush();
     void MakeLineRoom(std::size_t most);
-    [[noreturn]] void Fail(std::error_code error);
+    // Throws the first failure, named after `subject` (the file by default).
+    [[noreturn]] void Fail(std::error_code error, const std::string& subject = {});
+    std::string FolderSubject() const;
+    // Closes and removes the temporary file; says what was left when it could not.
+    std::string RemoveTemporary();
     void Discard() noexcept;
 
     std::string name_; // the path as the user gave it, for messages
@@ -105,6 +109,7 @@ private:
     std::uint64_t unsentToDisk_ = 0;    // written since the disk was last asked to write
     bool startsEmpty_ = true;
     std::error_code failure_;
+    std::string failureText_;
     std::error_code unconfirmed_;
     bool committed_ = false;
 };

@@ -2,10 +2,21 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <system_error>
 
 namespace Conversion {
+
+// What tells that a file's content changed: its size and times.
+struct FileVersion
+{
+    std::uint64_t size = 0;
+    std::int64_t modifiedNanoseconds = 0;
+    std::int64_t changedNanoseconds = 0; // of the file's status, where the system keeps it
+
+    bool operator==(const FileVersion&) const = default;
+};
 
 // An open file, closed when the handle goes.
 class FileHandle
@@ -39,6 +50,9 @@ public:
     // Down to the disk. A file that cannot be synced (a device) counts as synced.
     std::error_code Sync() noexcept;
     std::error_code Close() noexcept;
+    // The regular file's version now; nothing for a pipe or a device, whose
+    // content is whatever comes. Throws std::system_error.
+    std::optional<FileVersion> Version() const;
 
 private:
     std::uint64_t CopyThroughBuffer(FileHandle& source);
@@ -47,8 +61,10 @@ private:
     std::intptr_t native_ = kClosed;
 };
 
-// Opens an existing output that is not a regular file (a pipe, a device) for
-// writing as it comes. Throws std::system_error naming the path.
+// Opens an existing output that is not a regular file (a pipe, a terminal,
+// /dev/null) for writing as it comes. A disk or a partition is refused
+// (SafetyRefusal::BlockDevice): ADIF text written over it would destroy it.
+// Throws std::system_error naming the path.
 FileHandle OpenForAppending(const std::string& path);
 
 // Opens an existing file for reading from its first byte. Throws

@@ -32,9 +32,12 @@ std::optional<std::uint64_t> Clone(int target, int source)
     if (lseek(target, 0, SEEK_CUR) != 0 || lseek(source, 0, SEEK_CUR) != 0 ||
         ioctl(target, FICLONE, source) != 0)
         return std::nullopt;
+    // The target holds the whole source now: copying again after a failure
+    // here would hold it twice. A source that changed meanwhile is found at
+    // the commit, like any change to the existing file.
     const off_t size = lseek(target, 0, SEEK_END);
-    if (size < 0 || lseek(source, 0, SEEK_END) != size)
-        return std::nullopt;
+    if (size < 0 || lseek(source, size, SEEK_SET) != size)
+        throw std::system_error(LastError());
     return static_cast<std::uint64_t>(size);
 }
 

@@ -1,7 +1,9 @@
 #include "FileHandle.h"
 #include "PosixSupport.h"
+#include "SafetyRefusal.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -9,6 +11,7 @@ namespace Conversion {
 
 using Posix::Descriptor;
 using Posix::LastError;
+using Posix::Retried;
 using Posix::ThrowLastError;
 
 std::error_code FileHandle::Write(const char* data, std::size_t size) noexcept
@@ -45,7 +48,7 @@ void FileHandle::SeekTo(std::uint64_t offset)
 
 std::error_code FileHandle::Sync() noexcept
 {
-    if (fsync(Descriptor(native_)) == 0 || errno == EINVAL)
+    if (Retried([&] { return fsync(Descriptor(native_)); }) == 0 || errno == EINVAL)
         return {};
     return LastError();
 }
@@ -61,18 +64,39 @@ std::error_code FileHandle::Close() noexcept
 
 FileHandle OpenForAppending(const std::string& path)
 {
-    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
+    const int fd =
+        Retried([&] { return open(path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC); });
+    if (fd < 0)
+        ThrowLastError(path);
+    FileHandle handle(fd);
+    // Looked at once open, so that nothing can be swapped in after the look.
+    struct stat opened;
+    if (fstat(fd, &opened) != 0)
+        ThrowLastError(path);
+    if (S_ISBLK(opened.st_mode))
+        throw std::system_error(SafetyRefusal::BlockDevice, path);
+    return handle;
+}
+
+FileHandle OpenForReading(const std::string& path)
+{
+    const int fd = Retried([&] { return open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC); });
     if (fd < 0)
         ThrowLastError(path);
     return FileHandle(fd);
 }
 
-FileHandle OpenForReading(const std::string& path)
+std::optional<FileVersion> FileHandle::Version() const
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        ThrowLastError(path);
-    return FileHandle(fd);
+    struct stat status;
+    if (fstat(Descriptor(native_), &status) != 0)
+        throw std::system_error(LastError());
+    if (!S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileVersion{
+        static_cast<std::uint64_t>(status.st_size),
+        static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec,
+        static_cast<std::int64_t>(status.st_ctim.tv_sec) * 1'000'000'000 + status.st_ctim.tv_nsec};
 }
 
 } // namespace Conversion

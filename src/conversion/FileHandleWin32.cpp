@@ -1,4 +1,5 @@
 #include "FileHandle.h"
+#include "SafetyRefusal.h"
 #include "Win32Support.h"
 
 #include <algorithm>
@@ -16,14 +17,21 @@ constexpr std::size_t kLargestTransfer = 1u << 30;
 
 // Shares reading, writing and deleting with everyone: a log or an output
 // that another program holds open is still converted.
-FileHandle OpenExisting(const std::string& path, DWORD access)
+HANDLE OpenExisting(const std::string& path, DWORD access)
 {
     const HANDLE handle = CreateFileW(Common::WideFromUtf8(path).c_str(), access,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         Win32::ThrowLastError(path);
-    return FileHandle(Win32::Stored(handle));
+    return handle;
+}
+
+std::int64_t Nanoseconds(const FILETIME& time)
+{
+    const std::uint64_t ticks =
+        (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    return static_cast<std::int64_t>(ticks * 100);
 }
 
 } // namespace
@@ -88,12 +96,35 @@ std::error_code FileHandle::Close() noexcept
 
 FileHandle OpenForAppending(const std::string& path)
 {
-    return OpenExisting(path, FILE_APPEND_DATA | SYNCHRONIZE);
+    const HANDLE handle = OpenExisting(path, FILE_APPEND_DATA | SYNCHRONIZE);
+    // Only outputs that are not regular files come here: one that stores like
+    // a file is a volume or a disk.
+    if (GetFileType(handle) == FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        throw std::system_error(SafetyRefusal::BlockDevice, path);
+    }
+    return FileHandle(Win32::Stored(handle));
 }
 
 FileHandle OpenForReading(const std::string& path)
 {
-    return OpenExisting(path, GENERIC_READ);
+    return FileHandle(Win32::Stored(OpenExisting(path, GENERIC_READ)));
+}
+
+std::optional<FileVersion> FileHandle::Version() const
+{
+    if (GetFileType(Native(native_)) != FILE_TYPE_DISK)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!GetFileInformationByHandle(Native(native_), &information))
+        throw std::system_error(LastError());
+    if ((information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
+    FileVersion version;
+    version.size =
+        (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
+    version.modifiedNanoseconds = Nanoseconds(information.ftLastWriteTime);
+    return version;
 }
 
 } // namespace Conversion

@@ -8,8 +8,9 @@
 // pending file is all there is to remember.
 namespace Conversion {
 
-// Installs the handlers; the programs call it once at start-up. Signals that
-// the program was told to ignore stay ignored. A file-size limit becomes a
+// Installs the handlers for every signal that would end the program; the
+// programs call it once at start-up. Signals that the program was told to
+// ignore stay ignored. A file-size limit becomes a
 // failed write instead of ending the program.
 void RemoveTemporaryFileOnInterrupt();
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <pthread.h>
 #include <unistd.h>
+#include <vector>
 
 namespace Conversion {
 
@@ -22,16 +23,35 @@ extern "C" void RemovePendingFileAndStop(int signalNumber)
     (void)raise(signalNumber);
 }
 
-// Ctrl-C, kill, a closed terminal, Ctrl-\ and a reader that went away.
-constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
+// Every signal that ends the program unless handled: Ctrl-C, kill, a closed
+// terminal, Ctrl-\, a reader that went away, timers (timeout -s ALRM), CPU
+// limits, the user's own signals, abort and the real-time signals.
+std::vector<int> FatalSignals()
+{
+    std::vector<int> signals = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,   SIGPIPE,  SIGALRM,
+                                SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF,  SIGPOLL,
+                                SIGSYS,  SIGTRAP, SIGABRT, SIGPWR,    SIGSTKFLT};
+    for (int realTime = SIGRTMIN; realTime <= SIGRTMAX; ++realTime)
+        signals.push_back(realTime);
+    return signals;
+}
+
+// Faults of the program itself: the file goes too, but they cannot be held
+// back while it is created.
+constexpr int kFaults[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL};
 
 } // namespace
 
 void RemoveTemporaryFileOnInterrupt()
 {
-    for (const int signalNumber : kInterrupts) {
+    std::vector<int> handled = FatalSignals();
+    handled.insert(handled.end(), std::begin(kFaults), std::end(kFaults));
+    for (const int signalNumber : handled) {
+        // Only where the signal would end the program: one the program was
+        // told to ignore stays ignored, and a handler already there (a
+        // sanitizer's) stays in charge.
         struct sigaction previous = {};
-        if (sigaction(signalNumber, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN)
+        if (sigaction(signalNumber, nullptr, &previous) != 0 || previous.sa_handler != SIG_DFL)
             continue;
         struct sigaction action = {};
         action.sa_handler = RemovePendingFileAndStop;
@@ -58,7 +78,7 @@ void WithInterruptsDeferred(const std::function<void()>& work)
 {
     sigset_t interrupts;
     sigemptyset(&interrupts);
-    for (const int signalNumber : kInterrupts)
+    for (const int signalNumber : FatalSignals())
         sigaddset(&interrupts, signalNumber);
     sigset_t previous;
     pthread_sigmask(SIG_BLOCK, &interrupts, &previous);

@@ -1,5 +1,7 @@
 #include "LogFile.h"
 
+#include "SafetyRefusal.h"
+
 #include <cstring>
 #include <system_error>
 
@@ -16,6 +18,28 @@ constexpr std::size_t kBlockSize = 4096 * kRecordSize;
 LogFile::LogFile(const std::string& path)
     : path_(path), file_(OpenForReading(path)), buffer_(new char[kBlockSize])
 {
+    try {
+        opened_ = file_.Version();
+    } catch (const std::system_error& e) {
+        throw std::system_error(e.code(), path_);
+    }
+}
+
+// A log that another program wrote to while it was read (the logging program
+// still running, a copy still arriving) gave a mixture of old and new
+// records: the conversion fails, as for an ADIF file changed meanwhile.
+void LogFile::CheckUnchanged() const
+{
+    if (!opened_)
+        return; // a pipe or a device: its content is what came
+    std::optional<FileVersion> now;
+    try {
+        now = file_.Version();
+    } catch (const std::system_error& e) {
+        throw std::system_error(e.code(), path_);
+    }
+    if (now != opened_ || bytesRead_ != opened_->size)
+        throw std::system_error(SafetyRefusal::LogChanged, path_);
 }
 
 std::string_view LogFile::ReadRecords()
@@ -33,10 +57,12 @@ std::string_view LogFile::ReadRecords()
             throw std::system_error(e.code(), path_);
         }
         if (read == 0) {
+            CheckUnchanged();
             trailingBytes_ = held_;
             return {};
         }
         held_ += read;
+        bytesRead_ += read;
     }
     consumed_ = held_ - held_ % kRecordSize;
     return {buffer_.get(), consumed_};

@@ -92,7 +92,12 @@ public:
     std::error_code Rename(const std::string& from, const std::string& to, bool replacing) noexcept;
     // Makes the folder's entries durable. A folder that cannot be synced counts as synced.
     std::error_code Sync() noexcept;
-    void Remove(const std::string& name) noexcept;
+    // Why `name` could not be removed; nothing when it was.
+    std::error_code Remove(const std::string& name) noexcept;
+    // Whether the folder takes new files but lets none be renamed or removed
+    // (Linux's append-only attribute), so that no temporary file could be
+    // put in place or removed again.
+    bool IsAppendOnly() const;
 
     // Removes every regular file whose name `isStale` accepts.
     void RemoveMatching(const std::function<bool(const std::string&)>& isStale);

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <memory>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -16,6 +18,7 @@ namespace Conversion {
 using Posix::Descriptor;
 using Posix::LastError;
 using Posix::RenameWithoutReplacing;
+using Posix::Retried;
 using Posix::ThrowLastError;
 
 namespace {
@@ -37,10 +40,10 @@ bool LockingUnsupported(int error)
 // shares) refuse what they cannot store.
 void CopyOwnerAndMode(int fd, const FileState& replaced, const std::string& path)
 {
-    if (fchown(fd, replaced.owner, replaced.group) != 0)
-        (void)fchown(fd, static_cast<uid_t>(-1), replaced.group);
-    if (fchmod(fd, static_cast<mode_t>(replaced.mode)) != 0 && errno != EPERM && errno != ENOTSUP &&
-        errno != EOPNOTSUPP)
+    if (Retried([&] { return fchown(fd, replaced.owner, replaced.group); }) != 0)
+        (void)Retried([&] { return fchown(fd, static_cast<uid_t>(-1), replaced.group); });
+    if (Retried([&] { return fchmod(fd, static_cast<mode_t>(replaced.mode)); }) != 0 &&
+        errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
         ThrowLastError(path);
 }
 
@@ -48,11 +51,11 @@ void CopyOwnerAndMode(int fd, const FileState& replaced, const std::string& path
 
 OutputFolder::OutputFolder(std::string path) : path_(std::move(path))
 {
-    int fd = open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = Retried([&] { return open(path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     // A folder the user may write in but not list still takes the file; it
     // cannot be locked or synced then.
     if (fd < 0 && errno == EACCES)
-        fd = open(path_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        fd = Retried([&] { return open(path_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC); });
     if (fd < 0)
         ThrowLastError(path_);
     native_ = fd;
@@ -61,7 +64,7 @@ OutputFolder::OutputFolder(std::string path) : path_(std::move(path))
 void OutputFolder::Lock(const WaitNotice& onWait)
 {
     const int fd = Descriptor(native_);
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    if (Retried([&] { return flock(fd, LOCK_EX | LOCK_NB); }) == 0) {
         locked_ = true;
         return;
     }
@@ -129,8 +132,10 @@ std::optional<FileHandle> OutputFolder::CreateExclusively(const std::string& nam
     // A replacement starts readable by its owner only, so that nobody can open
     // it before it has the replaced file's owner and mode.
     const mode_t mode = replaced != nullptr ? 0600 : 0666;
-    const int fd = openat(Descriptor(native_), name.c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
+    const int fd = Retried([&] {
+        return openat(Descriptor(native_), name.c_str(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode);
+    });
     if (fd < 0) {
         if (errno == EEXIST)
             return std::nullopt;
@@ -149,8 +154,10 @@ std::optional<FileHandle> OutputFolder::CreateExclusively(const std::string& nam
 
 FileHandle OutputFolder::OpenForReading(const std::string& name) const
 {
-    const int fd =
-        openat(Descriptor(native_), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    const int fd = Retried([&] {
+        return openat(Descriptor(native_), name.c_str(),
+                      O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    });
     if (fd < 0)
         ThrowLastError(PathOf(name));
     return FileHandle(fd);
@@ -160,29 +167,41 @@ std::error_code OutputFolder::Rename(const std::string& from, const std::string&
                                      bool replacing) noexcept
 {
     const int folder = Descriptor(native_);
-    const int error = replacing
-                          ? (renameat(folder, from.c_str(), folder, to.c_str()) == 0 ? 0 : errno)
-                          : RenameWithoutReplacing(folder, from.c_str(), to.c_str());
+    const auto replace = [&] { return renameat(folder, from.c_str(), folder, to.c_str()); };
+    const int error = replacing ? (Retried(replace) == 0 ? 0 : errno)
+                                : RenameWithoutReplacing(folder, from.c_str(), to.c_str());
     return error != 0 ? std::error_code(error, std::generic_category()) : std::error_code();
 }
 
 std::error_code OutputFolder::Sync() noexcept
 {
     // EBADF: a folder opened for its path only.
-    if (fsync(Descriptor(native_)) == 0 || errno == EINVAL || errno == EBADF)
+    if (Retried([&] { return fsync(Descriptor(native_)); }) == 0 || errno == EINVAL ||
+        errno == EBADF)
         return {};
     return LastError();
 }
 
-void OutputFolder::Remove(const std::string& name) noexcept
+std::error_code OutputFolder::Remove(const std::string& name) noexcept
 {
-    unlinkat(Descriptor(native_), name.c_str(), 0);
+    if (Retried([&] { return unlinkat(Descriptor(native_), name.c_str(), 0); }) == 0)
+        return {};
+    return LastError();
+}
+
+bool OutputFolder::IsAppendOnly() const
+{
+    // Where the flags cannot be read (other file systems, a folder opened for
+    // its path only) the rename tells soon enough.
+    int flags = 0;
+    return ioctl(Descriptor(native_), FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_APPEND_FL) != 0;
 }
 
 void OutputFolder::RemoveMatching(const std::function<bool(const std::string&)>& isStale)
 {
     // A listing of its own: the stream takes over the descriptor it is given.
-    const int listing = openat(Descriptor(native_), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int listing = Retried(
+        [&] { return openat(Descriptor(native_), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (listing < 0)
         return;
     const std::unique_ptr<DIR, int (*)(DIR*)> entries(fdopendir(listing), &closedir);

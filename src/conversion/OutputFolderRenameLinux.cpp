@@ -12,20 +12,25 @@ namespace Conversion::Posix {
 // existing name, else, where there are no hard links (FAT), by a look first.
 int RenameWithoutReplacing(int folder, const char* from, const char* to)
 {
-    if (renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0)
+    if (Retried([&] { return renameat2(folder, from, folder, to, RENAME_NOREPLACE); }) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
         return errno;
-    if (linkat(folder, from, folder, to, 0) == 0) {
-        unlinkat(folder, from, 0);
-        return 0;
+    if (Retried([&] { return linkat(folder, from, folder, to, 0); }) == 0) {
+        if (Retried([&] { return unlinkat(folder, from, 0); }) == 0)
+            return 0;
+        // Two names for the new file are no rename: the new name goes again,
+        // and the caller removes the temporary one as after any failure.
+        const int error = errno;
+        (void)Retried([&] { return unlinkat(folder, to, 0); });
+        return error;
     }
     if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS)
         return errno;
     struct stat existing;
     if (fstatat(folder, to, &existing, AT_SYMLINK_NOFOLLOW) == 0)
         return EEXIST;
-    return renameat(folder, from, folder, to) == 0 ? 0 : errno;
+    return Retried([&] { return renameat(folder, from, folder, to); }) == 0 ? 0 : errno;
 }
 
 } // namespace Conversion::Posix

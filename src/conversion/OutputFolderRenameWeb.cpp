@@ -17,7 +17,7 @@ int RenameWithoutReplacing(int folder, const char* from, const char* to)
         return EEXIST;
     if (errno != ENOENT)
         return errno;
-    return renameat(folder, from, folder, to) == 0 ? 0 : errno;
+    return Retried([&] { return renameat(folder, from, folder, to); }) == 0 ? 0 : errno;
 }
 
 } // namespace Conversion::Posix

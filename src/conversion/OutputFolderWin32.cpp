@@ -206,9 +206,17 @@ std::error_code OutputFolder::Sync() noexcept
     return {}; // Rename wrote through already
 }
 
-void OutputFolder::Remove(const std::string& name) noexcept
+std::error_code OutputFolder::Remove(const std::string& name) noexcept
 {
-    DeleteFileW(WideFromUtf8(PathOf(name)).c_str());
+    if (DeleteFileW(WideFromUtf8(PathOf(name)).c_str()) != FALSE)
+        return {};
+    return Win32::LastError();
+}
+
+// NOLINTNEXTLINE(readability-convert-member-functions-to-static): the Posix one asks the folder.
+bool OutputFolder::IsAppendOnly() const
+{
+    return false; // Windows folders have no such attribute
 }
 
 void OutputFolder::RemoveMatching(const std::function<bool(const std::string&)>& isStale)

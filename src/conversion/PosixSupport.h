@@ -29,4 +29,15 @@ inline int Descriptor(std::intptr_t native)
 // its own.
 int RenameWithoutReplacing(int folder, const char* from, const char* to);
 
+// Makes the call again for as long as a signal interrupts it (EINTR): a
+// handled signal is no reason to fail a conversion.
+template <class Call> auto Retried(Call&& call)
+{
+    for (;;) {
+        const auto result = call();
+        if (result != -1 || errno != EINTR)
+            return result;
+    }
+}
+
 } // namespace Conversion::Posix
