@@ -141,10 +141,12 @@ TEST(StandardForm, ValuesWithoutStandardFormAreKeptAndReported)
         SCOPED_TRACE(written.line);
         ASSERT_EQ(written.findings.lines.size(), 1u);
         EXPECT_EQ(written.findings.lines[0], "record 7: " + c.finding);
-        if (!c.kept.empty())
+        if (!c.kept.empty()) {
             EXPECT_TRUE(written.Has(c.kept)) << c.kept;
-        if (!c.leftOut.empty())
+        }
+        if (!c.leftOut.empty()) {
             EXPECT_FALSE(written.Has(c.leftOut)) << c.leftOut;
+        }
         EXPECT_TRUE(std::all_of(written.line.begin(), written.line.end(), [](char byte) {
             return byte >= 0x20 && byte < 0x7F;
         })) << "not plain ASCII";
