@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -236,11 +237,14 @@ bool RunIsSafe(const Options& options, std::FILE* err)
         return true;
     std::vector<Conversion::PlannedConversion> run;
     run.reserve(options.logs.size());
-    for (const std::string& log : options.logs)
-        run.push_back({log, options.output
-                                ? *options.output
-                                : Common::StripExtension(log) +
-                                      std::string(Conversion::FileExtensionOf(options.form))});
+    std::transform(options.logs.begin(), options.logs.end(), std::back_inserter(run),
+                   [&options](const std::string& log) {
+                       return Conversion::PlannedConversion{
+                           log, options.output
+                                    ? *options.output
+                                    : Common::StripExtension(log) +
+                                          std::string(Conversion::FileExtensionOf(options.form))};
+                   });
     const std::vector<std::string> conflicts = Conversion::RunConflicts(run);
     for (const std::string& conflict : conflicts)
         Say(err, TerminalName(conflict));
