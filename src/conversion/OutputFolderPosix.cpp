@@ -5,10 +5,8 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
-#include <linux/fs.h>
 #include <memory>
 #include <sys/file.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -191,10 +189,7 @@ std::error_code OutputFolder::Remove(const std::string& name) noexcept
 
 bool OutputFolder::IsAppendOnly() const
 {
-    // Where the flags cannot be read (other file systems, a folder opened for
-    // its path only) the rename tells soon enough.
-    int flags = 0;
-    return ioctl(Descriptor(native_), FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_APPEND_FL) != 0;
+    return Posix::IsAppendOnlyFolder(Descriptor(native_));
 }
 
 void OutputFolder::RemoveMatching(const std::function<bool(const std::string&)>& isStale)

@@ -29,6 +29,10 @@ inline int Descriptor(std::intptr_t native)
 // its own.
 int RenameWithoutReplacing(int folder, const char* from, const char* to);
 
+// Whether the folder takes new names only, so that none can be removed or
+// replaced (Linux's append-only attribute); false where that cannot be told.
+bool IsAppendOnlyFolder(int folder);
+
 // Makes the call again for as long as a signal interrupts it (EINTR): a
 // handled signal is no reason to fail a conversion.
 template <class Call> auto Retried(Call&& call)

@@ -20,4 +20,9 @@ int RenameWithoutReplacing(int folder, const char* from, const char* to)
     return Retried([&] { return renameat(folder, from, folder, to); }) == 0 ? 0 : errno;
 }
 
+bool IsAppendOnlyFolder(int /*folder*/)
+{
+    return false; // the browser's file system has no such attribute
+}
+
 } // namespace Conversion::Posix

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +33,14 @@ int RenameWithoutReplacing(int folder, const char* from, const char* to)
     if (fstatat(folder, to, &existing, AT_SYMLINK_NOFOLLOW) == 0)
         return EEXIST;
     return Retried([&] { return renameat(folder, from, folder, to); }) == 0 ? 0 : errno;
+}
+
+bool IsAppendOnlyFolder(int folder)
+{
+    // Where the flags cannot be read (other file systems, a folder opened for
+    // its path only) the rename tells soon enough.
+    int flags = 0;
+    return ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_APPEND_FL) != 0;
 }
 
 } // namespace Conversion::Posix
