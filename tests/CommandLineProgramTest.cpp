@@ -108,6 +108,25 @@ protected:
         return count;
     }
 
+    // Each signal ends a run held mid-conversion; the ADIF file must be as it
+    // was and no temporary file left.
+    void ExpectEachSignalLeavesTheFileAsItWas(std::initializer_list<int> signalNumbers)
+    {
+        for (const int signalNumber : signalNumbers) {
+            SCOPED_TRACE(strsignal(signalNumber));
+            int writer = -1;
+            const pid_t run = StartHeld(folder / "held.log", "held", writer);
+            ASSERT_TRUE(WaitUntil([&] { return HasTemporaryFile(); }));
+            kill(run, signalNumber);
+            const int status = Finish(run);
+            close(writer);
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << status;
+            EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"day.ADI", "held.log"}));
+            EXPECT_EQ(ReadFile(adif), oldContent);
+            std::filesystem::remove(folder / "held.log");
+        }
+    }
+
     bool HasTemporaryFile() const
     {
         return std::ranges::any_of(folder.Entries(), [](const std::string& name) {
@@ -159,39 +178,16 @@ TEST_F(ProgramOutputTest, ConcurrentAppendsWaitForEachOtherAndLoseNothing)
 
 TEST_F(ProgramOutputTest, ASignalMidRunLeavesTheFileAsItWas)
 {
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
-        SCOPED_TRACE(strsignal(signalNumber));
-        int writer = -1;
-        const pid_t run = StartHeld(folder / "held.log", "held", writer);
-        ASSERT_TRUE(WaitUntil([&] { return HasTemporaryFile(); }));
-        kill(run, signalNumber);
-        const int status = Finish(run);
-        close(writer);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << status;
-        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"day.ADI", "held.log"}));
-        EXPECT_EQ(ReadFile(adif), oldContent);
-        std::filesystem::remove(folder / "held.log");
-    }
+    ExpectEachSignalLeavesTheFileAsItWas({SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE});
 }
 
 // Not only interrupts: timers, limits, the user's own signals, abort and the
 // real-time signals end the program too, and none may leave its temporary file.
 TEST_F(ProgramOutputTest, EveryOtherFatalSignalLeavesTheFileAsItWasToo)
 {
-    for (const int signalNumber : {SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF, SIGXCPU, SIGABRT,
-                                   SIGSYS, SIGTRAP, SIGPOLL, SIGPWR, SIGRTMIN, SIGRTMAX}) {
-        SCOPED_TRACE(strsignal(signalNumber));
-        int writer = -1;
-        const pid_t run = StartHeld(folder / "held.log", "held", writer);
-        ASSERT_TRUE(WaitUntil([&] { return HasTemporaryFile(); }));
-        kill(run, signalNumber);
-        const int status = Finish(run);
-        close(writer);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) << status;
-        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"day.ADI", "held.log"}));
-        EXPECT_EQ(ReadFile(adif), oldContent);
-        std::filesystem::remove(folder / "held.log");
-    }
+    ExpectEachSignalLeavesTheFileAsItWas({SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF, SIGXCPU,
+                                          SIGABRT, SIGSYS, SIGTRAP, SIGPOLL, SIGPWR, SIGRTMIN,
+                                          SIGRTMAX});
 }
 
 // An error log that is a FIFO nobody reads would keep the report waiting for
