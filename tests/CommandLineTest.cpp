@@ -163,8 +163,10 @@ TEST_F(CommandLineTest, LogsOfOneRunThatWouldUndoEachOtherAreRefusedBeforeAnyIsC
     EXPECT_NE(adx.err.find("would overwrite the log " + adxLog), std::string::npos) << adx.err;
     EXPECT_EQ(ReadFile(adxLog), binaryLog);
     std::filesystem::remove(adxLog);
-    // Logs into ADIF files of their own are converted as before.
+    // Logs into ADIF files of their own are converted as before. Where names
+    // ignore case (Windows), writing day.LOG above wrote day.log: two records again.
     std::filesystem::remove(adif);
+    WriteFile(log, Records(2));
     const CliRun separate({log, folder / "day.LOG.2"});
     EXPECT_EQ(separate.status, 1); // the second one is missing, the first is converted
     EXPECT_EQ(separate.out, "2 QSOs appended to " + adif + "\n");
