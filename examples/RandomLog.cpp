@@ -115,4 +115,13 @@ std::string RandomLog::NextRecord()
     return record;
 }
 
+std::string RandomLogBytes(std::size_t records, std::uint64_t seed)
+{
+    RandomLog log(seed);
+    std::string bytes;
+    for (std::size_t i = 0; i < records; ++i)
+        bytes += log.NextRecord();
+    return bytes;
+}
+
 } // namespace Examples

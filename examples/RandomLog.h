@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -32,5 +33,8 @@ private:
 
     std::uint64_t state_;
 };
+
+// The first `records` records of the log made from `seed`.
+std::string RandomLogBytes(std::size_t records, std::uint64_t seed);
 
 } // namespace Examples

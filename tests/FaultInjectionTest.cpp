@@ -50,15 +50,6 @@ struct Outcome
     std::vector<std::string> calls; // "name descriptor[ failed]", one per call
 };
 
-std::string LogOf(std::size_t records, std::uint64_t seed)
-{
-    Examples::RandomLog random(seed);
-    std::string bytes;
-    for (std::size_t i = 0; i < records; ++i)
-        bytes += random.NextRecord();
-    return bytes;
-}
-
 // The bytes without the header's time stamp, the second line.
 std::string WithoutTimeStamp(const std::string& adif)
 {
@@ -215,7 +206,7 @@ protected:
 
 TEST_F(FaultInjection, EveryCallOfASmallConversionFailsInTurn)
 {
-    const std::string log = LogOf(40, 18);
+    const std::string log = Examples::RandomLogBytes(40, 18);
     for (const Mode& mode : {kNewFile, kReplace, kAppend, kAppendByClone, kNewFileByLink})
         FailEachCall(mode, log);
 }
@@ -223,14 +214,14 @@ TEST_F(FaultInjection, EveryCallOfASmallConversionFailsInTurn)
 // Blocks of the buffer and the copy many times over: a sample of the calls.
 TEST_F(FaultInjection, SampledCallsOfALargeConversionFail)
 {
-    const std::string log = LogOf(20000, 1218);
+    const std::string log = Examples::RandomLogBytes(20000, 1218);
     for (const Mode& mode : {kReplace, kAppend})
         FailEachCall(mode, log, 3);
 }
 
 TEST_F(FaultInjection, AConversionKilledAtAnyMomentLeavesTheOldFileOrTheNew)
 {
-    const std::string log = LogOf(400000, 4);
+    const std::string log = Examples::RandomLogBytes(400000, 4);
     const std::map<std::string, std::string> expected = {
         {kNewFile.name, Expected(kNewFile, log)},
         {kReplace.name, Expected(kReplace, log)},

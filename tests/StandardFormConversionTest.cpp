@@ -41,11 +41,7 @@ std::set<unsigned long> NamedRecords(const std::string& lines)
 
 TEST_F(StandardFormTest, GeneratedLogIsAllAsciiLosesNoRecordAndChecksAlike)
 {
-    Examples::RandomLog random(11);
-    std::string bytes;
-    for (int i = 0; i < 3000; ++i)
-        bytes += random.NextRecord();
-    WriteFile(log, bytes);
+    WriteFile(log, Examples::RandomLogBytes(3000, 11));
 
     const CliRun classic({"-o", folder / "classic.ADI", log});
     const CliRun standard({"--adif3", log});
