@@ -142,6 +142,7 @@ std::string IllegalYearMessage(std::string_view recordText)
 
 [[gnu::flatten]] bool DecodeFields(std::string_view recordText, RecordFields& fields)
 {
+    fields.text = recordText;
     fields.date = Characters(recordText, kDate);
     fields.yearText = Characters(fields.date, kYear);
     fields.year = ConvertYear(fields.yearText).value_or(kIllegalYear);
@@ -176,8 +177,13 @@ std::string IllegalYearMessage(std::string_view recordText)
         fields.comment = {};
     fields.qslSent = recordText[kQslSentPosition - 1] == 'S';
     fields.qslReceived = recordText[kQslReceivedPosition - 1] == 'R';
-    fields.anyAngleBracket = recordText.find('<') != std::string_view::npos;
     return true;
+}
+
+std::string_view TextFieldCharacters(std::string_view recordText)
+{
+    constexpr std::size_t kFirst = kRstSent.position - 1;
+    return recordText.substr(kFirst, kComment.position - 1 + kComment.width - kFirst);
 }
 
 std::optional<RecordFields> DecodeFields(std::string_view recordText)
@@ -193,7 +199,9 @@ std::optional<RecordFields> DecodeFields(std::string_view recordText)
 [[gnu::flatten]] char* AppendClassicFields(const RecordFields& fields, char* exportRecord)
 {
     char* end = exportRecord;
-    const bool clean = !fields.anyAngleBracket;
+    // The form removes every "<": most records hold none, and their values
+    // are then copied as they stand.
+    const bool clean = fields.text.find('<') == std::string_view::npos;
     const auto add = [&end, clean](std::string_view name, std::string_view value) {
         end = clean ? AppendFieldText(end, name, value) : AppendField(end, name, value);
     };

@@ -42,6 +42,7 @@ inline std::string_view TrimSpaces(std::string_view text)
 // empty. Every form of ADIF starts from these.
 struct RecordFields
 {
+    std::string_view text;         // the record's 60 characters
     std::string_view date;         // characters 1-8 as stored: day, month, year
     std::string_view yearText;     // characters 7-8
     std::int16_t year = 0;         // as ConvertYear reads it, never -1
@@ -56,9 +57,6 @@ struct RecordFields
     std::string_view comment;    // empty for "------------"
     bool qslSent = false;
     bool qslReceived = false;
-    // Whether any field holds a "<", which the classic form removes: most
-    // records hold none, and their values are then copied as they stand.
-    bool anyAngleBracket = false;
 
     std::string_view QsoDate() const { return {qsoDate.data(), qsoDate.size()}; }
 };
@@ -72,6 +70,10 @@ std::optional<RecordFields> DecodeFields(std::string_view recordText);
 // left in part, when the year cannot be read. The record loop decodes every
 // record into one RecordFields this way, sparing a copy per record.
 bool DecodeFields(std::string_view recordText, RecordFields& fields);
+
+// Characters 29 to 58 of `recordText`: RST sent and received, the locator
+// and the comment, which are the fields free text may stand in.
+std::string_view TextFieldCharacters(std::string_view recordText);
 
 // The most that the field texts of one record take: every field name, the 60
 // characters of values between them, and what each field's text adds.

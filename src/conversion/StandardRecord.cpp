@@ -15,24 +15,24 @@ namespace {
 constexpr int kNoValue = -1;
 
 // The value of two digits; kNoValue for anything else.
-int TwoDigits(std::string_view text)
+int TwoDigits(char tens, char units)
 {
-    if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9')
-        return kNoValue;
-    return (text[0] - '0') * 10 + (text[1] - '0');
+    const auto digit = [](char c) { return static_cast<unsigned>(c) - '0'; };
+    return digit(tens) <= 9 && digit(units) <= 9 ? static_cast<int>(digit(tens) * 10 + digit(units))
+                                                   : kNoValue;
 }
 
-bool IsDigit(char c)
+constexpr bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-bool IsUpperLetter(char c)
+constexpr bool IsUpperLetter(char c)
 {
     return c >= 'A' && c <= 'Z';
 }
 
-char UpperCase(char c)
+constexpr char UpperCase(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -48,41 +48,57 @@ bool IsTime(std::string_view text)
 {
     if (text.size() != 4)
         return false;
-    const int hours = TwoDigits(text.substr(0, 2));
-    const int minutes = TwoDigits(text.substr(2, 2));
+    const int hours = TwoDigits(text[0], text[1]);
+    const int minutes = TwoDigits(text[2], text[3]);
     return hours != kNoValue && hours < 24 && minutes != kNoValue && minutes < 60;
 }
 
-// What Logbook of the World accepts as a callsign, upper case.
-bool IsCallsign(std::string_view call)
+// What a byte is in a callsign, and its upper case: a callsign is checked
+// and upper-cased in one pass over a table.
+enum CallsignClass : std::uint8_t {
+    kLetter = 1,
+    kDigit = 2,
+    kSlash = 4,
+    kNotInCallsigns = 8,
+};
+struct CallsignByte
 {
-    bool letter = false;
-    bool digit = false;
-    for (const char c : call) {
-        letter = letter || IsUpperLetter(c);
-        digit = digit || IsDigit(c);
-        if (!IsUpperLetter(c) && !IsDigit(c) && c != '/')
-            return false;
+    char upper;
+    std::uint8_t kind;
+};
+constexpr std::array<CallsignByte, 256> kCallsignBytes = [] {
+    std::array<CallsignByte, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        const char c = UpperCase(static_cast<char>(byte));
+        table[byte] = {c, IsUpperLetter(c) ? kLetter
+                          : IsDigit(c)     ? kDigit
+                          : c == '/'       ? kSlash
+                                           : kNotInCallsigns};
     }
-    if (call.size() < 3 || !letter || !digit || call.front() == '/' || call.back() == '/' ||
-        call.front() == '0')
+    return table;
+}();
+
+// What Logbook of the World accepts as a callsign, upper case, whose bytes
+// are of the classes `kinds` holds.
+bool IsCallsign(std::string_view call, unsigned kinds)
+{
+    if ((kinds & kNotInCallsigns) != 0 || (kinds & kLetter) == 0 || (kinds & kDigit) == 0 ||
+        call.size() < 3 || call.front() == '/' || call.back() == '/' || call.front() == '0')
         return false;
     return call.front() != '1' || call[1] == 'A' || call[1] == 'M' || call[1] == 'S';
 }
 
-// A Maidenhead locator of 2, 4, 6 or 8 characters, in any case.
+// A Maidenhead locator of 2, 4, 6 or 8 characters, in any case: field
+// letters A-R, square digits, subsquare letters A-X, extended square digits.
 bool IsGridSquare(std::string_view grid)
 {
-    if (grid.empty() || grid.size() > 8 || grid.size() % 2 != 0)
+    constexpr std::string_view kLowest = "AA00AA00";
+    constexpr std::string_view kHighest = "RR99XX99";
+    if (grid.empty() || grid.size() > kLowest.size() || grid.size() % 2 != 0)
         return false;
     for (std::size_t i = 0; i < grid.size(); ++i) {
         const char c = UpperCase(grid[i]);
-        // Field letters A-R, square digits, subsquare letters A-X, extended square digits.
-        const std::size_t pair = i / 2;
-        const bool fits = pair % 2 == 1 ? IsDigit(c)
-                          : pair == 0   ? c >= 'A' && c <= 'R'
-                                        : c >= 'A' && c <= 'X';
-        if (!fits)
+        if (c < kLowest[i] || c > kHighest[i])
             return false;
     }
     return true;
@@ -97,10 +113,10 @@ bool IsPlainAscii(std::string_view text)
         CopyShortText(padded.data(), text.data(), text.size());
         return ArePlainAscii8(padded.data());
     }
+    std::uint64_t marks = NotPlainAsciiMarks8(text.data() + text.size() - 8);
     for (std::size_t at = 0; at + 8 < text.size(); at += 8)
-        if (!ArePlainAscii8(text.data() + at))
-            return false;
-    return ArePlainAscii8(text.data() + text.size() - 8);
+        marks |= NotPlainAsciiMarks8(text.data() + at);
+    return marks == 0;
 }
 
 bool HasHighBytes(std::string_view text)
@@ -149,17 +165,15 @@ std::string_view StandardRecord::LeftOut(std::string_view field, std::string_vie
 
 std::string_view StandardRecord::Date(const RecordFields& fields)
 {
-    const int day = TwoDigits(fields.date.substr(0, 2));
-    const int month = TwoDigits(fields.date.substr(3, 2));
+    const int day = TwoDigits(fields.date[0], fields.date[1]);
+    const int month = TwoDigits(fields.date[3], fields.date[4]);
     const int year = fields.year < 30 ? 2000 + fields.year : 1900 + fields.year;
     if (fields.year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
         return LeftOut("QSO_DATE", fields.date, "not a calendar date");
+    // A year of two digits: the classic form's date is the standard one.
+    if (TwoDigits(fields.yearText[0], fields.yearText[1]) != kNoValue)
+        return fields.QsoDate();
     const std::string_view date(date_.data(), date_.size());
-    if (TwoDigits(fields.yearText) != kNoValue) {
-        // A year of two digits: the classic form's date is the standard one.
-        date_ = fields.qsoDate;
-        return date;
-    }
     // The century the classic form gives, the day and month as they stand.
     const std::string_view century = fields.year < 30 ? "20" : "19";
     date_ = {century[0],
@@ -178,6 +192,8 @@ std::string_view StandardRecord::Date(const RecordFields& fields)
 
 std::string_view StandardRecord::Time(std::string_view stored)
 {
+    if (IsTime(stored)) // most records: four digits, no padding
+        return stored;
     const std::string_view time = TrimSpaces(stored);
     if (time.empty())
         Report("TIME_ON", stored, "no time", Finding::Action::Missing);
@@ -186,43 +202,53 @@ std::string_view StandardRecord::Time(std::string_view stored)
     return time;
 }
 
-void StandardRecord::BandAndFrequency(std::string_view stored)
+StandardRecord::BandMeaning StandardRecord::WorkOutBand(std::string_view stored)
 {
-    band = frequency = {};
     const std::string_view indicator = TrimSpaces(stored);
-    if (indicator.empty()) {
-        Report("FREQ", stored, "no band", Finding::Action::Missing);
-        return;
-    }
+    if (indicator.empty())
+        return {.blank = true};
     const std::optional<Hertz> value = ParseMegahertz(indicator);
     const Band* const found = value ? BandForIndicator(indicator, *value) : nullptr;
-    if (found == nullptr) {
-        LeftOut("FREQ", stored, "not a band");
-        return;
-    }
-    band = found->name;
+    if (found == nullptr)
+        return {};
     // Only a value inside the band is a frequency.
-    if (*value >= found->lowest && *value <= found->highest && IsWrittenNumber(indicator))
-        frequency = indicator;
+    if (*value < found->lowest || *value > found->highest || !IsWrittenNumber(indicator))
+        return {.band = found};
+    return {.band = found,
+            .frequencyStart = static_cast<std::uint8_t>(indicator.data() - stored.data()),
+            .frequencyLength = static_cast<std::uint8_t>(indicator.size())};
+}
+
+void StandardRecord::BandAndFrequency(std::string_view stored)
+{
+    const BandMeaning& meaning = bands_.Of(stored, WorkOutBand);
+    band = meaning.band != nullptr ? meaning.band->name : std::string_view();
+    frequency = stored.substr(meaning.frequencyStart, meaning.frequencyLength);
+    if (meaning.blank)
+        Report("FREQ", stored, "no band", Finding::Action::Missing);
+    else if (meaning.band == nullptr)
+        LeftOut("FREQ", stored, "not a band");
+}
+
+StandardRecord::ModeMeaning StandardRecord::WorkOutMode(std::string_view stored)
+{
+    const std::string_view text = TrimSpaces(stored);
+    if (text.empty())
+        return {.blank = true, .mode = std::nullopt};
+    std::array<char, 3> upper{};
+    std::transform(text.begin(), text.end(), upper.begin(), UpperCase);
+    return {.mode = ModeFor({upper.data(), text.size()})};
 }
 
 void StandardRecord::ModeAndSubmode(std::string_view stored)
 {
-    mode = submode = {};
-    const std::string_view text = TrimSpaces(stored);
-    if (text.empty()) {
+    const ModeMeaning& meaning = modes_.Of(stored, WorkOutMode);
+    mode = meaning.mode ? meaning.mode->mode : std::string_view();
+    submode = meaning.mode ? meaning.mode->submode : std::string_view();
+    if (meaning.blank)
         Report("MODE", stored, "no mode", Finding::Action::Missing);
-        return;
-    }
-    std::array<char, 3> upper{};
-    std::transform(text.begin(), text.end(), upper.begin(), UpperCase);
-    const std::optional<Mode> found = ModeFor({upper.data(), text.size()});
-    if (!found) {
+    else if (!meaning.mode)
         LeftOut("MODE", stored, "not an ADIF mode");
-        return;
-    }
-    mode = found->mode;
-    submode = found->submode;
 }
 
 std::string_view StandardRecord::Callsign(std::string_view stored)
@@ -231,9 +257,14 @@ std::string_view StandardRecord::Callsign(std::string_view stored)
         Report("CALL", stored, "no callsign", Finding::Action::Missing);
         return {};
     }
-    std::transform(stored.begin(), stored.end(), call_.begin(), UpperCase);
+    unsigned kinds = 0;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const CallsignByte byte = kCallsignBytes[static_cast<unsigned char>(stored[i])];
+        call_[i] = byte.upper;
+        kinds |= byte.kind;
+    }
     const std::string_view upper(call_.data(), stored.size());
-    return IsCallsign(upper) ? upper : LeftOut("CALL", stored, "not a callsign");
+    return IsCallsign(upper, kinds) ? upper : LeftOut("CALL", stored, "not a callsign");
 }
 
 std::string_view StandardRecord::Grid(std::string_view stored)
@@ -258,7 +289,7 @@ std::string_view StandardRecord::Text(std::string_view field, std::string_view s
     return written;
 }
 
-void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumber,
+[[gnu::flatten]] void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumber,
                             FindingSink& findings)
 {
     recordNumber_ = recordNumber;
@@ -270,11 +301,18 @@ void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumb
     BandAndFrequency(fields.frequency);
     ModeAndSubmode(fields.mode);
     call = Callsign(fields.callsign);
-    rstSent = Text("RST_SENT", fields.rstSent, rstSentText_);
-    rstReceived = Text("RST_RCVD", fields.rstReceived, rstReceivedText_);
+    // Most records hold plain ASCII in every text field, written as it stands.
+    const bool plainText = IsPlainAscii(TextFieldCharacters(fields.text));
+    const auto text = [this, plainText](std::string_view field, std::string_view stored,
+                                        AsciiText& ascii) {
+        return plainText ? stored : Text(field, stored, ascii);
+    };
+    rstSent = text("RST_SENT", fields.rstSent, rstSentText_);
+    rstReceived = text("RST_RCVD", fields.rstReceived, rstReceivedText_);
     gridSquare = Grid(fields.gridSquare);
-    comment = Text("COMMENT", fields.comment, commentText_);
-    commentIntl = HasHighBytes(fields.comment) ? fields.comment : std::string_view();
+    comment = text("COMMENT", fields.comment, commentText_);
+    commentIntl =
+        !plainText && HasHighBytes(fields.comment) ? fields.comment : std::string_view();
     qslSent = fields.qslSent;
     qslReceived = fields.qslReceived;
 }

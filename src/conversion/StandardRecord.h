@@ -1,12 +1,15 @@
 #pragma once
 
+#include "AdifTables.h"
 #include "Findings.h"
 #include "LogRecord.h"
+#include "ThreeByteMemo.h"
 #include "Windows1252Text.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -69,8 +72,27 @@ private:
         std::array<char, kLongestValue * kLongestAsciiFor> text_{};
     };
 
+    // What a frequency or a mode field means, before the record's findings.
+    struct BandMeaning
+    {
+        bool blank = false;
+        const Band* band = nullptr; // nothing where the text names none
+        // Where the field holds the frequency; an empty span where it is none.
+        std::uint8_t frequencyStart = 0;
+        std::uint8_t frequencyLength = 0;
+    };
+    struct ModeMeaning
+    {
+        bool blank = false;
+        std::optional<Mode> mode;
+    };
+    static BandMeaning WorkOutBand(std::string_view stored);
+    static ModeMeaning WorkOutMode(std::string_view stored);
+
     std::array<char, 8> date_{};
     std::array<char, 10> call_{};
+    ThreeByteMemo<BandMeaning> bands_;
+    ThreeByteMemo<ModeMeaning> modes_;
     AsciiText rstSentText_;
     AsciiText rstReceivedText_;
     AsciiText commentText_;

@@ -11,10 +11,11 @@
 // byte while staying ASCII.
 namespace Conversion {
 
-// Whether the eight bytes at `bytes` are all ASCII 32 to 126, told at once:
-// the top bit of each byte marks what is found in it, and no byte carries
-// into the next.
-inline bool ArePlainAscii8(const char* bytes)
+// The eight bytes at `bytes` with the top bit of each that is not ASCII 32
+// to 126 set, and every other bit clear: found at once for all eight, as no
+// byte carries into the next. Marks of several words can be gathered with |
+// and looked at once.
+inline std::uint64_t NotPlainAsciiMarks8(const char* bytes)
 {
     constexpr std::uint64_t kTopBits = 0x8080808080808080;
     constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7F;
@@ -23,7 +24,13 @@ inline bool ArePlainAscii8(const char* bytes)
     std::memcpy(&word, bytes, sizeof word);
     const std::uint64_t belowSpace = ~((word | kTopBits) - 0x20 * kOnes);
     const std::uint64_t delete127 = (word & kLowBits) + kOnes;
-    return ((word | belowSpace | delete127) & kTopBits) == 0;
+    return (word | belowSpace | delete127) & kTopBits;
+}
+
+// Whether the eight bytes at `bytes` are all ASCII 32 to 126.
+inline bool ArePlainAscii8(const char* bytes)
+{
+    return NotPlainAsciiMarks8(bytes) == 0;
 }
 
 // What one byte becomes in plain ASCII: itself for 32 to 126, a letter
