@@ -162,31 +162,66 @@ void PrintHelp(std::FILE* out)
                   TerminalName(Common::ErrorLogPath()) + "\n");
 }
 
+// The lines a conversion tells as it goes, findings and illegal years: a log
+// may hold thousands, so they are gathered and written a block at a time
+// rather than with a write each. Whatever else is told on the terminal writes
+// the gathered lines first, so that everything arrives in the order told.
+class GatheredLines
+{
+public:
+    explicit GatheredLines(std::FILE* stream) : stream_(stream) {}
+    GatheredLines(const GatheredLines&) = delete;
+    GatheredLines& operator=(const GatheredLines&) = delete;
+    ~GatheredLines() { Flush(); }
+
+    std::FILE* Stream() const { return stream_; }
+    // Where a line is appended, '\n' included; Added() then follows.
+    std::string& Text() { return lines_; }
+    void Added()
+    {
+        if (lines_.size() >= kBlock)
+            Flush();
+    }
+    void Flush()
+    {
+        if (lines_.empty())
+            return;
+        WriteText(stream_, lines_);
+        lines_.clear();
+    }
+
+private:
+    static constexpr std::size_t kBlock = std::size_t{64} * 1024;
+    std::FILE* stream_;
+    std::string lines_;
+};
+
 // The command line's answers to the Convert command: what a window would show
 // goes to the terminal, and the overwrite question is answered by the options.
 class TerminalMessages final : public Conversion::MessageBoxes
 {
 public:
-    TerminalMessages(Options::Existing existing, std::FILE* summaryStream, std::FILE* err)
-        : existing_(existing), summaryStream_(summaryStream), err_(err)
+    TerminalMessages(Options::Existing existing, std::FILE* summaryStream, GatheredLines& err)
+        : existing_(existing), summaryStream_(summaryStream), gathered_(err), err_(err.Stream())
     {
     }
 
     void ShowMessage(Conversion::MessageKind kind, const std::string& text) override
     {
+        if (kind == Conversion::MessageKind::IllegalYear) {
+            AppendTerminalText(gathered_.Text(), text);
+            gathered_.Text() += '\n';
+            gathered_.Added();
+            return;
+        }
+        gathered_.Flush();
         switch (kind) {
         case Conversion::MessageKind::Summary:
             // A summary that does not arrive must not pass for success.
             if (!WriteLine(summaryStream_, TerminalName(text)) && summaryError_ == 0)
                 summaryError_ = errno;
             break;
-        case Conversion::MessageKind::IllegalYear:
-            // One line reused for them all: a log may hold many.
-            line_.clear();
-            AppendTerminalText(line_, text);
-            line_ += '\n';
-            WriteText(err_, line_);
-            break;
+        case Conversion::MessageKind::IllegalYear: // gathered above
         case Conversion::MessageKind::Cancelled:
         case Conversion::MessageKind::Refused:
         case Conversion::MessageKind::Waiting:
@@ -197,6 +232,7 @@ public:
 
     Conversion::Answer AskYesNoCancel(const std::string& text) override
     {
+        gathered_.Flush();
         switch (existing_) {
         case Options::Existing::Replace:
             return Conversion::Answer::Yes;
@@ -223,9 +259,9 @@ public:
 private:
     Options::Existing existing_;
     std::FILE* summaryStream_;
+    GatheredLines& gathered_;
     std::FILE* err_;
     int summaryError_ = 0;
-    std::string line_;
 };
 
 // Tells whether the logs of the run can be converted one after the other
@@ -257,36 +293,37 @@ bool RunIsSafe(const Options& options, std::FILE* err)
 class TerminalFindings final : public Conversion::FindingSink
 {
 public:
-    explicit TerminalFindings(std::FILE* stream) : stream_(stream) {}
+    explicit TerminalFindings(GatheredLines& lines) : lines_(lines) {}
     void StartLog(const std::string& log) { log_ = TerminalName(log); }
     void Report(const Conversion::Finding& finding) override
     {
-        // One line reused for them all, which allocates nothing once grown:
-        // a log may have a finding in every record.
-        line_ = log_;
-        line_ += ": ";
-        Conversion::AppendFindingDescription(line_, finding);
-        line_ += '\n';
-        WriteText(stream_, line_);
+        std::string& text = lines_.Text();
+        text += log_;
+        text += ": ";
+        Conversion::AppendFindingDescription(text, finding);
+        text += '\n';
+        lines_.Added();
     }
     void Count(const Conversion::ConversionResult& result)
     {
-        WriteLine(stream_,
+        lines_.Flush();
+        WriteLine(lines_.Stream(),
                   log_ + ": " +
                       Conversion::DescribeFindingCount(result.findings, result.findingRecords));
     }
 
 private:
-    std::FILE* stream_;
+    GatheredLines& lines_;
     std::string log_;
-    std::string line_;
 };
 
 // --check: the findings of every log on standard output.
 int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
 {
-    TerminalFindings findings(out);
-    TerminalMessages messages(options.existing, out, err);
+    GatheredLines listed(out);
+    GatheredLines told(err);
+    TerminalFindings findings(listed);
+    TerminalMessages messages(options.existing, out, told);
     Conversion::NoFileSelector noDialog;
     Conversion::NoSettings settings;
     Conversion::ConvertCommand command(noDialog, messages, settings,
@@ -295,6 +332,7 @@ int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
     for (const std::string& log : options.logs) {
         findings.StartLog(log);
         const Conversion::ConversionResult result = command.CheckLog(log);
+        listed.Flush();
         if (result.outcome != Conversion::ConversionResult::Outcome::Converted) {
             Say(err, TerminalName(result.failure));
             status = kFailed;
@@ -446,8 +484,9 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
         return CheckLogs(options, out, err);
 
     const bool adifToStandardOutput = options.output && *options.output == "-";
-    TerminalMessages messages(options.existing, adifToStandardOutput ? err : out, err);
-    TerminalFindings findings(err);
+    GatheredLines told(err);
+    TerminalMessages messages(options.existing, adifToStandardOutput ? err : out, told);
+    TerminalFindings findings(told);
     Conversion::NoFileSelector noDialog;
     Conversion::NoSettings settings;
     // A script's runs wait for each other rather than fail.
@@ -465,6 +504,7 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
             adifToStandardOutput ? command.ConvertToStream(log, out, kStandardOutputName)
             : options.output     ? command.ConvertLog(log, *options.output)
                                  : command.ConvertChosenLog(log);
+        told.Flush();
         if (result.outcome == Conversion::ConversionResult::Outcome::Failed)
             Say(err, TerminalName(result.failure));
         if (!result.warning.empty())
