@@ -1,5 +1,6 @@
 #include "Findings.h"
 
+#include "AdifWriter.h"
 #include "ApplicationIdentity.h"
 #include "Windows1252Text.h"
 
@@ -32,7 +33,7 @@ public:
     LineWriter& operator=(const LineWriter&) = delete;
     ~LineWriter() { line_.resize(static_cast<std::size_t>(out_ - line_.data())); }
 
-    void Text(std::string_view text) { out_ = std::copy(text.begin(), text.end(), out_); }
+    void Text(std::string_view text) { out_ = CopyShortText(out_, text.data(), text.size()); }
     // `bytes` escaped (EscapedBytes) between double quotes. Quotes inside
     // are escaped too, so that the value's end is never in doubt.
     void Quoted(std::string_view bytes)

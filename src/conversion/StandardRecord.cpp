@@ -7,6 +7,7 @@
 #include "UTC.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace Conversion {
 
@@ -104,19 +105,32 @@ bool IsGridSquare(std::string_view grid)
     return true;
 }
 
-// Every byte of `text` ASCII 32 to 126, looked at eight bytes at a time; the
-// last eight overlap those before, and a shorter text is padded with a letter.
+// Every byte of `text` ASCII 32 to 126. Sixteen bytes are looked at at once
+// where the text is that long, eight where it is shorter; the last look
+// overlaps those before, and a text shorter than eight is padded with a letter.
 bool IsPlainAscii(std::string_view text)
 {
+    if (text.size() >= 16) {
+        using Bytes = unsigned char __attribute__((vector_size(16)));
+        const auto outside = [&text](std::size_t at) {
+            Bytes bytes;
+            std::memcpy(&bytes, text.data() + at, sizeof bytes);
+            return bytes - ' ' > '~' - ' '; // below the space, or above the tilde
+        };
+        auto found = outside(text.size() - 16);
+        for (std::size_t at = 0; at + 16 < text.size(); at += 16)
+            found |= outside(at);
+        std::array<std::uint64_t, 2> halves{};
+        std::memcpy(halves.data(), &found, sizeof found);
+        return (halves[0] | halves[1]) == 0;
+    }
     if (text.size() < 8) {
         std::array<char, 8> padded{'A', 'A', 'A', 'A', 'A', 'A', 'A', 'A'};
         CopyShortText(padded.data(), text.data(), text.size());
         return ArePlainAscii8(padded.data());
     }
-    std::uint64_t marks = NotPlainAsciiMarks8(text.data() + text.size() - 8);
-    for (std::size_t at = 0; at + 8 < text.size(); at += 8)
-        marks |= NotPlainAsciiMarks8(text.data() + at);
-    return marks == 0;
+    return (NotPlainAsciiMarks8(text.data()) | NotPlainAsciiMarks8(text.data() + text.size() - 8)) ==
+           0;
 }
 
 bool HasHighBytes(std::string_view text)

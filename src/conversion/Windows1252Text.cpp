@@ -212,7 +212,21 @@ std::string Utf8FromWindows1252(std::string_view text)
 
 char* AppendEscapedBytes(char* out, std::string_view bytes)
 {
-    for (const char c : bytes) {
+    // Most values are plain: eight bytes without a backslash are copied at once.
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kTopBits = 0x8080808080808080;
+    std::size_t at = 0;
+    for (; bytes.size() - at >= 8; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        const std::uint64_t notBackslash = word ^ ('\\' * kOnes); // a zero byte for each
+        const std::uint64_t backslashes = (notBackslash - kOnes) & ~notBackslash & kTopBits;
+        if ((NotPlainAsciiMarks8(bytes.data() + at) | backslashes) != 0)
+            break;
+        std::memcpy(out, &word, sizeof word);
+        out += sizeof word;
+    }
+    for (const char c : bytes.substr(at)) {
         const auto byte = static_cast<unsigned char>(c);
         if (IsPrintableAscii(byte) && c != '\\') {
             *out++ = c;
