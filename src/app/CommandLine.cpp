@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -175,25 +176,39 @@ public:
     ~GatheredLines() { Flush(); }
 
     std::FILE* Stream() const { return stream_; }
-    // Where a line is appended, '\n' included; Added() then follows.
-    std::string& Text() { return lines_; }
-    void Added()
+    // Room for a line of at most `most` bytes, '\n' included; Added() tells
+    // where the line ends.
+    char* Room(std::size_t most)
     {
-        if (lines_.size() >= kBlock)
+        if (used_ + most > capacity_) {
+            Flush();
+            if (most > capacity_) {
+                capacity_ = std::max(most, kBlock);
+                lines_ = std::make_unique_for_overwrite<char[]>(capacity_);
+            }
+        }
+        return lines_.get() + used_;
+    }
+    void Added(const char* end)
+    {
+        used_ = static_cast<std::size_t>(end - lines_.get());
+        if (used_ >= kBlock)
             Flush();
     }
     void Flush()
     {
-        if (lines_.empty())
+        if (used_ == 0)
             return;
-        WriteText(stream_, lines_);
-        lines_.clear();
+        WriteText(stream_, {lines_.get(), used_});
+        used_ = 0;
     }
 
 private:
     static constexpr std::size_t kBlock = std::size_t{64} * 1024;
     std::FILE* stream_;
-    std::string lines_;
+    std::unique_ptr<char[]> lines_;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
 };
 
 // The command line's answers to the Convert command: what a window would show
@@ -209,9 +224,9 @@ public:
     void ShowMessage(Conversion::MessageKind kind, const std::string& text) override
     {
         if (kind == Conversion::MessageKind::IllegalYear) {
-            AppendTerminalText(gathered_.Text(), text);
-            gathered_.Text() += '\n';
-            gathered_.Added();
+            char* const end = WriteTerminalText(gathered_.Room(MostTerminalText(text) + 1), text);
+            *end = '\n';
+            gathered_.Added(end + 1);
             return;
         }
         gathered_.Flush();
@@ -297,12 +312,14 @@ public:
     void StartLog(const std::string& log) { log_ = TerminalName(log); }
     void Report(const Conversion::Finding& finding) override
     {
-        std::string& text = lines_.Text();
-        text += log_;
-        text += ": ";
-        Conversion::AppendFindingDescription(text, finding);
-        text += '\n';
-        lines_.Added();
+        constexpr std::string_view kAfterLog = ": ";
+        char* out = lines_.Room(log_.size() + kAfterLog.size() +
+                                Conversion::LongestFindingDescription(finding) + 1);
+        out = std::copy(log_.begin(), log_.end(), out);
+        out = std::copy(kAfterLog.begin(), kAfterLog.end(), out);
+        out = Conversion::WriteFindingDescription(out, finding);
+        *out++ = '\n';
+        lines_.Added(out);
     }
     void Count(const Conversion::ConversionResult& result)
     {
@@ -400,15 +417,15 @@ std::size_t Utf8Sequence(std::string_view text, char32_t& character)
 
 } // namespace
 
-void AppendTerminalText(std::string& text, std::string_view bytes)
+std::size_t MostTerminalText(std::string_view bytes)
+{
+    constexpr std::size_t kMostPerByte = 4; // "\xNN"
+    return kMostPerByte * bytes.size();
+}
+
+char* WriteTerminalText(char* out, std::string_view bytes)
 {
     constexpr char kHex[] = "0123456789ABCDEF";
-    constexpr std::size_t kMostPerByte = 4; // "\xNN"
-    // Written through a pointer into room made once: a message is written
-    // for every record with an illegal year.
-    const std::size_t start = text.size();
-    text.resize(start + kMostPerByte * bytes.size());
-    char* out = text.data() + start;
     for (std::size_t at = 0; at < bytes.size(); ++at) {
         // Most of a message is plain ASCII, copied as it is eight bytes at a time.
         while (bytes.size() - at >= 8 && Conversion::ArePlainAscii8(bytes.data() + at)) {
@@ -432,7 +449,15 @@ void AppendTerminalText(std::string& text, std::string_view bytes)
             *out++ = static_cast<char>(0x80 | (byte & 0x3F));
         }
     }
-    text.resize(static_cast<std::size_t>(out - text.data()));
+    return out;
+}
+
+void AppendTerminalText(std::string& text, std::string_view bytes)
+{
+    const std::size_t start = text.size();
+    text.resize(start + MostTerminalText(bytes));
+    const char* const end = WriteTerminalText(text.data() + start, bytes);
+    text.resize(static_cast<std::size_t>(end - text.data()));
 }
 
 std::string TerminalText(const std::string& bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
 std::string TerminalText(const std::string& bytes);
 // The same appended to `text`.
 void AppendTerminalText(std::string& text, std::string_view bytes);
+// The same written at `out`, which has room for MostTerminalText(bytes)
+// bytes; returns its end.
+char* WriteTerminalText(char* out, std::string_view bytes);
+std::size_t MostTerminalText(std::string_view bytes);
 
 // A message naming files made fit for a terminal, so that no name can end a
 // line or send the terminal a command: UTF-8 as it is, control characters

@@ -8,6 +8,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace Conversion {
@@ -19,47 +20,55 @@ std::string Counted(std::uint64_t count, std::string_view noun)
     return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
 }
 
-// Writes a finding's line through a pointer into room made for the longest
-// it can be: appending piece by piece costs a check of the room each.
-class LineWriter
+// The bytes kept for the terminal as EscapedBytes writes them, and the
+// double quote too, so that a quoted value's end is never in doubt.
+char* WriteQuoted(char* out, std::string_view bytes)
 {
-public:
-    LineWriter(std::string& line, std::size_t most) : line_(line), start_(line.size())
-    {
-        line_.resize(start_ + most);
-        out_ = line_.data() + start_;
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kTopBits = 0x8080808080808080;
+    // A zero byte in `word ^ (c * kOnes)` for each byte that is c.
+    const auto any = [](std::uint64_t word, char c) {
+        const std::uint64_t x = word ^ (static_cast<std::uint64_t>(c) * kOnes);
+        return (x - kOnes) & ~x & kTopBits;
+    };
+    *out++ = '"';
+    std::size_t at = 0;
+    // Eight plain bytes without a backslash or a quote are copied at once.
+    for (; bytes.size() - at >= 8; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if ((NotPlainAsciiMarks8(bytes.data() + at) | any(word, '\\') | any(word, '"')) != 0)
+            break;
+        std::memcpy(out, &word, sizeof word);
+        out += sizeof word;
     }
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
-    ~LineWriter() { line_.resize(static_cast<std::size_t>(out_ - line_.data())); }
-
-    void Text(std::string_view text) { out_ = CopyShortText(out_, text.data(), text.size()); }
-    // `bytes` escaped (EscapedBytes) between double quotes. Quotes inside
-    // are escaped too, so that the value's end is never in doubt.
-    void Quoted(std::string_view bytes)
-    {
-        constexpr std::string_view kEscapedQuote = R"(\x22)";
-        *out_++ = '"';
-        for (std::size_t at = 0;;) {
-            const std::size_t quote = std::min(bytes.find('"', at), bytes.size());
-            out_ = AppendEscapedBytes(out_, bytes.substr(at, quote - at));
-            if (quote == bytes.size())
-                break;
-            Text(kEscapedQuote);
-            at = quote + 1;
-        }
-        *out_++ = '"';
+    for (const char c : bytes.substr(at)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '\\' && c != '"')
+            *out++ = c;
+        else
+            out = AppendHexEscape(out, byte);
     }
-    void Number(std::uint64_t number) { out_ = std::to_chars(out_, out_ + kDigits, number).ptr; }
+    *out++ = '"';
+    return out;
+}
 
-    static constexpr std::size_t kDigits = std::numeric_limits<std::uint64_t>::digits10 + 1;
-    static constexpr std::size_t kMostPerByte = 4; // "\xNN"
+char* WriteNumber(char* out, std::uint64_t number)
+{
+    return std::to_chars(out, out + std::numeric_limits<std::uint64_t>::digits10 + 1, number)
+        .ptr;
+}
 
-private:
-    std::string& line_;
-    std::size_t start_;
-    char* out_ = nullptr;
-};
+char* WriteText(char* out, std::string_view text)
+{
+    return CopyShortText(out, text.data(), text.size());
+}
+
+constexpr std::string_view kTranslated = "written as ";
+constexpr std::string_view kOriginalKept = ", the original kept in ";
+constexpr std::string_view kKept = "left out, kept in ";
+constexpr std::string_view kLeftOut = "left out";
+constexpr std::string_view kSkipped = "record skipped";
 
 void AppendKeptFieldName(std::string& line, std::string_view field)
 {
@@ -89,50 +98,58 @@ std::string KeptFieldName(std::string_view field)
     return name;
 }
 
-void AppendFindingDescription(std::string& line, const Finding& finding)
+std::size_t LongestFindingDescription(const Finding& finding)
 {
-    constexpr std::string_view kTranslated = "written as ";
-    constexpr std::string_view kOriginalKept = ", the original kept in ";
-    constexpr std::string_view kKept = "left out, kept in ";
-    constexpr std::string_view kLeftOut = "left out";
-    constexpr std::string_view kSkipped = "record skipped";
-    // "record ", ": ", " ", two quotes, ": ", "; " and the longest ending's words.
+    constexpr std::size_t kDigits = std::numeric_limits<std::uint64_t>::digits10 + 1;
+    constexpr std::size_t kMostPerByte = 4; // "\xNN"
+    // "record ", ": ", " ", two pairs of quotes, ": ", "; " and the longest ending's words.
     constexpr std::size_t kWords = 7 + 2 + 1 + 2 + 2 + 2 + 2 + kTranslated.size() +
                                    kOriginalKept.size() + kKept.size() + kSkipped.size();
-    const std::size_t most =
-        kWords + LineWriter::kDigits + 2 * finding.field.size() +
-        LineWriter::kMostPerByte * (finding.value.size() + finding.written.size()) +
-        finding.problem.size() + KeptFieldPrefix().size();
-    LineWriter write(line, most);
-    write.Text("record ");
-    write.Number(finding.record);
-    write.Text(": ");
-    write.Text(finding.field);
-    write.Text(" ");
-    write.Quoted(finding.value);
-    write.Text(": ");
-    write.Text(finding.problem);
-    write.Text("; ");
+    return kWords + kDigits + 2 * finding.field.size() +
+           kMostPerByte * (finding.value.size() + finding.written.size()) +
+           finding.problem.size() + KeptFieldPrefix().size();
+}
+
+[[gnu::flatten]] char* WriteFindingDescription(char* out, const Finding& finding)
+{
+    out = WriteText(out, "record ");
+    out = WriteNumber(out, finding.record);
+    out = WriteText(out, ": ");
+    out = WriteText(out, finding.field);
+    out = WriteText(out, " ");
+    out = WriteQuoted(out, finding.value);
+    out = WriteText(out, ": ");
+    out = WriteText(out, finding.problem);
+    out = WriteText(out, "; ");
     switch (finding.action) {
     case Finding::Action::Translated:
-        write.Text(kTranslated);
-        write.Quoted(finding.written);
-        write.Text(kOriginalKept);
-        write.Text(KeptFieldPrefix());
-        write.Text(finding.field);
+        out = WriteText(out, kTranslated);
+        out = WriteQuoted(out, finding.written);
+        out = WriteText(out, kOriginalKept);
+        out = WriteText(out, KeptFieldPrefix());
+        out = WriteText(out, finding.field);
         break;
     case Finding::Action::LeftOutAndKept:
-        write.Text(kKept);
-        write.Text(KeptFieldPrefix());
-        write.Text(finding.field);
+        out = WriteText(out, kKept);
+        out = WriteText(out, KeptFieldPrefix());
+        out = WriteText(out, finding.field);
         break;
     case Finding::Action::Missing:
-        write.Text(kLeftOut);
+        out = WriteText(out, kLeftOut);
         break;
     case Finding::Action::Skipped:
-        write.Text(kSkipped);
+        out = WriteText(out, kSkipped);
         break;
     }
+    return out;
+}
+
+void AppendFindingDescription(std::string& line, const Finding& finding)
+{
+    const std::size_t start = line.size();
+    line.resize(start + LongestFindingDescription(finding));
+    const char* const end = WriteFindingDescription(line.data() + start, finding);
+    line.resize(static_cast<std::size_t>(end - line.data()));
 }
 
 std::string DescribeFinding(const Finding& finding)

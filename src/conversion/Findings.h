@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,6 +40,10 @@ std::string DescribeFinding(const Finding& finding);
 // The same line appended to `line`: a line reused from finding to finding
 // allocates nothing once it has grown.
 void AppendFindingDescription(std::string& line, const Finding& finding);
+// The same line written at `out`, which has room for
+// LongestFindingDescription(finding) bytes; returns its end.
+char* WriteFindingDescription(char* out, const Finding& finding);
+std::size_t LongestFindingDescription(const Finding& finding);
 
 // "no findings", "1 finding in 1 record", "5 findings in 3 records".
 std::string DescribeFindingCount(std::uint64_t findings, std::uint64_t records);

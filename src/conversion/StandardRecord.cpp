@@ -149,12 +149,8 @@ bool IsWrittenNumber(std::string_view text)
 
 std::string_view StandardRecord::AsciiText::From(std::string_view bytes)
 {
-    char* out = text_.data();
-    for (const char c : bytes.substr(0, kLongestValue)) {
-        const std::string_view ascii = AsciiFor(static_cast<unsigned char>(c));
-        out = std::copy(ascii.begin(), ascii.end(), out);
-    }
-    return TrimSpaces({text_.data(), static_cast<std::size_t>(out - text_.data())});
+    const char* const end = AppendAsciiFor(text_.data(), bytes.substr(0, kLongestValue));
+    return TrimSpaces({text_.data(), static_cast<std::size_t>(end - text_.data())});
 }
 
 void StandardRecord::Report(std::string_view field, std::string_view bytes,

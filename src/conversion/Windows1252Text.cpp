@@ -1,5 +1,6 @@
 #include "Windows1252Text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Conversion {
@@ -156,8 +157,6 @@ constexpr std::array<char32_t, 32> kUnicodeHigh = {
     0x02DC,      0x2122,      0x0161, 0x203A, 0x0153, kUnassigned, 0x017E, 0x0178,
 };
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
 bool IsPrintableAscii(unsigned char byte)
 {
     return byte >= 0x20 && byte < 0x7F;
@@ -179,17 +178,18 @@ void AppendUtf8(std::string& text, char32_t character)
 
 } // namespace
 
-std::string_view AsciiFor(unsigned char byte)
+char* AppendAsciiFor(char* out, std::string_view bytes)
 {
-    static const std::array<char, 128> kSelf = [] {
-        std::array<char, 128> self{};
-        for (std::size_t i = 0; i < self.size(); ++i)
-            self[i] = static_cast<char>(i);
-        return self;
-    }();
-    if (byte >= 0x80)
-        return kAsciiHigh[byte - 0x80];
-    return IsPrintableAscii(byte) ? std::string_view(&kSelf[byte], 1) : std::string_view();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsPrintableAscii(byte)) {
+            *out++ = c;
+        } else if (byte >= 0x80) {
+            const std::string_view ascii = kAsciiHigh[byte - 0x80];
+            out = std::copy(ascii.begin(), ascii.end(), out);
+        }
+    }
+    return out;
 }
 
 char32_t UnicodeFor(unsigned char byte)
@@ -228,14 +228,10 @@ char* AppendEscapedBytes(char* out, std::string_view bytes)
     }
     for (const char c : bytes.substr(at)) {
         const auto byte = static_cast<unsigned char>(c);
-        if (IsPrintableAscii(byte) && c != '\\') {
+        if (IsPrintableAscii(byte) && c != '\\')
             *out++ = c;
-        } else {
-            *out++ = '\\';
-            *out++ = 'x';
-            *out++ = kHexDigits[byte >> 4];
-            *out++ = kHexDigits[byte & 0x0F];
-        }
+        else
+            out = AppendHexEscape(out, byte);
     }
     return out;
 }

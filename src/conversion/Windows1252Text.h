@@ -33,14 +33,15 @@ inline bool ArePlainAscii8(const char* bytes)
     return NotPlainAsciiMarks8(bytes) == 0;
 }
 
-// What one byte becomes in plain ASCII: itself for 32 to 126, a letter
-// without its accent or a close look-alike for the rest of Windows-1252
-// ("u" for 0xFC, "ss" for 0xDF, "EUR" for 0x80), nothing for control bytes
-// and the five codes Windows-1252 leaves unassigned.
-std::string_view AsciiFor(unsigned char byte);
-
-// The longest text AsciiFor gives for one byte.
+// The most one byte becomes in plain ASCII.
 inline constexpr std::size_t kLongestAsciiFor = 3;
+
+// `bytes` in plain ASCII, written at `out`, which has room for
+// kLongestAsciiFor bytes per byte; returns the end. ASCII 32 to 126 stays
+// itself, the rest of Windows-1252 becomes a letter without its accent or a
+// close look-alike ("u" for 0xFC, "ss" for 0xDF, "EUR" for 0x80), and control
+// bytes and the five codes Windows-1252 leaves unassigned are left out.
+char* AppendAsciiFor(char* out, std::string_view bytes);
 
 // The Unicode character of a Windows-1252 byte; 0xFFFD for unassigned codes.
 char32_t UnicodeFor(unsigned char byte);
@@ -54,5 +55,15 @@ std::string Utf8FromWindows1252(std::string_view text);
 std::string EscapedBytes(std::string_view bytes);
 // Writes EscapedBytes at `out` (room for 4 bytes per byte); returns the end.
 char* AppendEscapedBytes(char* out, std::string_view bytes);
+// One byte as EscapedBytes writes what it escapes: \xNN.
+inline char* AppendHexEscape(char* out, unsigned char byte)
+{
+    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    *out++ = '\\';
+    *out++ = 'x';
+    *out++ = kHexDigits[byte >> 4];
+    *out++ = kHexDigits[byte & 0x0F];
+    return out;
+}
 
 } // namespace Conversion
