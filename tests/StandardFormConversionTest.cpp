@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
+#include <sstream>
 
 using namespace TestSupport;
 
@@ -69,6 +70,43 @@ TEST_F(StandardFormTest, GeneratedLogIsAllAsciiLosesNoRecordAndChecksAlike)
     EXPECT_NE(check.out.find("day.log: " + std::to_string(Count(check.out, "\n") - 1) +
                              " findings in " + std::to_string(checked.size()) + " records\n"),
               std::string::npos);
+}
+
+// The lines a long log tells are written in blocks: they still arrive whole
+// and in record order, each illegal year just before its finding, and the
+// summary after them all.
+TEST_F(StandardFormTest, LongLogsTellEveryLineInRecordOrder)
+{
+    WriteFile(log, Examples::RandomLogBytes(20000, 5));
+    const CliRun standard({"--adif3", "-o", "-", log});
+    const CliRun check({"--check", log});
+    ASSERT_EQ(standard.status, 0) << standard.err;
+    ASSERT_GT(standard.err.size(), std::size_t{3} * 64 * 1024);
+
+    std::istringstream lines(standard.err);
+    const std::regex named(R"(day\.log: record ([0-9]+): )");
+    std::string line;
+    std::string previous;
+    unsigned long lastRecord = 0;
+    std::size_t findings = 0;
+    bool summarized = false;
+    while (std::getline(lines, line)) {
+        std::smatch match;
+        if (std::regex_search(line, match, named)) {
+            const unsigned long record = std::stoul(match[1].str());
+            EXPECT_GE(record, lastRecord) << line;
+            EXPECT_FALSE(summarized) << line;
+            if (line.ends_with("; record skipped"))
+                EXPECT_TRUE(previous.starts_with("Illegal year in QSO ")) << line;
+            lastRecord = record;
+            ++findings;
+        }
+        summarized = summarized || line.ends_with(" QSOs written to standard output");
+        previous = line;
+    }
+    EXPECT_TRUE(summarized);
+    EXPECT_EQ(findings, Count(check.out, "\n") - 1);
+    EXPECT_TRUE(previous.ends_with(" records")) << previous;
 }
 
 TEST_F(StandardFormTest, CheckOfASoundLogFindsNothing)
