@@ -1,6 +1,7 @@
 #include "AdifTables.h"
 
 #include "AdxWriter.h"
+#include "ByteWord.h"
 #include "Findings.h"
 #include "LogRecord.h"
 #include "Windows1252Text.h"
@@ -143,6 +144,28 @@ TEST(ArePlainAscii8, EveryByteValueInEveryPlace)
     EXPECT_FALSE(Conversion::ArePlainAscii8("\x1F\x7F\x1F\x7F\x1F\x7F\x1F\x7F"));
     EXPECT_FALSE(Conversion::ArePlainAscii8("\x80\xFF\x9F\xA0\x00\x01\xFE\x7F"));
     EXPECT_TRUE(Conversion::ArePlainAscii8("\x20\x7E\x20\x7E\x20\x7E\x20\x7E"));
+}
+
+// Each place with bounds of its own, the widest and narrowest among them:
+// every byte value in every place is marked exactly when it lies outside.
+TEST(OutsideMarks, EveryByteValueInEveryPlace)
+{
+    const std::string_view lowest("\x00" "A0a/ \x7F\x00", 8);
+    const std::string_view highest("\x7F" "Z9z/~\x7F\x00", 8);
+    const std::array<char, 8> inside{'q', 'M', '5', 'k', '/', '#', '\x7F', '\0'};
+    for (std::size_t place = 0; place < 8; ++place)
+        for (int value = 0; value < 256; ++value) {
+            std::array<char, 8> bytes = inside;
+            bytes[place] = static_cast<char>(value);
+            const bool outside = value < static_cast<unsigned char>(lowest[place]) ||
+                                 value > static_cast<unsigned char>(highest[place]);
+            const std::uint64_t expected = outside ? std::uint64_t{0x80} << (8 * place) : 0;
+            EXPECT_EQ(Conversion::OutsideMarks(Conversion::LittleEndianWord(bytes.data()),
+                                               Conversion::WordOf(lowest),
+                                               Conversion::WordOf(highest)),
+                      expected)
+                << "byte " << value << " at " << place;
+        }
 }
 
 // Findings dropped: only the line matters here.

@@ -84,6 +84,7 @@ TEST(StandardForm, PlainTranslationsNeedNoFinding)
         {13, "  7", {"<BAND:3>40m <FREQ:1>7 "}, {}},
         {19, "  dl1abc  ", {"<CALL:6>DL1ABC "}, {}}, {19, "1A0KM     ", {"<CALL:5>1A0KM "}, {}},
         {41, "jo62qm", {"<GRIDSQUARE:6>jo62qm "}, {}}, {41, "------", {}, {"GRIDSQUARE"}},
+        {41, "rr99xx", {"<GRIDSQUARE:6>rr99xx "}, {}}, {41, "AA00AA", {"<GRIDSQUARE:6>AA00AA "}, {}},
         {1, "29/02/04", {"<QSO_DATE:8>20040229 "}, {}}, {9, "2359", {"<TIME_ON:4>2359 "}, {}},
     };
     // clang-format on
@@ -142,6 +143,10 @@ TEST(StandardForm, ValuesWithoutStandardFormAreKeptAndReported)
          "<APP_KESTRELTOADIF_QSO_DATE:8>29/02/03 ", "<QSO_DATE:"},
         {9, "2460", R"(TIME_ON "2460": not a time; left out, kept in APP_KESTRELTOADIF_TIME_ON)",
          "<APP_KESTRELTOADIF_TIME_ON:4>2460 ", "<TIME_ON:"},
+        {9, "2400", R"(TIME_ON "2400": not a time; left out, kept in APP_KESTRELTOADIF_TIME_ON)",
+         "<APP_KESTRELTOADIF_TIME_ON:4>2400 ", "<TIME_ON:"},
+        {41, "SA00xy", R"(GRIDSQUARE "SA00xy": not a Maidenhead locator; left out, kept in APP_KESTRELTOADIF_GRIDSQUARE)",
+         "<APP_KESTRELTOADIF_GRIDSQUARE:6>SA00xy ", "<GRIDSQUARE:"},
         {13, "99 ", R"(FREQ "99 ": not a band; left out, kept in APP_KESTRELTOADIF_FREQ)",
          "<APP_KESTRELTOADIF_FREQ:3>99  ", "<BAND:"},
         {19, "N0\0CALL\\  "s, R"(CALL "N0\x00CALL\x5C": not a callsign; left out, kept in APP_KESTRELTOADIF_CALL)",

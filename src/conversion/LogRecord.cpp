@@ -1,6 +1,7 @@
 #include "LogRecord.h"
 
 #include "AdifWriter.h"
+#include "ByteWord.h"
 
 #include <algorithm>
 #include <bit>
@@ -52,20 +53,6 @@ bool IsDigit(char c)
 int DigitValue(char c)
 {
     return c - '0';
-}
-
-// The eight bytes at `bytes` as a number whose lowest byte is the first.
-std::uint64_t LittleEndianWord(const char* bytes)
-{
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes, sizeof word);
-    if constexpr (std::endian::native == std::endian::big) {
-        std::uint64_t reversed = 0;
-        for (int i = 0; i < 8; ++i, word >>= 8)
-            reversed = reversed << 8 | (word & 0xFF);
-        word = reversed;
-    }
-    return word;
 }
 
 // How many of the eight bytes that end at `end` are spaces at its end.

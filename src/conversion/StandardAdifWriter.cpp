@@ -18,6 +18,18 @@ namespace {
     return AppendFieldText(out, name, value);
 }
 
+// The same for a field whose values, where present, are all `kSize` bytes
+// long (a date, a time): written with their size known, which spares the
+// work of a size that may be anything.
+template <std::size_t kSize>
+[[gnu::always_inline]] inline char* AppendSizedValue(char* out, std::string_view name,
+                                                     std::string_view value)
+{
+    if (value.size() == kSize)
+        return AppendFieldText(out, name, {value.data(), kSize});
+    return AppendFieldText(out, name, value);
+}
+
 constexpr std::size_t kLongestLine = 1024;
 
 // "<APP_KESTRELTOADIF_FIELD:length>value " for a kept value, escaped, as
@@ -65,8 +77,8 @@ std::size_t StandardAdifWriter::LongestLine() const
 {
     const StandardRecord& r = Standardized(fields, recordNumber);
     char* out = line;
-    out = AppendValue(out, "QSO_DATE", r.qsoDate);
-    out = AppendValue(out, "TIME_ON", r.timeOn);
+    out = AppendSizedValue<8>(out, "QSO_DATE", r.qsoDate);
+    out = AppendSizedValue<4>(out, "TIME_ON", r.timeOn);
     out = AppendValue(out, "BAND", r.band);
     out = AppendValue(out, "FREQ", r.frequency);
     out = AppendValue(out, "MODE", r.mode);

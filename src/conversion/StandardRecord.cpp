@@ -3,6 +3,7 @@
 #include "AdifTables.h"
 #include "AdifWriter.h"
 #include "ApplicationIdentity.h"
+#include "ByteWord.h"
 #include "DateTimeText.h"
 #include "UTC.h"
 
@@ -12,16 +13,6 @@
 namespace Conversion {
 
 namespace {
-
-constexpr int kNoValue = -1;
-
-// The value of two digits; kNoValue for anything else.
-int TwoDigits(char tens, char units)
-{
-    const auto digit = [](char c) { return static_cast<unsigned>(c) - '0'; };
-    return digit(tens) <= 9 && digit(units) <= 9 ? static_cast<int>(digit(tens) * 10 + digit(units))
-                                                   : kNoValue;
-}
 
 constexpr bool IsDigit(char c)
 {
@@ -40,18 +31,41 @@ constexpr char UpperCase(char c)
 
 int DaysInMonth(int month, int year)
 {
-    constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && UTC::IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
+
+// The text (up to eight bytes) as a word, zero beyond it.
+std::uint64_t PaddedWord(std::string_view text)
+{
+    std::array<char, 8> bytes{};
+    const auto copyEnds = [&](auto word) {
+        constexpr std::size_t kWord = sizeof(word);
+        std::memcpy(&word, text.data(), kWord);
+        std::memcpy(bytes.data(), &word, kWord);
+        std::memcpy(&word, text.data() + text.size() - kWord, kWord);
+        std::memcpy(bytes.data() + text.size() - kWord, &word, kWord);
+    };
+    if (text.size() >= 4)
+        copyEnds(std::uint32_t{});
+    else if (text.size() >= 2)
+        copyEnds(std::uint16_t{});
+    else if (text.size() == 1)
+        bytes[0] = text[0];
+    return LittleEndianWord(bytes.data());
+}
+
+constexpr std::uint64_t kTopBits = WordOf("\x80\x80\x80\x80\x80\x80\x80\x80");
+constexpr std::uint64_t kZeros = WordOf("00000000");
+constexpr std::uint64_t kNines = WordOf("99999999");
 
 // HHMM, 00:00 to 23:59.
 bool IsTime(std::string_view text)
 {
-    if (text.size() != 4)
-        return false;
-    const int hours = TwoDigits(text[0], text[1]);
-    const int minutes = TwoDigits(text[2], text[3]);
-    return hours != kNoValue && hours < 24 && minutes != kNoValue && minutes < 60;
+    constexpr std::uint64_t kEarliest = WordOf("0000");
+    constexpr std::uint64_t kLatest = WordOf("2959");
+    return text.size() == 4 && OutsideMarks(PaddedWord(text), kEarliest, kLatest) == 0 &&
+           (text[0] != '2' || text[1] <= '3');
 }
 
 // What a byte is in a callsign, and its upper case: a callsign is checked
@@ -93,16 +107,19 @@ bool IsCallsign(std::string_view call, unsigned kinds)
 // letters A-R, square digits, subsquare letters A-X, extended square digits.
 bool IsGridSquare(std::string_view grid)
 {
-    constexpr std::string_view kLowest = "AA00AA00";
-    constexpr std::string_view kHighest = "RR99XX99";
-    if (grid.empty() || grid.size() > kLowest.size() || grid.size() % 2 != 0)
+    if (grid.empty() || grid.size() > 8 || grid.size() % 2 != 0)
         return false;
-    for (std::size_t i = 0; i < grid.size(); ++i) {
-        const char c = UpperCase(grid[i]);
-        if (c < kLowest[i] || c > kHighest[i])
-            return false;
-    }
-    return true;
+    constexpr std::uint64_t kLowest = WordOf("AA00AA00");
+    constexpr std::uint64_t kHighest = WordOf("RR99XX99");
+    constexpr std::uint64_t kSmallA = WordOf("aaaaaaaa");
+    constexpr std::uint64_t kSmallZ = WordOf("zzzzzzzz");
+    std::uint64_t word = PaddedWord(grid);
+    // Lower-case letters made upper case: 0x20 taken off each, a top bit shifted down.
+    word -= (~OutsideMarks(word, kSmallA, kSmallZ) & kTopBits) >> 2;
+    // Places beyond the locator hold zero, within bounds of zero.
+    const std::uint64_t places =
+        grid.size() == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * grid.size())) - 1;
+    return OutsideMarks(word, kLowest & places, kHighest & places) == 0;
 }
 
 // Every byte of `text` ASCII 32 to 126. Sixteen bytes are looked at at once
@@ -129,8 +146,8 @@ bool IsPlainAscii(std::string_view text)
         CopyShortText(padded.data(), text.data(), text.size());
         return ArePlainAscii8(padded.data());
     }
-    return (NotPlainAsciiMarks8(text.data()) | NotPlainAsciiMarks8(text.data() + text.size() - 8)) ==
-           0;
+    return (NotPlainAsciiMarks8(text.data()) |
+            NotPlainAsciiMarks8(text.data() + text.size() - 8)) == 0;
 }
 
 bool HasHighBytes(std::string_view text)
@@ -175,13 +192,22 @@ std::string_view StandardRecord::LeftOut(std::string_view field, std::string_vie
 
 std::string_view StandardRecord::Date(const RecordFields& fields)
 {
-    const int day = TwoDigits(fields.date[0], fields.date[1]);
-    const int month = TwoDigits(fields.date[3], fields.date[4]);
-    const int year = fields.year < 30 ? 2000 + fields.year : 1900 + fields.year;
-    if (fields.year < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
+    using namespace std::string_view_literals;
+    // Characters 1-2 the day, 4-5 the month, 7-8 the year.
+    constexpr std::uint64_t kDayAndMonth = WordOf("\x80\x80\0\x80\x80"sv);
+    constexpr std::uint64_t kYear = WordOf("\0\0\0\0\0\0\x80\x80"sv);
+    const std::uint64_t notDigits =
+        OutsideMarks(LittleEndianWord(fields.date.data()), kZeros, kNines);
+    const auto twoDigits = [&fields](std::size_t at) {
+        return (fields.date[at] - '0') * 10 + (fields.date[at + 1] - '0');
+    };
+    const int day = twoDigits(0);
+    const int month = twoDigits(3);
+    if ((notDigits & kDayAndMonth) != 0 || fields.year < 0 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(month, fields.year < 30 ? 2000 + fields.year : 1900 + fields.year))
         return LeftOut("QSO_DATE", fields.date, "not a calendar date");
     // A year of two digits: the classic form's date is the standard one.
-    if (TwoDigits(fields.yearText[0], fields.yearText[1]) != kNoValue)
+    if ((notDigits & kYear) == 0)
         return fields.QsoDate();
     const std::string_view date(date_.data(), date_.size());
     // The century the classic form gives, the day and month as they stand.
@@ -300,7 +326,7 @@ std::string_view StandardRecord::Text(std::string_view field, std::string_view s
 }
 
 [[gnu::flatten]] void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumber,
-                            FindingSink& findings)
+                                             FindingSink& findings)
 {
     recordNumber_ = recordNumber;
     findings_ = &findings;
@@ -321,8 +347,7 @@ std::string_view StandardRecord::Text(std::string_view field, std::string_view s
     rstReceived = text("RST_RCVD", fields.rstReceived, rstReceivedText_);
     gridSquare = Grid(fields.gridSquare);
     comment = text("COMMENT", fields.comment, commentText_);
-    commentIntl =
-        !plainText && HasHighBytes(fields.comment) ? fields.comment : std::string_view();
+    commentIntl = !plainText && HasHighBytes(fields.comment) ? fields.comment : std::string_view();
     qslSent = fields.qslSent;
     qslReceived = fields.qslReceived;
 }
