@@ -24,39 +24,15 @@ std::string Counted(std::uint64_t count, std::string_view noun)
 // double quote too, so that a quoted value's end is never in doubt.
 char* WriteQuoted(char* out, std::string_view bytes)
 {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kTopBits = 0x8080808080808080;
-    // A zero byte in `word ^ (c * kOnes)` for each byte that is c.
-    const auto any = [](std::uint64_t word, char c) {
-        const std::uint64_t x = word ^ (static_cast<std::uint64_t>(c) * kOnes);
-        return (x - kOnes) & ~x & kTopBits;
-    };
     *out++ = '"';
-    std::size_t at = 0;
-    // Eight plain bytes without a backslash or a quote are copied at once.
-    for (; bytes.size() - at >= 8; at += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, sizeof word);
-        if ((NotPlainAsciiMarks8(bytes.data() + at) | any(word, '\\') | any(word, '"')) != 0)
-            break;
-        std::memcpy(out, &word, sizeof word);
-        out += sizeof word;
-    }
-    for (const char c : bytes.substr(at)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && c != '\\' && c != '"')
-            *out++ = c;
-        else
-            out = AppendHexEscape(out, byte);
-    }
+    out = AppendEscapedBytes(out, bytes, Quotes::Escaped);
     *out++ = '"';
     return out;
 }
 
 char* WriteNumber(char* out, std::uint64_t number)
 {
-    return std::to_chars(out, out + std::numeric_limits<std::uint64_t>::digits10 + 1, number)
-        .ptr;
+    return std::to_chars(out, out + std::numeric_limits<std::uint64_t>::digits10 + 1, number).ptr;
 }
 
 char* WriteText(char* out, std::string_view text)
@@ -106,8 +82,8 @@ std::size_t LongestFindingDescription(const Finding& finding)
     constexpr std::size_t kWords = 7 + 2 + 1 + 2 + 2 + 2 + 2 + kTranslated.size() +
                                    kOriginalKept.size() + kKept.size() + kSkipped.size();
     return kWords + kDigits + 2 * finding.field.size() +
-           kMostPerByte * (finding.value.size() + finding.written.size()) +
-           finding.problem.size() + KeptFieldPrefix().size();
+           kMostPerByte * (finding.value.size() + finding.written.size()) + finding.problem.size() +
+           KeptFieldPrefix().size();
 }
 
 [[gnu::flatten]] char* WriteFindingDescription(char* out, const Finding& finding)

@@ -69,7 +69,7 @@ private:
         std::string_view From(std::string_view bytes);
 
     private:
-        std::array<char, kLongestValue * kLongestAsciiFor> text_{};
+        std::array<char, kLongestValue * kAsciiForRoom> text_{};
     };
 
     // What a frequency or a mode field means, before the record's findings.

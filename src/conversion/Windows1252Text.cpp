@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace Conversion {
 
@@ -157,10 +159,68 @@ constexpr std::array<char32_t, 32> kUnicodeHigh = {
     0x02DC,      0x2122,      0x0161, 0x203A, 0x0153, kUnassigned, 0x017E, 0x0178,
 };
 
-bool IsPrintableAscii(unsigned char byte)
+constexpr bool IsPrintableAscii(unsigned char byte)
 {
     return byte >= 0x20 && byte < 0x7F;
 }
+
+// What one byte becomes: `size` characters of `text`.
+struct ByteText
+{
+    std::array<char, 4> text;
+    std::uint8_t size;
+};
+using ByteTexts = std::array<ByteText, 256>;
+
+// Each byte's text copied from `texts`: four characters stored at once and
+// `size` of them kept, which needs room for four characters per byte.
+char* AppendByteTexts(char* out, std::string_view bytes, const ByteTexts& texts)
+{
+    for (const char c : bytes) {
+        const ByteText& byteText = texts[static_cast<unsigned char>(c)];
+        std::memcpy(out, byteText.text.data(), byteText.text.size());
+        out += byteText.size;
+    }
+    return out;
+}
+
+constexpr ByteText TextOf(std::string_view text)
+{
+    ByteText byteText{};
+    for (std::size_t i = 0; i < text.size(); ++i)
+        byteText.text[i] = text[i];
+    byteText.size = static_cast<std::uint8_t>(text.size());
+    return byteText;
+}
+
+// AsciiFor of every byte.
+constexpr ByteTexts kAsciiTexts = [] {
+    ByteTexts texts{};
+    for (std::size_t byte = 0; byte < texts.size(); ++byte) {
+        const char c = static_cast<char>(byte);
+        texts[byte] = byte >= 0x80             ? TextOf(kAsciiHigh[byte - 0x80])
+                      : IsPrintableAscii(byte) ? TextOf({&c, 1})
+                                               : TextOf({});
+    }
+    return texts;
+}();
+
+// EscapedBytes of every byte, the double quote as it is or escaped.
+constexpr ByteTexts EscapedTexts(Quotes quotes)
+{
+    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    ByteTexts texts{};
+    for (std::size_t byte = 0; byte < texts.size(); ++byte) {
+        const char c = static_cast<char>(byte);
+        const bool plain = IsPrintableAscii(static_cast<unsigned char>(byte)) && c != '\\' &&
+                           (quotes == Quotes::AsTheyAre || c != '"');
+        const std::array<char, 4> escaped{'\\', 'x', kHexDigits[byte >> 4], kHexDigits[byte & 0xF]};
+        texts[byte] = plain ? TextOf({&c, 1}) : TextOf({escaped.data(), escaped.size()});
+    }
+    return texts;
+}
+constexpr ByteTexts kEscapedTexts = EscapedTexts(Quotes::AsTheyAre);
+constexpr ByteTexts kQuoteEscapedTexts = EscapedTexts(Quotes::Escaped);
 
 void AppendUtf8(std::string& text, char32_t character)
 {
@@ -180,16 +240,7 @@ void AppendUtf8(std::string& text, char32_t character)
 
 char* AppendAsciiFor(char* out, std::string_view bytes)
 {
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (IsPrintableAscii(byte)) {
-            *out++ = c;
-        } else if (byte >= 0x80) {
-            const std::string_view ascii = kAsciiHigh[byte - 0x80];
-            out = std::copy(ascii.begin(), ascii.end(), out);
-        }
-    }
-    return out;
+    return AppendByteTexts(out, bytes, kAsciiTexts);
 }
 
 char32_t UnicodeFor(unsigned char byte)
@@ -210,30 +261,29 @@ std::string Utf8FromWindows1252(std::string_view text)
     return utf8;
 }
 
-char* AppendEscapedBytes(char* out, std::string_view bytes)
+char* AppendEscapedBytes(char* out, std::string_view bytes, Quotes quotes)
 {
-    // Most values are plain: eight bytes without a backslash are copied at once.
+    // Most values are plain: eight bytes that need no escape are copied at once.
     constexpr std::uint64_t kOnes = 0x0101010101010101;
     constexpr std::uint64_t kTopBits = 0x8080808080808080;
+    // The top bit of each byte of `word` that is `c`.
+    const auto marks = [](std::uint64_t word, char c) {
+        const std::uint64_t x = word ^ (static_cast<std::uint64_t>(c) * kOnes);
+        return (x - kOnes) & ~x & kTopBits;
+    };
+    const bool escapeQuotes = quotes == Quotes::Escaped;
     std::size_t at = 0;
     for (; bytes.size() - at >= 8; at += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, bytes.data() + at, sizeof word);
-        const std::uint64_t notBackslash = word ^ ('\\' * kOnes); // a zero byte for each
-        const std::uint64_t backslashes = (notBackslash - kOnes) & ~notBackslash & kTopBits;
-        if ((NotPlainAsciiMarks8(bytes.data() + at) | backslashes) != 0)
+        if ((NotPlainAsciiMarks8(bytes.data() + at) | marks(word, '\\') |
+             (escapeQuotes ? marks(word, '"') : 0)) != 0)
             break;
         std::memcpy(out, &word, sizeof word);
         out += sizeof word;
     }
-    for (const char c : bytes.substr(at)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (IsPrintableAscii(byte) && c != '\\')
-            *out++ = c;
-        else
-            out = AppendHexEscape(out, byte);
-    }
-    return out;
+    return AppendByteTexts(out, bytes.substr(at),
+                           escapeQuotes ? kQuoteEscapedTexts : kEscapedTexts);
 }
 
 std::string EscapedBytes(std::string_view bytes)

@@ -33,14 +33,15 @@ inline bool ArePlainAscii8(const char* bytes)
     return NotPlainAsciiMarks8(bytes) == 0;
 }
 
-// The most one byte becomes in plain ASCII.
-inline constexpr std::size_t kLongestAsciiFor = 3;
+// The room AppendAsciiFor needs per byte: the longest text a byte becomes is
+// three characters, and each is copied four at a time.
+inline constexpr std::size_t kAsciiForRoom = 4;
 
-// `bytes` in plain ASCII, written at `out`, which has room for
-// kLongestAsciiFor bytes per byte; returns the end. ASCII 32 to 126 stays
-// itself, the rest of Windows-1252 becomes a letter without its accent or a
-// close look-alike ("u" for 0xFC, "ss" for 0xDF, "EUR" for 0x80), and control
-// bytes and the five codes Windows-1252 leaves unassigned are left out.
+// `bytes` in plain ASCII, written at `out`, which has room for kAsciiForRoom
+// bytes per byte; returns the end. ASCII 32 to 126 stays itself, the rest of
+// Windows-1252 becomes a letter without its accent or a close look-alike ("u"
+// for 0xFC, "ss" for 0xDF, "EUR" for 0x80), and control bytes and the five
+// codes Windows-1252 leaves unassigned are left out.
 char* AppendAsciiFor(char* out, std::string_view bytes);
 
 // The Unicode character of a Windows-1252 byte; 0xFFFD for unassigned codes.
@@ -53,17 +54,10 @@ std::string Utf8FromWindows1252(std::string_view text);
 // Every byte kept, the text ASCII 32 to 126: a byte outside that range, and
 // the backslash itself, becomes \xNN.
 std::string EscapedBytes(std::string_view bytes);
+// Whether EscapedBytes leaves the double quote as it is or escapes it too,
+// where the end of a quoted value must never be in doubt.
+enum class Quotes { AsTheyAre, Escaped };
 // Writes EscapedBytes at `out` (room for 4 bytes per byte); returns the end.
-char* AppendEscapedBytes(char* out, std::string_view bytes);
-// One byte as EscapedBytes writes what it escapes: \xNN.
-inline char* AppendHexEscape(char* out, unsigned char byte)
-{
-    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-    *out++ = '\\';
-    *out++ = 'x';
-    *out++ = kHexDigits[byte >> 4];
-    *out++ = kHexDigits[byte & 0x0F];
-    return out;
-}
+char* AppendEscapedBytes(char* out, std::string_view bytes, Quotes quotes = Quotes::AsTheyAre);
 
 } // namespace Conversion
