@@ -96,8 +96,9 @@ TEST_F(StandardFormTest, LongLogsTellEveryLineInRecordOrder)
             const unsigned long record = std::stoul(match[1].str());
             EXPECT_GE(record, lastRecord) << line;
             EXPECT_FALSE(summarized) << line;
-            if (line.ends_with("; record skipped"))
+            if (line.ends_with("; record skipped")) {
                 EXPECT_TRUE(previous.starts_with("Illegal year in QSO ")) << line;
+            }
             lastRecord = record;
             ++findings;
         }

@@ -52,6 +52,7 @@ std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, Mess
     std::uint64_t qsoCount = 0;
     std::uint64_t recordNumber = 0;
     RecordFields fields; // every record's, in turn
+    std::string illegalYear; // every such record's message, in turn
     const std::size_t longestLine = writer.LongestLine();
     for (std::string_view records = log.ReadRecords(); !records.empty();
          records = log.ReadRecords()) {
@@ -59,7 +60,8 @@ std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, Mess
             ++recordNumber;
             const std::string_view recordText = BuildRecordText(records.substr(next, kRecordSize));
             if (!DecodeFields(recordText, fields)) {
-                messages.ShowMessage(MessageKind::IllegalYear, IllegalYearMessage(recordText));
+                AssignIllegalYearMessage(illegalYear, recordText);
+                messages.ShowMessage(MessageKind::IllegalYear, illegalYear);
                 writer.SkipRecord(recordText, recordNumber);
                 continue;
             }

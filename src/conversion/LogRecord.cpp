@@ -114,16 +114,21 @@ std::optional<std::int16_t> ConvertYear(std::string_view yearText)
     return std::nullopt;
 }
 
-std::string IllegalYearMessage(std::string_view recordText)
+void AssignIllegalYearMessage(std::string& message, std::string_view recordText)
 {
     constexpr std::string_view kBefore = "Illegal year in QSO ";
     constexpr std::string_view kAfter = ", ignoring QSO";
     const std::string_view record = recordText.substr(0, kRecordTextLength);
-    std::string message;
-    message.reserve(kBefore.size() + record.size() + kAfter.size()); // one allocation
-    message += kBefore;
+    message.reserve(kBefore.size() + record.size() + kAfter.size()); // one allocation at most
+    message = kBefore;
     message += record;
     message += kAfter;
+}
+
+std::string IllegalYearMessage(std::string_view recordText)
+{
+    std::string message;
+    AssignIllegalYearMessage(message, recordText);
     return message;
 }
 

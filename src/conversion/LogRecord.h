@@ -93,5 +93,7 @@ char* DecodeRecord(std::string_view recordText, char* exportRecord);
 
 // "Illegal year in QSO ", the 60 characters, ", ignoring QSO".
 std::string IllegalYearMessage(std::string_view recordText);
+// The same into `message`, whose room is reused: a log may hold many.
+void AssignIllegalYearMessage(std::string& message, std::string_view recordText);
 
 } // namespace Conversion
