@@ -271,9 +271,11 @@ StandardRecord::ModeMeaning StandardRecord::WorkOutMode(std::string_view stored)
     const std::string_view text = TrimSpaces(stored);
     if (text.empty())
         return {.blank = true, .mode = std::nullopt};
-    std::array<char, 3> upper{};
-    std::transform(text.begin(), text.end(), upper.begin(), UpperCase);
-    return {.mode = ModeFor({upper.data(), text.size()})};
+    std::array<char, 3> upper{}; // the field's three bytes at most
+    const std::size_t length = std::min(text.size(), upper.size());
+    for (std::size_t i = 0; i < length; ++i)
+        upper[i] = UpperCase(text[i]);
+    return {.mode = ModeFor({upper.data(), length})};
 }
 
 void StandardRecord::ModeAndSubmode(std::string_view stored)
