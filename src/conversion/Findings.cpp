@@ -4,11 +4,8 @@
 #include "ApplicationIdentity.h"
 #include "Windows1252Text.h"
 
-#include <algorithm>
-#include <array>
 #include <cctype>
 #include <charconv>
-#include <cstring>
 #include <limits>
 
 namespace Conversion {
@@ -20,8 +17,8 @@ std::string Counted(std::uint64_t count, std::string_view noun)
     return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
 }
 
-// The bytes kept for the terminal as EscapedBytes writes them, and the
-// double quote too, so that a quoted value's end is never in doubt.
+// `bytes` between double quotes, escaped as EscapedBytes escapes them and
+// the double quote too, so that the value's end is never in doubt.
 char* WriteQuoted(char* out, std::string_view bytes)
 {
     *out++ = '"';

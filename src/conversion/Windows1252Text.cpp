@@ -1,6 +1,5 @@
 #include "Windows1252Text.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
