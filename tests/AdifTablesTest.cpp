@@ -150,8 +150,12 @@ TEST(ArePlainAscii8, EveryByteValueInEveryPlace)
 // every byte value in every place is marked exactly when it lies outside.
 TEST(OutsideMarks, EveryByteValueInEveryPlace)
 {
-    const std::string_view lowest("\x00" "A0a/ \x7F\x00", 8);
-    const std::string_view highest("\x7F" "Z9z/~\x7F\x00", 8);
+    const std::string_view lowest("\x00"
+                                  "A0a/ \x7F\x00",
+                                  8);
+    const std::string_view highest("\x7F"
+                                   "Z9z/~\x7F\x00",
+                                   8);
     const std::array<char, 8> inside{'q', 'M', '5', 'k', '/', '#', '\x7F', '\0'};
     for (std::size_t place = 0; place < 8; ++place)
         for (int value = 0; value < 256; ++value) {

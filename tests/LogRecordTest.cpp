@@ -243,10 +243,9 @@ TEST(LogRecord, FieldsReusedForTheNextRecordKeepNothingOfTheLast)
     ASSERT_TRUE(fresh.has_value());
     for (const auto member :
          {&Conversion::RecordFields::text, &Conversion::RecordFields::date,
-          &Conversion::RecordFields::timeOn,
-          &Conversion::RecordFields::callsign, &Conversion::RecordFields::rstSent,
-          &Conversion::RecordFields::rstReceived, &Conversion::RecordFields::gridSquare,
-          &Conversion::RecordFields::comment})
+          &Conversion::RecordFields::timeOn, &Conversion::RecordFields::callsign,
+          &Conversion::RecordFields::rstSent, &Conversion::RecordFields::rstReceived,
+          &Conversion::RecordFields::gridSquare, &Conversion::RecordFields::comment})
         EXPECT_EQ(reused.*member, (*fresh).*member);
     EXPECT_TRUE(reused.gridSquare.empty());
     EXPECT_TRUE(reused.comment.empty());

@@ -51,7 +51,7 @@ std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, Mess
         writer.WriteHeader(output);
     std::uint64_t qsoCount = 0;
     std::uint64_t recordNumber = 0;
-    RecordFields fields; // every record's, in turn
+    RecordFields fields;     // every record's, in turn
     std::string illegalYear; // every such record's message, in turn
     const std::size_t longestLine = writer.LongestLine();
     for (std::string_view records = log.ReadRecords(); !records.empty();

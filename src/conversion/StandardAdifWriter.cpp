@@ -37,7 +37,8 @@ constexpr std::size_t kLongestLine = 1024;
 char* AppendKeptValue(char* out, const KeptValue& kept)
 {
     // Escaped first, as only then its length is known; left unfilled beyond that.
-    std::array<char, 4 * kRecordTextLength> escaped; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::array<char, 4 * kRecordTextLength>
+        escaped; // NOLINT(cppcoreguidelines-pro-type-member-init)
     const char* const end = AppendEscapedBytes(escaped.data(), kept.bytes);
     static const std::string_view prefix = KeptFieldPrefix();
     *out++ = '<';
