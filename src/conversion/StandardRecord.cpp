@@ -81,7 +81,8 @@ struct CallsignByte
     char upper;
     std::uint8_t kind;
 };
-constexpr std::array<CallsignByte, 256> kCallsignBytes = [] {
+constexpr std::array<CallsignByte, 256> CallsignBytes()
+{
     std::array<CallsignByte, 256> table{};
     for (std::size_t byte = 0; byte < table.size(); ++byte) {
         const char c = UpperCase(static_cast<char>(byte));
@@ -91,7 +92,8 @@ constexpr std::array<CallsignByte, 256> kCallsignBytes = [] {
                                            : kNotInCallsigns};
     }
     return table;
-}();
+}
+constexpr std::array<CallsignByte, 256> kCallsignBytes = CallsignBytes();
 
 // What Logbook of the World accepts as a callsign, upper case, whose bytes
 // are of the classes `kinds` holds.

@@ -193,7 +193,8 @@ constexpr ByteText TextOf(std::string_view text)
 }
 
 // AsciiFor of every byte.
-constexpr ByteTexts kAsciiTexts = [] {
+constexpr ByteTexts AsciiTexts()
+{
     ByteTexts texts{};
     for (std::size_t byte = 0; byte < texts.size(); ++byte) {
         const char c = static_cast<char>(byte);
@@ -202,7 +203,8 @@ constexpr ByteTexts kAsciiTexts = [] {
                                                : TextOf({});
     }
     return texts;
-}();
+}
+constexpr ByteTexts kAsciiTexts = AsciiTexts();
 
 // EscapedBytes of every byte, the double quote as it is or escaped.
 constexpr ByteTexts EscapedTexts(Quotes quotes)
