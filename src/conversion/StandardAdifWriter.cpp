@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 namespace Conversion {
 
@@ -31,27 +30,6 @@ template <std::size_t kSize>
 }
 
 constexpr std::size_t kLongestLine = 1024;
-
-// "<APP_KESTRELTOADIF_FIELD:length>value " for a kept value, escaped, as
-// AppendFieldText writes a field.
-char* AppendKeptValue(char* out, const KeptValue& kept)
-{
-    // Escaped first, as only then its length is known; left unfilled beyond that.
-    std::array<char, 4 * kRecordTextLength>
-        escaped; // NOLINT(cppcoreguidelines-pro-type-member-init)
-    const char* const end = AppendEscapedBytes(escaped.data(), kept.bytes);
-    static const std::string_view prefix = KeptFieldPrefix();
-    *out++ = '<';
-    out = CopyShortText(out, prefix.data(), prefix.size());
-    out = CopyShortText(out, kept.field.data(), kept.field.size());
-    *out++ = ':';
-    const auto length = static_cast<std::size_t>(end - escaped.data());
-    out = std::to_chars(out, out + kFieldTextOverhead, length).ptr;
-    *out++ = '>';
-    out = CopyShortText(out, escaped.data(), length);
-    *out++ = ' ';
-    return out;
-}
 
 } // namespace
 
@@ -93,8 +71,17 @@ std::size_t StandardAdifWriter::LongestLine() const
         out = AppendValue(out, "QSL_SENT", "Y");
     if (r.qslReceived)
         out = AppendValue(out, "QSL_RCVD", "Y");
-    for (const KeptValue* kept = r.KeptBegin(); kept != r.KeptEnd(); ++kept)
-        out = AppendKeptValue(out, *kept);
+    for (const KeptValue* kept = r.KeptBegin(); kept != r.KeptEnd(); ++kept) {
+        // Escaped where it is written, as only here its length is known.
+        std::array<char, 4 * kRecordTextLength>
+            escaped; // NOLINT(cppcoreguidelines-pro-type-member-init)
+        const char* const end = AppendEscapedBytes(escaped.data(), kept->bytes);
+        // The name assembled in a reused string: no allocation once it has grown.
+        keptName_ = KeptFieldPrefix();
+        keptName_ += kept->field;
+        out = AppendValue(out, keptName_,
+                          {escaped.data(), static_cast<std::size_t>(end - escaped.data())});
+    }
     return std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), out);
 }
 

@@ -2,6 +2,8 @@
 
 #include "StandardFormWriter.h"
 
+#include <string>
+
 namespace Conversion {
 
 // Standard ADIF 3 in its ADI form: a free-text first line and the standard
@@ -15,6 +17,9 @@ public:
     void WriteHeader(OutputChannel& output) override;
     std::size_t LongestLine() const override;
     char* WriteRecord(const RecordFields& fields, std::uint64_t recordNumber, char* line) override;
+
+private:
+    std::string keptName_; // the name of a field of ours, reused from record to record
 };
 
 } // namespace Conversion
