@@ -39,19 +39,7 @@ int DaysInMonth(int month, int year)
 std::uint64_t PaddedWord(std::string_view text)
 {
     std::array<char, 8> bytes{};
-    const auto copyEnds = [&](auto word) {
-        constexpr std::size_t kWord = sizeof(word);
-        std::memcpy(&word, text.data(), kWord);
-        std::memcpy(bytes.data(), &word, kWord);
-        std::memcpy(&word, text.data() + text.size() - kWord, kWord);
-        std::memcpy(bytes.data() + text.size() - kWord, &word, kWord);
-    };
-    if (text.size() >= 4)
-        copyEnds(std::uint32_t{});
-    else if (text.size() >= 2)
-        copyEnds(std::uint16_t{});
-    else if (text.size() == 1)
-        bytes[0] = text[0];
+    CopyShortText(bytes.data(), text.data(), std::min(text.size(), bytes.size()));
     return LittleEndianWord(bytes.data());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ByteWord.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -12,19 +14,15 @@
 namespace Conversion {
 
 // The eight bytes at `bytes` with the top bit of each that is not ASCII 32
-// to 126 set, and every other bit clear: found at once for all eight, as no
-// byte carries into the next. Marks of several words can be gathered with |
-// and looked at once.
+// to 126 set, and every other bit clear. Marks of several words can be
+// gathered with | and looked at once.
 inline std::uint64_t NotPlainAsciiMarks8(const char* bytes)
 {
-    constexpr std::uint64_t kTopBits = 0x8080808080808080;
-    constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7F;
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kSpaces = WordOf("        ");
+    constexpr std::uint64_t kTildes = WordOf("~~~~~~~~");
     std::uint64_t word = 0;
-    std::memcpy(&word, bytes, sizeof word);
-    const std::uint64_t belowSpace = ~((word | kTopBits) - 0x20 * kOnes);
-    const std::uint64_t delete127 = (word & kLowBits) + kOnes;
-    return (word | belowSpace | delete127) & kTopBits;
+    std::memcpy(&word, bytes, sizeof word); // each byte is looked at alone: any order will do
+    return OutsideMarks(word, kSpaces, kTildes);
 }
 
 // Whether the eight bytes at `bytes` are all ASCII 32 to 126.
