@@ -123,6 +123,19 @@ TEST(StandardForm, RememberedMeaningsAreThoseOfAFreshWriter)
                 }
 }
 
+// The text fields, RST sent to the comment, are looked at as one span: a
+// byte beyond ASCII anywhere in it, its ends included, is found.
+TEST(StandardForm, ABytePastAsciiAnywhereInTheTextFieldsIsFound)
+{
+    for (const std::size_t position : {29, 34, 35, 40, 41, 46, 47, 52, 58}) {
+        const Adi written(Patched(position, "\xE9"));
+        EXPECT_EQ(written.findings.lines.size(), 1u) << "character " << position;
+        EXPECT_TRUE(std::all_of(written.line.begin(), written.line.end(), [](char byte) {
+            return byte >= 0x20 && byte < 0x7F;
+        })) << written.line;
+    }
+}
+
 TEST(StandardForm, ValuesWithoutStandardFormAreKeptAndReported)
 {
     struct Case
