@@ -206,7 +206,7 @@ TEST(StandardForm, IllegalYearSkipsTheRecordWithAFinding)
 
 TEST(StandardForm, AdxKeepsTheCommentsOwnTextAndEscapesXml)
 {
-    const Adx written(Patched(19, "dl1abc    ").replace(46, 12, "Caf\xE9 & <ok>"));
+    const Adx written(Patched(19, "dl1abc    ").replace(46, 12, "Caf\xE9 & <ok> "));
     EXPECT_EQ(written.line,
               "<RECORD><QSO_DATE>20030910</QSO_DATE><TIME_ON>1412</TIME_ON><BAND>20m</BAND>"
               "<FREQ>14</FREQ><MODE>SSB</MODE><CALL>DL1ABC</CALL><RST_SENT>59</RST_SENT>"

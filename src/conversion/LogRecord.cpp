@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <stdexcept>
 
 namespace Conversion {
 
@@ -30,6 +31,8 @@ constexpr FieldSpan kRstSent{29, 6};
 constexpr FieldSpan kRstReceived{35, 6};
 constexpr FieldSpan kGridSquare{41, 6};
 constexpr FieldSpan kComment{47, 12};
+// RST sent to the comment: the fields free text may stand in.
+constexpr FieldSpan kFreeText{29, 30};
 constexpr std::size_t kQslSentPosition = 59;
 constexpr std::size_t kQslReceivedPosition = 60;
 
@@ -40,9 +43,11 @@ constexpr std::string_view kNoComment = "------------";
 // as does the text "-1" itself.
 constexpr std::int16_t kIllegalYear = -1;
 
-std::string_view Characters(std::string_view text, FieldSpan span)
+// The characters at `span` of a record text, whose 60 characters hold every span.
+template <FieldSpan span> std::string_view Characters(std::string_view recordText)
 {
-    return text.substr(span.position - 1, span.width);
+    static_assert(span.position - 1 + span.width <= kRecordTextLength);
+    return {recordText.data() + span.position - 1, span.width};
 }
 
 bool IsDigit(char c)
@@ -92,11 +97,6 @@ template <FieldSpan span> std::string_view TrimmedField(std::string_view recordT
 
 } // namespace
 
-std::string_view BuildRecordText(std::string_view recordBytes)
-{
-    return recordBytes.substr(0, kRecordTextLength);
-}
-
 std::optional<std::int16_t> ConvertYear(std::string_view yearText)
 {
     if (yearText.size() != 2)
@@ -134,9 +134,11 @@ std::string IllegalYearMessage(std::string_view recordText)
 
 [[gnu::flatten]] bool DecodeFields(std::string_view recordText, RecordFields& fields)
 {
+    if (recordText.size() != kRecordTextLength)
+        throw std::invalid_argument("a record's text is 60 characters");
     fields.text = recordText;
-    fields.date = Characters(recordText, kDate);
-    fields.yearText = Characters(fields.date, kYear);
+    fields.date = Characters<kDate>(recordText);
+    fields.yearText = Characters<kYear>(recordText);
     fields.year = ConvertYear(fields.yearText).value_or(kIllegalYear);
     if (fields.year == kIllegalYear)
         return false;
@@ -144,8 +146,8 @@ std::string IllegalYearMessage(std::string_view recordText)
     // Two-digit years: 30 to 99 are 19xx, the rest 20xx. The date characters
     // are copied as they stand.
     const std::string_view century = fields.year < 30 ? "20" : "19";
-    const std::string_view month = Characters(fields.date, kMonth);
-    const std::string_view day = Characters(fields.date, kDay);
+    const std::string_view month = Characters<kMonth>(recordText);
+    const std::string_view day = Characters<kDay>(recordText);
     // Two characters each: century, year, month, day.
     const auto put = [&fields](std::size_t at, std::string_view twoCharacters) {
         std::memcpy(fields.qsoDate.data() + at, twoCharacters.data(), 2);
@@ -155,9 +157,9 @@ std::string IllegalYearMessage(std::string_view recordText)
     put(4, month);
     put(6, day);
 
-    fields.timeOn = Characters(recordText, kTimeOn);
-    fields.frequency = Characters(recordText, kFrequency);
-    fields.mode = Characters(recordText, kMode);
+    fields.timeOn = Characters<kTimeOn>(recordText);
+    fields.frequency = Characters<kFrequency>(recordText);
+    fields.mode = Characters<kMode>(recordText);
     fields.callsign = TrimmedField<kCallsign>(recordText);
     fields.rstSent = TrimmedField<kRstSent>(recordText);
     fields.rstReceived = TrimmedField<kRstReceived>(recordText);
@@ -167,15 +169,10 @@ std::string IllegalYearMessage(std::string_view recordText)
     fields.comment = TrimmedField<kComment>(recordText);
     if (fields.comment == kNoComment)
         fields.comment = {};
+    fields.freeText = Characters<kFreeText>(recordText);
     fields.qslSent = recordText[kQslSentPosition - 1] == 'S';
     fields.qslReceived = recordText[kQslReceivedPosition - 1] == 'R';
     return true;
-}
-
-std::string_view TextFieldCharacters(std::string_view recordText)
-{
-    constexpr std::size_t kFirst = kRstSent.position - 1;
-    return recordText.substr(kFirst, kComment.position - 1 + kComment.width - kFirst);
 }
 
 std::optional<RecordFields> DecodeFields(std::string_view recordText)

@@ -18,7 +18,10 @@ inline constexpr std::size_t kRecordTextLength = 60;
 
 // The record's first 60 bytes as text, each byte one character, NULs and
 // high bytes included: a view of `recordBytes`, which holds a whole record.
-std::string_view BuildRecordText(std::string_view recordBytes);
+inline std::string_view BuildRecordText(std::string_view recordBytes)
+{
+    return recordBytes.substr(0, kRecordTextLength);
+}
 
 // The year characters as a number: two digits, one digit with a space before
 // or after it, or a sign and a digit. Every other text has no value.
@@ -55,6 +58,9 @@ struct RecordFields
     std::string_view rstReceived;
     std::string_view gridSquare; // empty for "------"
     std::string_view comment;    // empty for "------------"
+    // Characters 29-58 as stored: RST sent and received, the locator and the
+    // comment, the fields free text may stand in.
+    std::string_view freeText;
     bool qslSent = false;
     bool qslReceived = false;
 
@@ -70,10 +76,6 @@ std::optional<RecordFields> DecodeFields(std::string_view recordText);
 // left in part, when the year cannot be read. The record loop decodes every
 // record into one RecordFields this way, sparing a copy per record.
 bool DecodeFields(std::string_view recordText, RecordFields& fields);
-
-// Characters 29 to 58 of `recordText`: RST sent and received, the locator
-// and the comment, which are the fields free text may stand in.
-std::string_view TextFieldCharacters(std::string_view recordText);
 
 // The most that the field texts of one record take: every field name, the 60
 // characters of values between them, and what each field's text adds.

@@ -330,7 +330,7 @@ std::string_view StandardRecord::Text(std::string_view field, std::string_view s
     ModeAndSubmode(fields.mode);
     call = Callsign(fields.callsign);
     // Most records hold plain ASCII in every text field, written as it stands.
-    const bool plainText = IsPlainAscii(TextFieldCharacters(fields.text));
+    const bool plainText = IsPlainAscii(fields.freeText);
     const auto text = [this, plainText](std::string_view field, std::string_view stored,
                                         AsciiText& ascii) {
         return plainText ? stored : Text(field, stored, ascii);
