@@ -3,6 +3,7 @@
 #include "OutputChannel.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -27,12 +28,17 @@ void AppendField(std::string& exportRecord, std::string_view Fieldname,
 inline constexpr std::size_t kFieldTextOverhead =
     4 + std::numeric_limits<std::size_t>::digits10 + 1;
 
-// Copies the `size` bytes at `from` to `to`. Record values are a few bytes
-// long: two copies of a fixed size that overlap in the middle do it without
-// a call to memcpy, and read and write only the value's own bytes.
+// Copies the `size` bytes at `from` to `to`. Record values and the texts
+// around them are short: two copies of a fixed size that overlap in the
+// middle do it without a call to memcpy, and read and write only the text's
+// own bytes. Sizes are told apart by halves, two or three tests each.
 [[gnu::always_inline]] inline char* CopyShortText(char* to, const char* from,
                                                   std::size_t size) noexcept
 {
+    struct Bytes16
+    {
+        std::array<char, 16> bytes;
+    };
     const auto copyEnds = [&](auto word) {
         constexpr std::size_t kWord = sizeof(word);
         std::memcpy(&word, from, kWord);
@@ -40,16 +46,20 @@ inline constexpr std::size_t kFieldTextOverhead =
         std::memcpy(&word, from + size - kWord, kWord);
         std::memcpy(to + size - kWord, &word, kWord);
     };
-    if (size > 16)
-        std::memcpy(to, from, size);
-    else if (size >= 8)
-        copyEnds(std::uint64_t{});
-    else if (size >= 4)
-        copyEnds(std::uint32_t{});
-    else if (size >= 2)
+    if (size >= 4) {
+        if (size < 8)
+            copyEnds(std::uint32_t{});
+        else if (size <= 16)
+            copyEnds(std::uint64_t{});
+        else if (size <= 32)
+            copyEnds(Bytes16{});
+        else
+            std::memcpy(to, from, size);
+    } else if (size >= 2) {
         copyEnds(std::uint16_t{});
-    else if (size == 1)
+    } else if (size == 1) {
         *to = *from;
+    }
     return to + size;
 }
 
