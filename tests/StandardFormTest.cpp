@@ -99,28 +99,33 @@ TEST(StandardForm, PlainTranslationsNeedNoFinding)
     }
 }
 
-// A writer remembers what each frequency and mode text means: a long run of
-// texts, many of which meet in its memory and return later, must give every
-// record what a fresh writer gives it.
+// A writer remembers what each frequency and mode text means, and what it
+// writes for them: texts that meet in its memory and return later, and texts
+// that return beside another text of the other field, must give every record
+// what a fresh writer gives it.
 TEST(StandardForm, RememberedMeaningsAreThoseOfAFreshWriter)
 {
     ListedFindings findings;
     Conversion::StandardAdifWriter writer(findings);
     std::string room(writer.LongestLine(), '\0');
+    // Frequency characters 13-15, mode characters 16-18.
+    const auto writtenAsFresh = [&](const std::string& frequencyAndMode) {
+        const std::string text = Patched(13, frequencyAndMode);
+        const Adi fresh(text);
+        findings.lines.clear();
+        const char* const end = writer.WriteRecord(*Conversion::DecodeFields(text), 7, room.data());
+        ASSERT_EQ(std::string(room.c_str(), end), fresh.line);
+        ASSERT_EQ(findings.lines, fresh.findings.lines);
+    };
     const std::string characters = " 147.0cwRTYsb";
     for (int round = 0; round < 2; ++round)
         for (const char a : characters)
             for (const char b : characters)
-                for (const char c : characters) {
-                    // Frequency characters 13-15, mode characters 16-18.
-                    const std::string text = Patched(13, {a, b, c, c, b, a});
-                    const Adi fresh(text);
-                    findings.lines.clear();
-                    const char* const end =
-                        writer.WriteRecord(*Conversion::DecodeFields(text), 7, room.data());
-                    ASSERT_EQ(std::string(room.c_str(), end), fresh.line);
-                    ASSERT_EQ(findings.lines, fresh.findings.lines);
-                }
+                for (const char c : characters)
+                    writtenAsFresh({a, b, c, c, b, a});
+    for (const char* const frequency : {"14 ", "7  ", "1.8", " 21", "5  ", "x  "})
+        for (const char* const mode : {"CW ", "usb", "RTY", "DIG", " FM"})
+            writtenAsFresh(std::string(frequency) + mode);
 }
 
 // The text fields, RST sent to the comment, are looked at as one span: a

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace Conversion {
 
@@ -46,6 +47,22 @@ void StandardAdifWriter::WriteHeader(OutputChannel& output)
     output.WriteLine("<EOH>");
 }
 
+StandardAdifWriter::FieldPairText StandardAdifWriter::PairText(std::string_view firstName,
+                                                              std::string_view first,
+                                                              std::string_view secondName,
+                                                              std::string_view second)
+{
+    FieldPairText pair{};
+    // Band, mode and submode names come from the tables, frequencies are three bytes.
+    if (firstName.size() + first.size() + secondName.size() + second.size() +
+            2 * kFieldTextOverhead >
+        pair.text.size())
+        throw std::length_error("a band's or a mode's field text is longer than its room");
+    char* const end = AppendValue(AppendValue(pair.text.data(), firstName, first), secondName, second);
+    pair.size = static_cast<std::uint8_t>(end - pair.text.data());
+    return pair;
+}
+
 std::size_t StandardAdifWriter::LongestLine() const
 {
     return kLongestLine;
@@ -58,10 +75,14 @@ std::size_t StandardAdifWriter::LongestLine() const
     char* out = line;
     out = AppendSizedValue<8>(out, "QSO_DATE", r.qsoDate);
     out = AppendSizedValue<4>(out, "TIME_ON", r.timeOn);
-    out = AppendValue(out, "BAND", r.band);
-    out = AppendValue(out, "FREQ", r.frequency);
-    out = AppendValue(out, "MODE", r.mode);
-    out = AppendValue(out, "SUBMODE", r.submode);
+    const FieldPairText& band = bandTexts_.Of(fields.frequency, [&r](std::string_view) {
+        return PairText("BAND", r.band, "FREQ", r.frequency);
+    });
+    out = CopyShortText(out, band.text.data(), band.size);
+    const FieldPairText& mode = modeTexts_.Of(fields.mode, [&r](std::string_view) {
+        return PairText("MODE", r.mode, "SUBMODE", r.submode);
+    });
+    out = CopyShortText(out, mode.text.data(), mode.size);
     out = AppendValue(out, "CALL", r.call);
     out = AppendValue(out, "RST_SENT", r.rstSent);
     out = AppendValue(out, "RST_RCVD", r.rstReceived);

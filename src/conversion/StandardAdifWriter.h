@@ -1,8 +1,12 @@
 #pragma once
 
 #include "StandardFormWriter.h"
+#include "ThreeByteMemo.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace Conversion {
 
@@ -19,6 +23,19 @@ public:
     char* WriteRecord(const RecordFields& fields, std::uint64_t recordNumber, char* line) override;
 
 private:
+    // The text of two fields that follow from one three-byte field of the
+    // record alone: BAND and FREQ from the frequency, MODE and SUBMODE from
+    // the mode. Assembled once per such text, copied from then on.
+    struct FieldPairText
+    {
+        std::array<char, 96> text;
+        std::uint8_t size;
+    };
+    static FieldPairText PairText(std::string_view firstName, std::string_view first,
+                                  std::string_view secondName, std::string_view second);
+
+    ThreeByteMemo<FieldPairText> bandTexts_;
+    ThreeByteMemo<FieldPairText> modeTexts_;
     std::string keptName_; // the name of a field of ours, reused from record to record
 };
 
