@@ -64,14 +64,18 @@ inline constexpr std::size_t kFieldTextOverhead =
 }
 
 // "<Fieldname:length>value " for a value written as it stands, assembled in
-// place at `out`, which has room for the name, the value and
-// kFieldTextOverhead; nothing for an empty value. Returns the new end.
-[[gnu::always_inline]] inline char* AppendFieldText(char* out, std::string_view Fieldname,
+// place at `out`, with the name in two parts: `namePrefix` (the empty text
+// for most fields, "APP_..." for the program's own) and `Fieldname`. `out`
+// has room for the name, the value and kFieldTextOverhead; nothing is written
+// for an empty value. Returns the new end.
+[[gnu::always_inline]] inline char* AppendFieldText(char* out, std::string_view namePrefix,
+                                                    std::string_view Fieldname,
                                                     std::string_view value) noexcept
 {
     if (value.empty())
         return out;
     *out++ = '<';
+    out = std::copy(namePrefix.begin(), namePrefix.end(), out);
     out = std::copy(Fieldname.begin(), Fieldname.end(), out);
     *out++ = ':';
     constexpr std::size_t kOneDigit = 10;
@@ -88,6 +92,13 @@ inline constexpr std::size_t kFieldTextOverhead =
     out = CopyShortText(out, value.data(), value.size());
     *out++ = ' ';
     return out;
+}
+
+// The same for a name in one part.
+[[gnu::always_inline]] inline char* AppendFieldText(char* out, std::string_view Fieldname,
+                                                    std::string_view value) noexcept
+{
+    return AppendFieldText(out, {}, Fieldname, value);
 }
 
 // AppendField onto a record assembled in place: the same text, written at

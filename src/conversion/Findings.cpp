@@ -1,10 +1,8 @@
 #include "Findings.h"
 
 #include "AdifWriter.h"
-#include "ApplicationIdentity.h"
 #include "Windows1252Text.h"
 
-#include <cctype>
 #include <charconv>
 #include <limits>
 
@@ -50,19 +48,6 @@ void AppendKeptFieldName(std::string& line, std::string_view field)
 }
 
 } // namespace
-
-std::string_view KeptFieldPrefix()
-{
-    // The product's name is the same all the program's life: upper-cased once.
-    static const std::string prefix = [] {
-        std::string name = "APP_";
-        for (const char c : Common::Identity().productName)
-            name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        name += '_';
-        return name;
-    }();
-    return prefix;
-}
 
 std::string KeptFieldName(std::string_view field)
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ApplicationIdentity.h"
+
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,10 +31,27 @@ struct Finding
     std::string_view written; // for Translated: what was written instead
 };
 
-// The name of the field of ours that keeps a value: APP_KESTRELTOADIF_<field>.
+// "APP_", the product's name in upper case, "_": made when the program is compiled.
+constexpr std::array<char, Common::kProductName.size() + 5> KeptFieldPrefixCharacters()
+{
+    std::array<char, Common::kProductName.size() + 5> prefix{'A', 'P', 'P', '_'};
+    for (std::size_t i = 0; i < Common::kProductName.size(); ++i) {
+        const char c = Common::kProductName[i];
+        prefix[4 + i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    prefix.back() = '_';
+    return prefix;
+}
+inline constexpr std::array kKeptFieldPrefix = KeptFieldPrefixCharacters();
+
+// The first part of the name of the field of ours that keeps a value,
+// "APP_KESTRELTOADIF_", which the standard field's name completes.
+constexpr std::string_view KeptFieldPrefix()
+{
+    return {kKeptFieldPrefix.data(), kKeptFieldPrefix.size()};
+}
+// The whole name: APP_KESTRELTOADIF_<field>.
 std::string KeptFieldName(std::string_view field);
-// Its first part, "APP_KESTRELTOADIF_", which the field's name completes.
-std::string_view KeptFieldPrefix();
 
 // One ASCII line: the record, the field, the value escaped, what is wrong and
 // what was done, e.g. `record 7: MODE "DIG": not an ADIF mode; left out, kept

@@ -97,11 +97,8 @@ std::size_t StandardAdifWriter::LongestLine() const
         std::array<char, 4 * kRecordTextLength>
             escaped; // NOLINT(cppcoreguidelines-pro-type-member-init)
         const char* const end = AppendEscapedBytes(escaped.data(), kept->bytes);
-        // The name assembled in a reused string: no allocation once it has grown.
-        keptName_ = KeptFieldPrefix();
-        keptName_ += kept->field;
-        out = AppendValue(out, keptName_,
-                          {escaped.data(), static_cast<std::size_t>(end - escaped.data())});
+        out = AppendFieldText(out, KeptFieldPrefix(), kept->field,
+                              {escaped.data(), static_cast<std::size_t>(end - escaped.data())});
     }
     return std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), out);
 }

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace Conversion {
@@ -36,7 +35,6 @@ private:
 
     ThreeByteMemo<FieldPairText> bandTexts_;
     ThreeByteMemo<FieldPairText> modeTexts_;
-    std::string keptName_; // the name of a field of ours, reused from record to record
 };
 
 } // namespace Conversion
