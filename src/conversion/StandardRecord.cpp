@@ -140,10 +140,16 @@ bool IsPlainAscii(std::string_view text)
             NotPlainAsciiMarks8(text.data() + text.size() - 8)) == 0;
 }
 
+// Whether any byte of `text` is above ASCII, eight bytes looked at at once as
+// IsPlainAscii looks at them.
 bool HasHighBytes(std::string_view text)
 {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (text.size() < 8)
+        return (PaddedWord(text) & kTopBits) != 0;
+    std::uint64_t bytes = LittleEndianWord(text.data() + text.size() - 8);
+    for (std::size_t at = 0; at + 8 < text.size(); at += 8)
+        bytes |= LittleEndianWord(text.data() + at);
+    return (bytes & kTopBits) != 0;
 }
 
 // Frequencies are written as the record has them, where they are ADIF Numbers.
