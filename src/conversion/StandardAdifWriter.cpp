@@ -48,9 +48,9 @@ void StandardAdifWriter::WriteHeader(OutputChannel& output)
 }
 
 StandardAdifWriter::FieldPairText StandardAdifWriter::PairText(std::string_view firstName,
-                                                              std::string_view first,
-                                                              std::string_view secondName,
-                                                              std::string_view second)
+                                                               std::string_view first,
+                                                               std::string_view secondName,
+                                                               std::string_view second)
 {
     FieldPairText pair{};
     // Band, mode and submode names come from the tables, frequencies are three bytes.
@@ -58,7 +58,8 @@ StandardAdifWriter::FieldPairText StandardAdifWriter::PairText(std::string_view 
             2 * kFieldTextOverhead >
         pair.text.size())
         throw std::length_error("a band's or a mode's field text is longer than its room");
-    char* const end = AppendValue(AppendValue(pair.text.data(), firstName, first), secondName, second);
+    char* const end =
+        AppendValue(AppendValue(pair.text.data(), firstName, first), secondName, second);
     pair.size = static_cast<std::uint8_t>(end - pair.text.data());
     return pair;
 }
