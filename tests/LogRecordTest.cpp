@@ -1,10 +1,12 @@
 #include "LogRecord.h"
 
 #include "AdifWriter.h"
+#include "RecordSpaces.h"
 #include "TestSupport.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -229,6 +231,27 @@ TEST(LogRecord, TrimmedFieldsAreTheSpacesTrimmedAtEveryLengthAndNeighbour)
                         ExpectTrimmed(WithField(field, neighbour, leading, length, filler), field,
                                       reused);
                     }
+}
+
+// Every byte value in every place, among spaces and among other characters,
+// has its bit where it is no space: the places that each comparison covers,
+// the overlapping last ones too, and bytes above 0x7F.
+TEST(LogRecord, NonSpaceBitsMarkEveryCharacterButTheSpaces)
+{
+    constexpr std::uint64_t kEvery = (std::uint64_t{1} << 60) - 1;
+    for (std::size_t place = 0; place < 60; ++place)
+        for (int value = 0; value < 256; ++value) {
+            const char byte = static_cast<char>(value);
+            const std::uint64_t bit = byte == ' ' ? 0 : std::uint64_t{1} << place;
+            std::string text(60, ' ');
+            text[place] = byte;
+            ASSERT_EQ(Conversion::NonSpaceBits(text.data()), bit) << place << ", " << value;
+            text.assign(60, 'x');
+            text[place] = byte;
+            ASSERT_EQ(Conversion::NonSpaceBits(text.data()),
+                      (kEvery & ~(std::uint64_t{1} << place)) | bit)
+                << place << ", " << value;
+        }
 }
 
 TEST(LogRecord, FieldsReusedForTheNextRecordKeepNothingOfTheLast)

@@ -1,9 +1,8 @@
 #include "LogRecord.h"
 
 #include "AdifWriter.h"
-#include "ByteWord.h"
+#include "RecordSpaces.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <stdexcept>
@@ -60,39 +59,19 @@ int DigitValue(char c)
     return c - '0';
 }
 
-// How many of the eight bytes that end at `end` are spaces at its end.
-std::size_t TrailingSpacesOfEight(const char* end)
+// The field at `span` without the spaces around it: from the first to the
+// last of its characters that `nonSpace`, the record's NonSpaceBits, marks.
+template <FieldSpan span>
+std::string_view TrimmedField(std::string_view recordText, std::uint64_t nonSpace)
 {
-    constexpr std::uint64_t kSpaces = 0x2020202020202020;
-    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
-    const std::uint64_t x = LittleEndianWord(end - 8) ^ kSpaces; // a zero byte for each space
-    // The top bit of each byte that is not zero: exact, as no byte carries into the next.
-    const std::uint64_t notSpace = (((x & kLow7) + kLow7) | x) & ~kLow7;
-    return static_cast<std::size_t>(std::countl_zero(notSpace)) / 8;
-}
-
-// The field at `span` without the spaces around it. Fields are padded on the
-// right, so the trailing spaces are counted eight bytes at a time, from the
-// eight bytes that end the field: they all lie in the record text, the
-// field's own and those before it.
-template <FieldSpan span> std::string_view TrimmedField(std::string_view recordText)
-{
-    constexpr std::size_t kEnd = span.position - 1 + span.width;
-    // Eight bytes that end inside the field start inside the record text.
-    static_assert(span.position - 1 >= 7 && kEnd <= kRecordTextLength);
-    const char* const first = recordText.data() + span.position - 1;
-    const char* end = recordText.data() + kEnd;
-    std::size_t spaces = TrailingSpacesOfEight(end);
-    // Eight spaces: the field may hold more, before them.
-    while (spaces == 8 && end - first > 8) {
-        end -= 8;
-        spaces = TrailingSpacesOfEight(end);
-    }
-    end -= std::min(spaces, static_cast<std::size_t>(end - first));
-    const char* start = first;
-    while (start < end && *start == ' ')
-        ++start;
-    return {start, static_cast<std::size_t>(end - start)};
+    static_assert(span.position - 1 + span.width <= kRecordTextLength);
+    const std::uint64_t field =
+        (nonSpace >> (span.position - 1)) & ((std::uint64_t{1} << span.width) - 1);
+    if (field == 0)
+        return {};
+    const int start = std::countr_zero(field);
+    const int end = std::bit_width(field);
+    return {recordText.data() + span.position - 1 + start, static_cast<std::size_t>(end - start)};
 }
 
 } // namespace
@@ -160,13 +139,14 @@ std::string IllegalYearMessage(std::string_view recordText)
     fields.timeOn = Characters<kTimeOn>(recordText);
     fields.frequency = Characters<kFrequency>(recordText);
     fields.mode = Characters<kMode>(recordText);
-    fields.callsign = TrimmedField<kCallsign>(recordText);
-    fields.rstSent = TrimmedField<kRstSent>(recordText);
-    fields.rstReceived = TrimmedField<kRstReceived>(recordText);
-    fields.gridSquare = TrimmedField<kGridSquare>(recordText);
+    const std::uint64_t nonSpace = NonSpaceBits(recordText.data());
+    fields.callsign = TrimmedField<kCallsign>(recordText, nonSpace);
+    fields.rstSent = TrimmedField<kRstSent>(recordText, nonSpace);
+    fields.rstReceived = TrimmedField<kRstReceived>(recordText, nonSpace);
+    fields.gridSquare = TrimmedField<kGridSquare>(recordText, nonSpace);
     if (fields.gridSquare == kNoGridSquare)
         fields.gridSquare = {};
-    fields.comment = TrimmedField<kComment>(recordText);
+    fields.comment = TrimmedField<kComment>(recordText, nonSpace);
     if (fields.comment == kNoComment)
         fields.comment = {};
     fields.freeText = Characters<kFreeText>(recordText);
