@@ -146,6 +146,39 @@ TEST(ArePlainAscii8, EveryByteValueInEveryPlace)
     EXPECT_TRUE(Conversion::ArePlainAscii8("\x20\x7E\x20\x7E\x20\x7E\x20\x7E"));
 }
 
+// Values of every length up to twenty, plain or with one byte to escape in
+// any place, both quote forms: escaped exactly as byte by byte, in a room of
+// four bytes per byte and no more.
+TEST(AppendEscapedBytes, EveryLengthAndPlaceAsByteByByte)
+{
+    const auto byteByByte = [](std::string_view bytes, Conversion::Quotes quotes) {
+        std::string escaped;
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            const bool plain = byte >= 0x20 && byte <= 0x7E && c != '\\' &&
+                               (quotes == Conversion::Quotes::AsTheyAre || c != '"');
+            constexpr std::string_view kHex = "0123456789ABCDEF";
+            escaped +=
+                plain ? std::string(1, c) : std::string("\\x") + kHex[byte >> 4] + kHex[byte & 0xF];
+        }
+        return escaped;
+    };
+    for (const auto quotes : {Conversion::Quotes::AsTheyAre, Conversion::Quotes::Escaped})
+        for (std::size_t length = 0; length <= 20; ++length)
+            for (std::size_t place = 0; place <= length; ++place)
+                for (const char odd : {'\x01', '\\', '"', '\xE9', '\x7F'}) {
+                    std::string value(length, 'a');
+                    if (place < length) // the last place: none to escape
+                        value[place] = odd;
+                    std::string room(4 * length + 1, '#');
+                    char* const end = Conversion::AppendEscapedBytes(room.data(), value, quotes);
+                    const std::string written(room.data(), end);
+                    EXPECT_EQ(written, byteByByte(value, quotes))
+                        << length << " bytes, " << int{odd} << " at " << place;
+                    EXPECT_EQ(room.back(), '#');
+                }
+}
+
 // Each place with bounds of its own, the widest and narrowest among them:
 // every byte value in every place is marked exactly when it lies outside.
 TEST(OutsideMarks, EveryByteValueInEveryPlace)
