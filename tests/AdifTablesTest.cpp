@@ -7,10 +7,13 @@
 #include "Windows1252Text.h"
 
 #include <array>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -127,6 +130,24 @@ TEST(FindingDescription, AppendedOntoALineThatIsReusedWithoutGrowing)
             << line;
         for (const char c : line)
             EXPECT_TRUE(c >= 0x20 && c <= 0x7E) << line;
+    }
+}
+
+// Each count of digits, and the numbers either side of where it changes.
+TEST(FindingDescription, RecordNumbersOfEveryCountOfDigits)
+{
+    constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
+    std::vector<std::uint64_t> numbers = {0, 1, 9, kMost};
+    for (std::uint64_t power = 10;; power *= 10) {
+        numbers.insert(numbers.end(), {power - 1, power, power + 1});
+        if (power > kMost / 10)
+            break;
+    }
+    for (const std::uint64_t number : numbers) {
+        const Conversion::Finding finding{
+            number, "CALL", "", "no callsign", Conversion::Finding::Action::Missing, {}};
+        EXPECT_EQ(Conversion::DescribeFinding(finding),
+                  "record " + std::to_string(number) + R"(: CALL "": no callsign; left out)");
     }
 }
 

@@ -3,7 +3,8 @@
 #include "AdifWriter.h"
 #include "Windows1252Text.h"
 
-#include <charconv>
+#include <array>
+#include <cstring>
 #include <limits>
 
 namespace Conversion {
@@ -25,9 +26,37 @@ char* WriteQuoted(char* out, std::string_view bytes)
     return out;
 }
 
+// "00" to "99", for writing numbers two digits at a time.
+constexpr std::array<char, 200> TwoDigitTexts()
+{
+    std::array<char, 200> texts{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        texts[2 * n] = static_cast<char>('0' + n / 10);
+        texts[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return texts;
+}
+constexpr std::array<char, 200> kTwoDigitTexts = TwoDigitTexts();
+
+// A record number as decimal text. Every finding has one: written from its
+// last two digits on into a buffer of the most a number takes, then copied,
+// which spares std::to_chars' count of the digits beforehand.
 char* WriteNumber(char* out, std::uint64_t number)
 {
-    return std::to_chars(out, out + std::numeric_limits<std::uint64_t>::digits10 + 1, number).ptr;
+    std::array<char, std::numeric_limits<std::uint64_t>::digits10 + 1> digits;
+    char* const end = digits.data() + digits.size();
+    char* first = end;
+    for (; number >= 100; number /= 100) {
+        first -= 2;
+        std::memcpy(first, &kTwoDigitTexts[2 * (number % 100)], 2);
+    }
+    if (number >= 10) {
+        first -= 2;
+        std::memcpy(first, &kTwoDigitTexts[2 * number], 2);
+    } else {
+        *--first = static_cast<char>('0' + number);
+    }
+    return CopyShortText(out, first, static_cast<std::size_t>(end - first));
 }
 
 char* WriteText(char* out, std::string_view text)
