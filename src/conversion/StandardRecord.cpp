@@ -124,8 +124,8 @@ bool IsPlainAscii(std::string_view text)
             std::memcpy(&bytes, text.data() + at, sizeof bytes);
             return bytes - ' ' > '~' - ' '; // below the space, or above the tilde
         };
-        auto found = outside(text.size() - 16);
-        for (std::size_t at = 0; at + 16 < text.size(); at += 16)
+        auto found = outside(0) | outside(text.size() - 16);
+        for (std::size_t at = 16; at + 16 < text.size(); at += 16)
             found |= outside(at);
         std::array<std::uint64_t, 2> halves{};
         std::memcpy(halves.data(), &found, sizeof found);
