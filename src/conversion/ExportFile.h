@@ -4,6 +4,7 @@
 #include "OutputFolder.h"
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -69,8 +70,8 @@ public:
     void EndLine(const char* end)
     {
         used_ = static_cast<std::size_t>(end - buffer_.data());
-        buffer_[used_++] = '\r';
-        buffer_[used_++] = '\n';
+        std::memcpy(buffer_.data() + used_, "\r\n", 2);
+        used_ += 2;
     }
 
     // Makes everything written durable, puts it in place and releases the folder.
