@@ -76,13 +76,11 @@ std::size_t StandardAdifWriter::LongestLine() const
     char* out = line;
     out = AppendSizedValue<8>(out, "QSO_DATE", r.qsoDate);
     out = AppendSizedValue<4>(out, "TIME_ON", r.timeOn);
-    const FieldPairText& band = bandTexts_.Of(fields.frequency, [&r](std::string_view) {
-        return PairText("BAND", r.band, "FREQ", r.frequency);
-    });
+    const FieldPairText& band = bandTexts_.Of(
+        r.frequencyKey, [&r] { return PairText("BAND", r.band, "FREQ", r.frequency); });
     out = CopyShortText(out, band.text.data(), band.size);
-    const FieldPairText& mode = modeTexts_.Of(fields.mode, [&r](std::string_view) {
-        return PairText("MODE", r.mode, "SUBMODE", r.submode);
-    });
+    const FieldPairText& mode =
+        modeTexts_.Of(r.modeKey, [&r] { return PairText("MODE", r.mode, "SUBMODE", r.submode); });
     out = CopyShortText(out, mode.text.data(), mode.size);
     out = AppendValue(out, "CALL", r.call);
     out = AppendValue(out, "RST_SENT", r.rstSent);

@@ -253,7 +253,8 @@ StandardRecord::BandMeaning StandardRecord::WorkOutBand(std::string_view stored)
 
 void StandardRecord::BandAndFrequency(std::string_view stored)
 {
-    const BandMeaning& meaning = bands_.Of(stored, WorkOutBand);
+    frequencyKey = ThreeByteKey(stored);
+    const BandMeaning& meaning = bands_.Of(frequencyKey, [stored] { return WorkOutBand(stored); });
     band = meaning.band != nullptr ? meaning.band->name : std::string_view();
     frequency = stored.substr(meaning.frequencyStart, meaning.frequencyLength);
     if (meaning.blank)
@@ -276,7 +277,8 @@ StandardRecord::ModeMeaning StandardRecord::WorkOutMode(std::string_view stored)
 
 void StandardRecord::ModeAndSubmode(std::string_view stored)
 {
-    const ModeMeaning& meaning = modes_.Of(stored, WorkOutMode);
+    modeKey = ThreeByteKey(stored);
+    const ModeMeaning& meaning = modes_.Of(modeKey, [stored] { return WorkOutMode(stored); });
     mode = meaning.mode ? meaning.mode->mode : std::string_view();
     submode = meaning.mode ? meaning.mode->submode : std::string_view();
     if (meaning.blank)

@@ -55,6 +55,11 @@ public:
     // The comment as the record holds it, Windows-1252, where ASCII lost
     // letters of it; ADX carries it in COMMENT_INTL.
     std::string_view commentIntl;
+    // Band and frequency follow from the frequency's three bytes alone, mode
+    // and submode from the mode's: their keys, for a writer's own memo of
+    // what it writes for them.
+    ThreeByteKey frequencyKey;
+    ThreeByteKey modeKey;
 
     // The values kept in fields of ours, in the order of the fields.
     const KeptValue* KeptBegin() const { return kept_.data(); }

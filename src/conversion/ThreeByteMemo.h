@@ -7,6 +7,34 @@
 
 namespace Conversion {
 
+// Where the three bytes of a field are looked up in a ThreeByteMemo: found
+// once per record, so that memos of what the same field means and of what is
+// written for it share the work.
+class ThreeByteKey
+{
+public:
+    // The key of three NUL bytes: a real key, never the empty place's.
+    ThreeByteKey() : ThreeByteKey(std::string_view("\0\0\0", 3)) {}
+    // `field` holds three bytes.
+    explicit ThreeByteKey(std::string_view field)
+    {
+        const auto byte = [field](std::size_t at) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(field[at]));
+        };
+        // The bytes, and a bit above them so that no key is the empty place's 0.
+        key_ = 1U << 24 | byte(0) << 16 | byte(1) << 8 | byte(2);
+        // Fibonacci hashing: the top bits of the key times 2^32 / phi.
+        place_ = (key_ * 0x9E3779B9U) >> (32 - kPlaceBits);
+    }
+
+    static constexpr int kPlaceBits = 6;
+
+private:
+    template <typename Meaning> friend class ThreeByteMemo;
+    std::uint32_t key_;
+    std::uint32_t place_;
+};
+
 // What the three bytes of a field mean, worked out once per value: a log
 // holds only a few dozen different frequency or mode texts, and looking one
 // up again costs a few instructions where working it out costs a hundred or
@@ -16,42 +44,25 @@ namespace Conversion {
 template <typename Meaning> class ThreeByteMemo
 {
 public:
-    // The meaning of `field`, which holds three bytes: workOut(field) the
-    // first time, remembered from then on.
-    template <typename WorkOut> const Meaning& Of(std::string_view field, WorkOut workOut)
+    // The meaning of the bytes `key` was made of: workOut() the first time,
+    // remembered from then on.
+    template <typename WorkOut> const Meaning& Of(ThreeByteKey key, WorkOut workOut)
     {
-        const std::uint32_t key = Key(field);
-        Entry& entry = entries_[Place(key)];
-        if (entry.key != key) {
-            entry.meaning = workOut(field);
-            entry.key = key;
+        Entry& entry = entries_[key.place_];
+        if (entry.key != key.key_) {
+            entry.meaning = workOut();
+            entry.key = key.key_;
         }
         return entry.meaning;
     }
 
 private:
-    static constexpr int kPlaceBits = 6;
-
-    // The bytes, and a bit above them so that no key is the empty place's 0.
-    static std::uint32_t Key(std::string_view field)
-    {
-        const auto byte = [field](std::size_t at) {
-            return static_cast<std::uint32_t>(static_cast<unsigned char>(field[at]));
-        };
-        return 1U << 24 | byte(0) << 16 | byte(1) << 8 | byte(2);
-    }
-    // Fibonacci hashing: the top bits of the key times 2^32 / phi.
-    static std::size_t Place(std::uint32_t key)
-    {
-        return static_cast<std::size_t>((key * 0x9E3779B9U) >> (32 - kPlaceBits));
-    }
-
     struct Entry
     {
         std::uint32_t key = 0;
         Meaning meaning{};
     };
-    std::array<Entry, std::size_t{1} << kPlaceBits> entries_{};
+    std::array<Entry, std::size_t{1} << ThreeByteKey::kPlaceBits> entries_{};
 };
 
 } // namespace Conversion
