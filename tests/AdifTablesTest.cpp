@@ -192,9 +192,11 @@ TEST(AppendEscapedBytes, EveryLengthAndPlaceAsByteByByte)
                     if (place < length) // the last place: none to escape
                         value[place] = odd;
                     std::string room(4 * length + 1, '#');
-                    char* const end = Conversion::AppendEscapedBytes(room.data(), value, quotes);
-                    const std::string written(room.data(), end);
-                    EXPECT_EQ(written, byteByByte(value, quotes))
+                    const char* const end =
+                        Conversion::AppendEscapedBytes(room.data(), value, quotes);
+                    EXPECT_EQ(
+                        std::string_view(room.data(), static_cast<std::size_t>(end - room.data())),
+                        byteByByte(value, quotes))
                         << length << " bytes, " << int{odd} << " at " << place;
                     EXPECT_EQ(room.back(), '#');
                 }

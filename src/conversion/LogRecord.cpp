@@ -14,7 +14,9 @@ namespace {
 // 1-based character positions and widths of the fixed fields.
 struct FieldSpan
 {
+    // cppcheck-suppress unusedStructMember ; read where a span is a template argument
     std::size_t position;
+    // cppcheck-suppress unusedStructMember ; read where a span is a template argument
     std::size_t width;
 };
 
