@@ -1,10 +1,10 @@
 // How fast a log becomes ADIF: one record decoded and assembled, in the
 // classic and the standard form, and whole logs converted to a file.
 
-#include "AdifWriter.h"
-#include "ConvertCommand.h"
-#include "LogRecord.h"
-#include "StandardAdifWriter.h"
+#include "adif/AdifWriter.h"
+#include "adif/standard/StandardAdifWriter.h"
+#include "command/ConvertCommand.h"
+#include "record/LogRecord.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

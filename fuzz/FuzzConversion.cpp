@@ -3,9 +3,9 @@
 // on any output that breaks what the conversion promises.
 
 #include "AdifShape.h"
-#include "ConversionServices.h"
-#include "ConvertCommand.h"
-#include "UnattendedServices.h"
+#include "command/ConversionServices.h"
+#include "command/ConvertCommand.h"
+#include "command/UnattendedServices.h"
 
 #include <cstdint>
 #include <cstdio>

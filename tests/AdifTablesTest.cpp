@@ -1,10 +1,10 @@
-#include "AdifTables.h"
+#include "adif/standard/AdifTables.h"
 
-#include "AdxWriter.h"
-#include "ByteWord.h"
-#include "Findings.h"
-#include "LogRecord.h"
-#include "Windows1252Text.h"
+#include "adif/standard/AdxWriter.h"
+#include "adif/standard/ByteWord.h"
+#include "adif/standard/Findings.h"
+#include "adif/standard/Windows1252Text.h"
+#include "record/LogRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "AdifWriter.h"
+#include "adif/AdifWriter.h"
 
-#include "OutputChannel.h"
 #include "TestSupport.h"
+#include "common/OutputChannel.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // what it holds in pieces of its own size and cannot be copied by the system.
 
 #include "ConversionTestSupport.h"
-#include "FileHandle.h"
-#include "LogFile.h"
-#include "OutputFolder.h"
 #include "PosixTestSupport.h"
+#include "files/FileHandle.h"
+#include "files/LogFile.h"
+#include "files/OutputFolder.h"
 
 #include <thread>
 

@@ -3,11 +3,11 @@
 // log read in blocks that do not end on a record.
 
 #include "ConversionTestSupport.h"
-#include "ExportFile.h"
-#include "FileHandle.h"
-#include "LogFile.h"
-#include "OutputFolder.h"
 #include "RandomLog.h"
+#include "files/ExportFile.h"
+#include "files/FileHandle.h"
+#include "files/LogFile.h"
+#include "files/OutputFolder.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The Windows program's start-up, run for real: a log path that is a folder
 // fails, and the failure reaches the error log in %LOCALAPPDATA% with the
 // header block that Windows' own queries fill in.
-#include "NativePath.h"
 #include "TestSupport.h"
-#include "WideText.h"
+#include "common/NativePath.h"
+#include "common/WideText.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CommandLine.h"
-#include "ConversionServices.h"
-#include "ConvertCommand.h"
 #include "TestSupport.h"
+#include "app/CommandLine.h"
+#include "command/ConversionServices.h"
+#include "command/ConvertCommand.h"
 
 #include <cstdio>
 #include <deque>

@@ -1,8 +1,8 @@
-#include "ConvertCommand.h"
+#include "command/ConvertCommand.h"
 
-#include "ApplicationIdentity.h"
 #include "ConversionTestSupport.h"
 #include "TestSupport.h"
+#include "common/ApplicationIdentity.h"
 
 #include <cstring>
 #include <filesystem>

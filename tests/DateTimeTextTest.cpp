@@ -1,4 +1,4 @@
-#include "DateTimeText.h"
+#include "common/DateTimeText.h"
 
 #include "TestSupport.h"
 

@@ -1,11 +1,11 @@
-#include "ErrorLog.h"
+#include "common/ErrorLog.h"
 
-#include "ApplicationIdentity.h"
-#include "ErrorNumbers.h"
-#include "LocaleInfo.h"
-#include "ProgramError.h"
 #include "TestSupport.h"
-#include "UTC.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ErrorNumbers.h"
+#include "common/LocaleInfo.h"
+#include "common/ProgramError.h"
+#include "common/UTC.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "IcuLocaleQueries.h"
+#include "platform/IcuLocaleQueries.h"
 
-#include "LocaleInfo.h"
 #include "TestSupport.h"
+#include "common/LocaleInfo.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "KestrelConversion.h"
+#include "qt/KestrelConversion.h"
 
 #include "ConversionTestSupport.h"
 

@@ -1,8 +1,8 @@
-#include "LogRecord.h"
+#include "record/LogRecord.h"
 
-#include "AdifWriter.h"
 #include "RecordSpaces.h"
 #include "TestSupport.h"
+#include "adif/AdifWriter.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "PathHelpers.h"
+#include "common/PathHelpers.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

@@ -1,5 +1,5 @@
-#include "ApplicationIdentity.h"
-#include "ErrorNumbers.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ErrorNumbers.h"
 
 #include <cerrno>
 #include <exception>

@@ -1,8 +1,8 @@
-#include "QtFileSelector.h"
-#include "QtMessageBoxes.h"
-#include "QtSettingsStore.h"
 #include "TestSupport.h"
-#include "WindowSettings.h"
+#include "qt/QtFileSelector.h"
+#include "qt/QtMessageBoxes.h"
+#include "qt/QtSettingsStore.h"
+#include "window/WindowSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

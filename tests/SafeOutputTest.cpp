@@ -2,9 +2,9 @@
 // file or the folder during a conversion. The conversions are held half-way
 // by logs that are FIFOs.
 #include "ConversionTestSupport.h"
-#include "OutputFolder.h"
 #include "PosixTestSupport.h"
 #include "TestSupport.h"
+#include "files/OutputFolder.h"
 
 #include <cstring>
 #include <fcntl.h>

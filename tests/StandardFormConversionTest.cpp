@@ -1,7 +1,7 @@
-#include "CommandLine.h"
 #include "ConversionTestSupport.h"
 #include "RandomLog.h"
 #include "TestSupport.h"
+#include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
 #include <regex>

@@ -1,7 +1,7 @@
-#include "AdxWriter.h"
-#include "LogRecord.h"
-#include "StandardAdifWriter.h"
 #include "TestSupport.h"
+#include "adif/standard/AdxWriter.h"
+#include "adif/standard/StandardAdifWriter.h"
+#include "record/LogRecord.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "SystemInfo.h"
+#include "common/SystemInfo.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "TemporaryName.h"
+#include "files/TemporaryName.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ErrorLog.h"
-#include "NativePath.h"
-#include "SystemInfo.h"
-#include "UTC.h"
+#include "common/ErrorLog.h"
+#include "common/NativePath.h"
+#include "common/SystemInfo.h"
+#include "common/UTC.h"
 
 #include <algorithm>
 #include <clocale>

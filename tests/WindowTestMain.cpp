@@ -1,4 +1,4 @@
-#include "ApplicationIdentity.h"
+#include "common/ApplicationIdentity.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "WindowsLocaleQueries.h"
+#include "platform/WindowsLocaleQueries.h"
 
 #include <gtest/gtest.h>
 #include <string>

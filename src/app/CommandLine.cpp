@@ -1,13 +1,13 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "ApplicationIdentity.h"
-#include "ConvertCommand.h"
-#include "ErrorLog.h"
-#include "PathHelpers.h"
-#include "RunConflicts.h"
-#include "TerminalWriter.h"
-#include "UnattendedServices.h"
-#include "Windows1252Text.h"
+#include "adif/standard/Windows1252Text.h"
+#include "app/TerminalWriter.h"
+#include "command/ConvertCommand.h"
+#include "command/UnattendedServices.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ErrorLog.h"
+#include "common/PathHelpers.h"
+#include "files/RunConflicts.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,12 +1,12 @@
 // The window program on Windows: one window, one button, nothing else to start.
-#include "ErrorLogStartup.h"
-#include "InterruptCleanup.h"
-#include "KestrelConversionWindow.h"
-#include "ProgramError.h"
-#include "RegistrySettingsStore.h"
-#include "WideText.h"
-#include "Win32FileSelector.h"
-#include "Win32MessageBoxes.h"
+#include "common/ProgramError.h"
+#include "common/WideText.h"
+#include "files/InterruptCleanup.h"
+#include "platform/ErrorLogStartup.h"
+#include "win32/KestrelConversionWindow.h"
+#include "win32/RegistrySettingsStore.h"
+#include "win32/Win32FileSelector.h"
+#include "win32/Win32MessageBoxes.h"
 
 #include <commctrl.h>
 #include <string>

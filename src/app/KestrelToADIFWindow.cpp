@@ -1,12 +1,12 @@
 // The window program: one window, one button, nothing else to start.
-#include "ApplicationIdentity.h"
-#include "ErrorLogStartup.h"
-#include "InterruptCleanup.h"
-#include "KestrelConversion.h"
-#include "QtFileSelector.h"
-#include "QtMessageBoxes.h"
-#include "QtSettingsStore.h"
-#include "StandardStreams.h"
+#include "app/StandardStreams.h"
+#include "common/ApplicationIdentity.h"
+#include "files/InterruptCleanup.h"
+#include "platform/ErrorLogStartup.h"
+#include "qt/KestrelConversion.h"
+#include "qt/QtFileSelector.h"
+#include "qt/QtMessageBoxes.h"
+#include "qt/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "CommandLine.h"
-#include "ErrorLogStartup.h"
-#include "InterruptCleanup.h"
-#include "ProgramArguments.h"
-#include "StandardStreams.h"
+#include "app/CommandLine.h"
+#include "app/ProgramArguments.h"
+#include "app/StandardStreams.h"
+#include "files/InterruptCleanup.h"
+#include "platform/ErrorLogStartup.h"
 
 #include <clocale>
 #include <cstdio>

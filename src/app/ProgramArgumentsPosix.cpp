@@ -1,4 +1,4 @@
-#include "ProgramArguments.h"
+#include "app/ProgramArguments.h"
 
 std::vector<std::string> ProgramArguments(int argc, char* argv[])
 {

@@ -1,5 +1,5 @@
-#include "ProgramArguments.h"
-#include "WideText.h"
+#include "app/ProgramArguments.h"
+#include "common/WideText.h"
 
 // shellapi.h needs the types of windows.h.
 // clang-format off

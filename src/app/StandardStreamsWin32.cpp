@@ -1,4 +1,4 @@
-#include "StandardStreams.h"
+#include "app/StandardStreams.h"
 
 #include <cstdio>
 #include <fcntl.h>

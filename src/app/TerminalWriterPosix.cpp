@@ -1,4 +1,4 @@
-#include "TerminalWriter.h"
+#include "app/TerminalWriter.h"
 
 #include <cerrno>
 

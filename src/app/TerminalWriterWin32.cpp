@@ -1,5 +1,5 @@
-#include "TerminalWriter.h"
-#include "WideText.h"
+#include "app/TerminalWriter.h"
+#include "common/WideText.h"
 
 #include <cerrno>
 #include <io.h>

@@ -1,8 +1,8 @@
-#include "ApplicationIdentity.h"
+#include "common/ApplicationIdentity.h"
 
-#include "NativePath.h"
-#include "PathHelpers.h"
-#include "ProgramError.h"
+#include "common/NativePath.h"
+#include "common/PathHelpers.h"
+#include "common/ProgramError.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "DateTimeText.h"
+#include "common/DateTimeText.h"
 
-#include "Latin1Text.h"
+#include "common/Latin1Text.h"
 
 #include <chrono>
 #include <cmath>

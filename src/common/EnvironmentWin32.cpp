@@ -1,5 +1,5 @@
-#include "SystemInfo.h"
-#include "WideText.h"
+#include "common/SystemInfo.h"
+#include "common/WideText.h"
 
 #include <cstdlib>
 

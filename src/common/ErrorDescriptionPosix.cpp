@@ -1,5 +1,5 @@
-#include "ErrorNumbers.h"
-#include "Latin1Text.h"
+#include "common/ErrorNumbers.h"
+#include "common/Latin1Text.h"
 
 #include <cstring>
 #include <langinfo.h>

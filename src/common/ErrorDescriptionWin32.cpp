@@ -1,4 +1,4 @@
-#include "ErrorNumbers.h"
+#include "common/ErrorNumbers.h"
 
 #include <cstring>
 

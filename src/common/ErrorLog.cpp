@@ -1,11 +1,11 @@
-#include "ErrorLog.h"
+#include "common/ErrorLog.h"
 
-#include "ApplicationIdentity.h"
-#include "DateTimeText.h"
-#include "LocaleInfo.h"
-#include "NativePath.h"
-#include "ProgramError.h"
-#include "UTC.h"
+#include "common/ApplicationIdentity.h"
+#include "common/DateTimeText.h"
+#include "common/LocaleInfo.h"
+#include "common/NativePath.h"
+#include "common/ProgramError.h"
+#include "common/UTC.h"
 
 #include <filesystem>
 #include <fstream>

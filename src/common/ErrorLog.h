@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemInfo.h"
+#include "common/SystemInfo.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "ApplicationIdentity.h"
-#include "ErrorLog.h"
-#include "ProgramError.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ErrorLog.h"
+#include "common/ProgramError.h"
 
 #include <filesystem>
 #include <optional>

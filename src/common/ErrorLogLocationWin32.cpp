@@ -1,7 +1,7 @@
-#include "ApplicationIdentity.h"
-#include "ErrorLog.h"
-#include "NativePath.h"
-#include "ProgramError.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ErrorLog.h"
+#include "common/NativePath.h"
+#include "common/ProgramError.h"
 
 #include <optional>
 

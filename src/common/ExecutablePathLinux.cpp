@@ -1,4 +1,4 @@
-#include "ApplicationIdentity.h"
+#include "common/ApplicationIdentity.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,5 +1,5 @@
-#include "ApplicationIdentity.h"
-#include "WideText.h"
+#include "common/ApplicationIdentity.h"
+#include "common/WideText.h"
 
 #include <windows.h>
 

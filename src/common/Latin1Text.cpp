@@ -1,4 +1,4 @@
-#include "Latin1Text.h"
+#include "common/Latin1Text.h"
 
 namespace Common {
 

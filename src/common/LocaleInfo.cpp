@@ -1,6 +1,6 @@
-#include "LocaleInfo.h"
+#include "common/LocaleInfo.h"
 
-#include "ProgramError.h"
+#include "common/ProgramError.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "NativePath.h"
+#include "common/NativePath.h"
 
 namespace Common {
 

@@ -1,5 +1,5 @@
-#include "NativePath.h"
-#include "WideText.h"
+#include "common/NativePath.h"
+#include "common/WideText.h"
 
 namespace Common {
 

@@ -1,6 +1,6 @@
-#include "PathHelpers.h"
+#include "common/PathHelpers.h"
 
-#include "ProgramError.h"
+#include "common/ProgramError.h"
 
 namespace Common {
 

@@ -1,4 +1,4 @@
-#include "PathHelpers.h"
+#include "common/PathHelpers.h"
 
 namespace Common {
 

@@ -1,6 +1,6 @@
-#include "ProgramError.h"
+#include "common/ProgramError.h"
 
-#include "ErrorLog.h"
+#include "common/ErrorLog.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErrorNumbers.h"
+#include "common/ErrorNumbers.h"
 
 #include <cstdint>
 #include <string_view>

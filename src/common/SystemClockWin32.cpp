@@ -1,4 +1,4 @@
-#include "UTC.h"
+#include "common/UTC.h"
 
 #include <windows.h>
 

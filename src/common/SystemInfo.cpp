@@ -1,7 +1,7 @@
-#include "SystemInfo.h"
+#include "common/SystemInfo.h"
 
-#include "Latin1Text.h"
-#include "ProgramError.h"
+#include "common/Latin1Text.h"
+#include "common/ProgramError.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
-#include "UTC.h"
+#include "common/UTC.h"
 
-#include "ProgramError.h"
+#include "common/ProgramError.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "WideText.h"
+#include "common/WideText.h"
 
 #include <windows.h>
 

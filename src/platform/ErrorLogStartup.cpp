@@ -1,12 +1,12 @@
-#include "ErrorLogStartup.h"
+#include "platform/ErrorLogStartup.h"
 
-#include "ApplicationIdentity.h"
-#include "ErrorLog.h"
-#include "LocaleInfo.h"
-#include "ProgramError.h"
-#include "SystemInfo.h"
-#include "SystemLocaleQueries.h"
-#include "UTC.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ErrorLog.h"
+#include "common/LocaleInfo.h"
+#include "common/ProgramError.h"
+#include "common/SystemInfo.h"
+#include "common/UTC.h"
+#include "platform/SystemLocaleQueries.h"
 
 #include <memory>
 #include <string>

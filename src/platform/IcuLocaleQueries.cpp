@@ -1,7 +1,7 @@
-#include "IcuLocaleQueries.h"
+#include "platform/IcuLocaleQueries.h"
 
-#include "Latin1Text.h"
-#include "SystemLocaleQueries.h"
+#include "common/Latin1Text.h"
+#include "platform/SystemLocaleQueries.h"
 
 #include <unicode/locid.h>
 #include <unicode/uchar.h>

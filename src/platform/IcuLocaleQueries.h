@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LocaleInfo.h"
-#include "SystemInfo.h"
+#include "common/LocaleInfo.h"
+#include "common/SystemInfo.h"
 
 #include <cstdint>
 #include <optional>

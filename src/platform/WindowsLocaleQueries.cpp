@@ -1,6 +1,6 @@
-#include "WindowsLocaleQueries.h"
+#include "platform/WindowsLocaleQueries.h"
 
-#include "SystemLocaleQueries.h"
+#include "platform/SystemLocaleQueries.h"
 
 #include <charconv>
 #include <windows.h>

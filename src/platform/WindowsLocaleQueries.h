@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LocaleInfo.h"
+#include "common/LocaleInfo.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,11 +1,11 @@
-#include "KestrelConversion.h"
+#include "qt/KestrelConversion.h"
 
-#include "ApplicationIdentity.h"
-#include "ConvertingScope.h"
-#include "ProgramError.h"
-#include "QtPathText.h"
-#include "WindowLayout.h"
-#include "WindowSettings.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ProgramError.h"
+#include "qt/QtPathText.h"
+#include "window/ConvertingScope.h"
+#include "window/WindowLayout.h"
+#include "window/WindowSettings.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

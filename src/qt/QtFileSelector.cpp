@@ -1,6 +1,6 @@
-#include "QtFileSelector.h"
+#include "qt/QtFileSelector.h"
 
-#include "QtPathText.h"
+#include "qt/QtPathText.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
-#include "QtMessageBoxes.h"
+#include "qt/QtMessageBoxes.h"
 
-#include "ApplicationIdentity.h"
-#include "QtPathText.h"
+#include "common/ApplicationIdentity.h"
+#include "qt/QtPathText.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "QtSettingsStore.h"
+#include "qt/QtSettingsStore.h"
 
-#include "ApplicationIdentity.h"
-#include "QtPathText.h"
+#include "common/ApplicationIdentity.h"
+#include "qt/QtPathText.h"
 
 #include <QSettings>
 #include <QVariant>

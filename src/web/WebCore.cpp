@@ -3,12 +3,12 @@
 // (devices of the worker's own in the browser's file system); what a window
 // would show in message boxes goes to the page as it comes, by kind.
 
-#include "AdifForm.h"
-#include "ConversionServices.h"
-#include "ConvertCommand.h"
-#include "Findings.h"
-#include "PathHelpers.h"
-#include "UnattendedServices.h"
+#include "adif/AdifForm.h"
+#include "adif/standard/Findings.h"
+#include "command/ConversionServices.h"
+#include "command/ConvertCommand.h"
+#include "command/UnattendedServices.h"
+#include "common/PathHelpers.h"
 
 #include <cstdio>
 #include <emscripten.h>

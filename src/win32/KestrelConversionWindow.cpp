@@ -1,13 +1,13 @@
-#include "KestrelConversionWindow.h"
+#include "win32/KestrelConversionWindow.h"
 
-#include "ApplicationIdentity.h"
-#include "ConvertingScope.h"
-#include "ProgramError.h"
-#include "Resource.h"
-#include "WideText.h"
-#include "Win32Support.h"
-#include "WindowLayout.h"
-#include "WindowSettings.h"
+#include "common/ApplicationIdentity.h"
+#include "common/ProgramError.h"
+#include "common/WideText.h"
+#include "files/Win32Support.h"
+#include "win32/Resource.h"
+#include "window/ConvertingScope.h"
+#include "window/WindowLayout.h"
+#include "window/WindowSettings.h"
 
 #include <commctrl.h>
 #include <filesystem>

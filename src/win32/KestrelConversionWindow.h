@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConversionServices.h"
-#include "ConvertCommand.h"
+#include "command/ConversionServices.h"
+#include "command/ConvertCommand.h"
 
 #include <deque>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "RegistrySettingsStore.h"
+#include "win32/RegistrySettingsStore.h"
 
-#include "WideText.h"
-#include "Win32Support.h"
+#include "common/WideText.h"
+#include "files/Win32Support.h"
 
 #include <system_error>
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConversionServices.h"
+#include "command/ConversionServices.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "Win32FileSelector.h"
+#include "win32/Win32FileSelector.h"
 
-#include "WideText.h"
+#include "common/WideText.h"
 
 #include <cderr.h>
 #include <commdlg.h>

@@ -1,7 +1,7 @@
-#include "Win32MessageBoxes.h"
+#include "win32/Win32MessageBoxes.h"
 
-#include "ApplicationIdentity.h"
-#include "WideText.h"
+#include "common/ApplicationIdentity.h"
+#include "common/WideText.h"
 
 #include <algorithm>
 

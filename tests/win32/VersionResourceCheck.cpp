@@ -4,7 +4,7 @@
 // its version resource, both as text and as numbers, and the images of the icon file ICON as
 // its first icon. Otherwise it says what differs and exits 1; 2 for a usage error. Used on the
 // built programs and on the installer, whose resources come from another tool.
-#include "WideText.h"
+#include "common/WideText.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "ApplicationIdentity.h"
-#include "KestrelConversionWindow.h"
-#include "RegistrySettingsStore.h"
-#include "WideText.h"
-#include "Win32FileSelector.h"
-#include "Win32MessageBoxes.h"
-#include "WindowLayout.h"
+#include "common/ApplicationIdentity.h"
+#include "common/WideText.h"
+#include "win32/KestrelConversionWindow.h"
+#include "win32/RegistrySettingsStore.h"
+#include "win32/Win32FileSelector.h"
+#include "win32/Win32MessageBoxes.h"
+#include "window/WindowLayout.h"
 
 #include <commctrl.h>
 #include <cstring>

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "common/OutputChannel.h"
+#include "files/OutputFolder.h"
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <system_error>
+
+namespace Conversion {
+
+// The ADIF output of one conversion. An ADIF file is never changed in place:
+// the new content (for appending, the old content followed by the new) goes
+// to a temporary file beside it, which is put in place only at Commit, and
+// only over the very file the user decided about. From Lock to the commit the
+// folder is locked against other conversions. Until the commit, and after any
+// failure, the file stays as it was and the temporary file is removed.
+// Outputs that are not regular files (a pipe, a device, standard output) are
+// written directly.
+class ExportFile final : public OutputChannel
+{
+public:
+    enum class Mode { Replace, Append };
+
+    // Looks at the output. Throws std::system_error naming the path, among
+    // others for a file this process may not write.
+    explicit ExportFile(const std::string& path);
+    // Writes to an already open stream, which stays open.
+    ExportFile(std::FILE* stream, std::string name);
+    ~ExportFile() override;
+
+    ExportFile(const ExportFile&) = delete;
+    ExportFile& operator=(const ExportFile&) = delete;
+
+    // Whether a regular file is there, for the user to decide about.
+    bool HasExistingFile() const { return existing_.has_value(); }
+
+    // Locks the folder (see OutputFolder::Lock for `onWait`) and looks again.
+    // False when the file is no longer what it was: HasExistingFile then
+    // tells what is there now, for the user to decide again.
+    bool Lock(const OutputFolder::WaitNotice& onWait);
+
+    // At most the first `most` bytes of the existing file, to tell its form.
+    std::string ExistingStart(std::size_t most);
+
+    // Starts the new content; Append keeps what an existing file holds.
+    void Begin(Mode mode);
+
+    // Whether the output holds nothing yet, so that it needs a header. When
+    // appending to content that does not end a line, a line end was added.
+    bool StartsEmpty() const { return startsEmpty_; }
+
+    // Throws std::system_error; after one failed write every later write and
+    // the commit fail too, with the first failure.
+    void WriteLine(std::string_view text) override;
+
+    // A line written in place: room for at most `most` bytes (far less than
+    // the buffer), which the caller fills and ends with EndLine. The record
+    // loop assembles each record where it is to be written, never copying it.
+    // Inline, as every record passes here; what is rare is out of line.
+    char* LineRoom(std::size_t most)
+    {
+        if (failure_ || buffer_.size() - used_ < most + 2)
+            MakeLineRoom(most);
+        return buffer_.data() + used_;
+    }
+    // Ends the line written at LineRoom just before `end` with CR LF.
+    void EndLine(const char* end)
+    {
+        used_ = static_cast<std::size_t>(end - buffer_.data());
+        std::memcpy(buffer_.data() + used_, "\r\n", 2);
+        used_ += 2;
+    }
+
+    // Makes everything written durable, puts it in place and releases the folder.
+    void Commit();
+
+    // After a commit: why the system could not confirm that the file's new
+    // name is on the disk (a power cut could still lose it); nothing when it did.
+    std::error_code UnconfirmedOnDisk() const { return unconfirmed_; }
+
+private:
+    template <class Work> void Guarded(Work&& work);
+    std::optional<FileState> LookAtTarget() const;
+    void RemoveStaleTemporaries();
+    void CreateTemporary();
+    void CopyExistingContent();
+    void PutInPlace();
+    void Write(const char* data, std::size_t size);
+    void Flush();
+    void MakeLineRoom(std::size_t most);
+    // Throws the first failure, named after `subject` (the file by default).
+    [[noreturn]] void Fail(std::error_code error, const std::string& subject = {});
+    std::string FolderSubject() const;
+    // Closes and removes the temporary file; says what was left when it could not.
+    std::string RemoveTemporary();
+    void Discard() noexcept;
+
+    std::string name_; // the path as the user gave it, for messages
+    std::optional<OutputFolder> folder_;
+    std::string targetName_;            // the file's name in the folder
+    std::optional<FileState> existing_; // the file as it was when looked at
+    std::string temporaryName_;         // empty when none is pending
+    FileHandle file_;                   // the temporary file, or a pipe or device
+    std::FILE* stream_ = nullptr;       // or a stream that is not ours
+    std::string buffer_;                // of a fixed size, allocated once
+    std::size_t used_ = 0;              // how much of it holds output not yet written
+    std::uint64_t unsentToDisk_ = 0;    // written since the disk was last asked to write
+    bool startsEmpty_ = true;
+    std::error_code failure_;
+    std::string failureText_;
+    std::error_code unconfirmed_;
+    bool committed_ = false;
+};
+
+} // namespace Conversion

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "files/FileHandle.h"
+#include "record/LogRecord.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace Conversion {
+
+// A Kestrel log opened for reading, strictly in order from its first byte,
+// in large blocks of whole records.
+class LogFile
+{
+public:
+    // Opens an existing log; throws std::system_error naming the path.
+    explicit LogFile(const std::string& path);
+
+    // The next complete records, one or more, each kRecordSize bytes; valid
+    // until the next call. Empty at the end of the log, including when only a
+    // partial record is left (it is ignored). Throws on a read error, and at
+    // the end when the log is not as it was when opened (SafetyRefusal::LogChanged).
+    std::string_view ReadRecords();
+
+    // The bytes of the partial record at the end, once the end is reached.
+    std::size_t TrailingBytes() const { return trailingBytes_; }
+
+private:
+    void CheckUnchanged() const;
+
+    std::string path_;
+    FileHandle file_;
+    std::optional<FileVersion> opened_; // nothing for a pipe or a device
+    std::uint64_t bytesRead_ = 0;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t held_ = 0;     // bytes in the buffer not yet handed out
+    std::size_t consumed_ = 0; // bytes at its start handed out by the last call
+    std::size_t trailingBytes_ = 0;
+};
+
+} // namespace Conversion

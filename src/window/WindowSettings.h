@@ -1,0 +1,30 @@
+#pragma once
+
+#include "adif/AdifForm.h"
+#include "command/ConversionServices.h"
+
+#include <string_view>
+
+// What the window keeps per user, written down once for every toolkit: the
+// keys it uses under the product name, and how their stored text reads.
+namespace Conversion::WindowSettings {
+
+inline constexpr std::string_view kSection = "General";
+// The folder of the last log converted.
+inline constexpr std::string_view kLogDirectory = "LogDirectory";
+// Whether the window writes standard ADIF 3: "1", or "0" for the classic form.
+inline constexpr std::string_view kStandardAdif3 = "StandardAdif3";
+
+// The form a stored text stands for. Only "1" means standard: anything else,
+// a missing or damaged value too, keeps the classic default, so that no stray
+// text changes what is written.
+AdifForm FormOfStoredText(std::string_view stored);
+
+// "1" for the standard form, "0" otherwise.
+std::string_view StoredTextOf(AdifForm form);
+
+// The window's form as the user last chose it, and the choice kept.
+AdifForm LoadForm(SettingsStore& settings);
+void SaveForm(SettingsStore& settings, AdifForm form);
+
+} // namespace Conversion::WindowSettings
