@@ -4,7 +4,7 @@
 //
 // The same RECORDS and SEED make the same bytes on every system.
 
-#include "RandomLog.h"
+#include "examples/RandomLog.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "RandomLog.h"
+#include "examples/RandomLog.h"
 
 #include <cstdio>
 

@@ -2,10 +2,10 @@
 // Convert command the programs use, writing the ADIF into memory, and aborts
 // on any output that breaks what the conversion promises.
 
-#include "AdifShape.h"
 #include "command/ConversionServices.h"
 #include "command/ConvertCommand.h"
 #include "command/UnattendedServices.h"
+#include "support/AdifShape.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "ConversionTestSupport.h"
-#include "RandomLog.h"
-#include "TestSupport.h"
 #include "app/CommandLine.h"
+#include "examples/RandomLog.h"
+#include "support/ConversionTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <regex>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TestSupport.h"
 #include "app/CommandLine.h"
 #include "command/ConversionServices.h"
 #include "command/ConvertCommand.h"
+#include "support/TestSupport.h"
 
 #include <cstdio>
 #include <deque>

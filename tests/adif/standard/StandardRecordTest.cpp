@@ -1,7 +1,7 @@
-#include "TestSupport.h"
 #include "adif/standard/AdxWriter.h"
 #include "adif/standard/StandardAdifWriter.h"
 #include "record/LogRecord.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

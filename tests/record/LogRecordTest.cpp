@@ -1,8 +1,8 @@
 #include "record/LogRecord.h"
 
 #include "RecordSpaces.h"
-#include "TestSupport.h"
 #include "adif/AdifWriter.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <array>

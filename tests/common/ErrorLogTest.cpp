@@ -1,11 +1,11 @@
 #include "common/ErrorLog.h"
 
-#include "TestSupport.h"
 #include "common/ApplicationIdentity.h"
 #include "common/ErrorNumbers.h"
 #include "common/LocaleInfo.h"
 #include "common/ProgramError.h"
 #include "common/UTC.h"
+#include "support/TestSupport.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

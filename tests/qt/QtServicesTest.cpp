@@ -1,7 +1,7 @@
-#include "TestSupport.h"
 #include "qt/QtFileSelector.h"
 #include "qt/QtMessageBoxes.h"
 #include "qt/QtSettingsStore.h"
+#include "support/TestSupport.h"
 #include "window/WindowSettings.h"
 
 #include <QAbstractButton>

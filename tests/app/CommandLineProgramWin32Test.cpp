@@ -1,9 +1,9 @@
 // The Windows program's start-up, run for real: a log path that is a folder
 // fails, and the failure reaches the error log in %LOCALAPPDATA% with the
 // header block that Windows' own queries fill in.
-#include "TestSupport.h"
 #include "common/NativePath.h"
 #include "common/WideText.h"
+#include "support/TestSupport.h"
 
 #include <cerrno>
 #include <cstdlib>

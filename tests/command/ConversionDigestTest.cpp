@@ -3,9 +3,9 @@
 // can be checked by hand:
 //   generate-log 50000 7 g.log && kestrel-to-adif --replace g.log && sed 2d g.ADI | sha256sum
 
-#include "ConversionTestSupport.h"
-#include "RandomLog.h"
-#include "Sha256.h"
+#include "examples/RandomLog.h"
+#include "support/ConversionTestSupport.h"
+#include "support/Sha256.h"
 
 namespace {
 

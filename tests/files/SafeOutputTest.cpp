@@ -1,10 +1,10 @@
 // What the safe ADIF output guarantees when something else happens to the
 // file or the folder during a conversion. The conversions are held half-way
 // by logs that are FIFOs.
-#include "ConversionTestSupport.h"
-#include "PosixTestSupport.h"
-#include "TestSupport.h"
 #include "files/OutputFolder.h"
+#include "support/ConversionTestSupport.h"
+#include "support/PosixTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <cstring>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "common/UTC.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "command/ConvertCommand.h"
 
-#include "ConversionTestSupport.h"
-#include "TestSupport.h"
 #include "common/ApplicationIdentity.h"
+#include "support/ConversionTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,11 +1,11 @@
 // Large-block reading and copying where the input is a pipe, which delivers
 // what it holds in pieces of its own size and cannot be copied by the system.
 
-#include "ConversionTestSupport.h"
-#include "PosixTestSupport.h"
 #include "files/FileHandle.h"
 #include "files/LogFile.h"
 #include "files/OutputFolder.h"
+#include "support/ConversionTestSupport.h"
+#include "support/PosixTestSupport.h"
 
 #include <thread>
 

@@ -1,9 +1,9 @@
 // Logs and error logs that are not plain files, on systems with FIFOs,
 // devices and the program's start-up reading XDG_STATE_HOME.
 
-#include "ConversionTestSupport.h"
-#include "PosixTestSupport.h"
-#include "TestSupport.h"
+#include "support/ConversionTestSupport.h"
+#include "support/PosixTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // NULs and high bytes in every field. Whatever the bytes, the conversion ends
 // with a clear outcome, keeps what it promises, and leaves no temporary file.
 
-#include "AdifShape.h"
-#include "ConversionTestSupport.h"
-#include "TestSupport.h"
+#include "support/AdifShape.h"
+#include "support/ConversionTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

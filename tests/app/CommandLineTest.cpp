@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
-#include "ConversionTestSupport.h"
-#include "TestSupport.h"
+#include "support/ConversionTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -6,10 +6,10 @@
 // interrupted call (EINTR) is retried, never the end of a run; no temporary
 // file is left. Then conversions of a large log are killed outright at random
 // moments, each followed by a run that must clean up after it.
-#include "ConversionTestSupport.h"
-#include "PosixTestSupport.h"
-#include "RandomLog.h"
-#include "TestSupport.h"
+#include "examples/RandomLog.h"
+#include "support/ConversionTestSupport.h"
+#include "support/PosixTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,6 +1,6 @@
 #include "qt/KestrelConversion.h"
 
-#include "ConversionTestSupport.h"
+#include "support/ConversionTestSupport.h"
 
 #include <QAction>
 #include <QApplication>

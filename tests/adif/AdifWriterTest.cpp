@@ -1,7 +1,7 @@
 #include "adif/AdifWriter.h"
 
-#include "TestSupport.h"
 #include "common/OutputChannel.h"
+#include "support/TestSupport.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "common/DateTimeText.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
 #include "platform/IcuLocaleQueries.h"
 
-#include "TestSupport.h"
 #include "common/LocaleInfo.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>

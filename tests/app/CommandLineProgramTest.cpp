@@ -1,6 +1,6 @@
-#include "ConversionTestSupport.h"
-#include "PosixTestSupport.h"
-#include "TestSupport.h"
+#include "support/ConversionTestSupport.h"
+#include "support/PosixTestSupport.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <cerrno>

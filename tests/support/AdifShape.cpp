@@ -1,4 +1,4 @@
-#include "AdifShape.h"
+#include "support/AdifShape.h"
 
 #include <array>
 

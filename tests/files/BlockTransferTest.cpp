@@ -2,12 +2,12 @@
 // the system makes by itself, lines longer than the output's buffer, and a
 // log read in blocks that do not end on a record.
 
-#include "ConversionTestSupport.h"
-#include "RandomLog.h"
+#include "examples/RandomLog.h"
 #include "files/ExportFile.h"
 #include "files/FileHandle.h"
 #include "files/LogFile.h"
 #include "files/OutputFolder.h"
+#include "support/ConversionTestSupport.h"
 
 namespace {
 
