@@ -5,7 +5,9 @@
 #include "common/ProgramError.h"
 #include "common/UTC.h"
 
-#include <iterator>
+#include <array>
+#include <charconv>
+#include <limits>
 
 namespace Conversion {
 
@@ -13,37 +15,65 @@ std::string RemoveLeadingAngleBrackets(std::string_view theData) noexcept
 {
     std::string result;
     Common::ReportFailures("KestrelConversion.RemoveLeadingAngleBrackets", [&] {
-        result.reserve(theData.size());
-        std::copy_if(theData.begin(), theData.end(), std::back_inserter(result),
-                     [](char c) { return c != '<'; });
+        result.assign(theData.begin(), theData.end());
+        std::erase(result, '<');
     });
     return result;
 }
+
+namespace {
+
+// "<Fieldname:length>value " for a value as it stands, its length counted in
+// bytes; nothing for an empty value.
+void AppendFieldText(std::string& record, std::string_view Fieldname, std::string_view value)
+{
+    if (value.empty())
+        return;
+    std::array<char, std::numeric_limits<std::size_t>::digits10 + 1> length{};
+    const char* const lengthEnd =
+        std::to_chars(length.data(), length.data() + length.size(), value.size()).ptr;
+    record += '<';
+    record += Fieldname;
+    record += ':';
+    record.append(length.data(), static_cast<std::size_t>(lengthEnd - length.data()));
+    record += '>';
+    record += value;
+    record += ' ';
+}
+
+} // namespace
 
 void AppendField(std::string& exportRecord, std::string_view Fieldname,
                  std::string_view theData) noexcept
 {
     const std::size_t before = exportRecord.size();
     const bool appended = Common::ReportFailures("KestrelConversion.AppendField", [&] {
-        exportRecord.resize(before + Fieldname.size() + theData.size() + kFieldTextOverhead);
-        char* const end = AppendField(exportRecord.data() + before, Fieldname, theData);
-        exportRecord.resize(static_cast<std::size_t>(end - exportRecord.data()));
+        // A value without "<" is its own clean text.
+        if (theData.find('<') == std::string_view::npos)
+            AppendFieldText(exportRecord, Fieldname, theData);
+        else
+            AppendFieldText(exportRecord, Fieldname, RemoveLeadingAngleBrackets(theData));
     });
-    // A field that could not be appended is lost whole.
     if (!appended)
         exportRecord.resize(before);
 }
 
-void WriteExportHeader(OutputChannel& output) noexcept
+void WriteExportHeader(Common::TextStream& output) noexcept
 {
     Common::ReportFailures("KestrelConversion.WriteExportHeader", [&] {
+        // Each line is put together before any of it is written, so that a failure
+        // to put it together (the clock, the locale) writes nothing of it.
+        const auto writeLine = [&output](std::string_view line) {
+            output << line;
+            output.EndLine();
+        };
         const std::string& productName = Common::Identity().productName;
-        output.WriteLine("ADIF file");
-        output.WriteLine("created by " + productName + " " + Common::Version() + " on " +
-                         Common::FormatDateTime(UTC::CurrentTime()) + " UTC");
+        writeLine("ADIF file");
+        writeLine("created by " + productName + " " + Common::Version() + " on " +
+                  Common::FormatDateTime(UTC::CurrentTime()) + " UTC");
         const std::string programId = RemoveLeadingAngleBrackets(productName);
-        output.WriteLine("<ProgramID:" + std::to_string(programId.size()) + ">" + programId);
-        output.WriteLine("<EOH>");
+        writeLine("<ProgramID:" + std::to_string(programId.size()) + ">" + programId);
+        writeLine("<EOH>");
     });
 }
 

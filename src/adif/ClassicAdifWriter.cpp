@@ -2,25 +2,33 @@
 
 #include "adif/AdifWriter.h"
 
-#include <algorithm>
-
 namespace Conversion {
 
-void ClassicAdifWriter::WriteHeader(OutputChannel& output)
+void ClassicAdifWriter::WriteHeader(Common::TextStream& output)
 {
     WriteExportHeader(output);
 }
 
-std::size_t ClassicAdifWriter::LongestLine() const
+void ClassicAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t /*recordNumber*/,
+                                    Common::TextStream& output)
 {
-    return kLongestFieldsText + kEndOfRecord.size();
-}
-
-char* ClassicAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t /*recordNumber*/,
-                                     char* line)
-{
-    char* const end = AppendClassicFields(fields, line);
-    return std::copy(kEndOfRecord.begin(), kEndOfRecord.end(), end);
+    exportRecord_.clear();
+    AppendField(exportRecord_, "QSO_DATE", fields.QsoDate());
+    AppendField(exportRecord_, "TIME_ON", fields.timeOn);
+    AppendField(exportRecord_, "FREQ", fields.frequency);
+    AppendField(exportRecord_, "MODE", fields.mode);
+    AppendField(exportRecord_, "CALL", fields.callsign);
+    AppendField(exportRecord_, "RST_SENT", fields.rstSent);
+    AppendField(exportRecord_, "RST_RCVD", fields.rstReceived);
+    AppendField(exportRecord_, "GRIDSQUARE", fields.gridSquare);
+    AppendField(exportRecord_, "Comment", fields.comment);
+    if (fields.qslSent)
+        AppendField(exportRecord_, "QSL_SENT", "Y");
+    if (fields.qslReceived)
+        AppendField(exportRecord_, "QSL_RCVD", "Y");
+    exportRecord_ += "<EOR>";
+    output << exportRecord_;
+    output.EndLine();
 }
 
 } // namespace Conversion

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // What the Convert command needs from the platform: the Open dialog, message
 // boxes and the per-user settings store. The window provides them with Qt on
@@ -47,6 +48,11 @@ public:
     // The overwrite question.
     virtual Answer AskYesNoCancel(const std::string& text) = 0;
 };
+
+// The per-user settings are kept under the product's name, in this section.
+inline constexpr std::string_view kSettingsSection = "General";
+// The folder of the last log chosen, where the next Open dialog starts.
+inline constexpr std::string_view kLogDirectoryKey = "LogDirectory";
 
 class SettingsStore
 {

@@ -1,26 +1,24 @@
 #include "command/ConvertCommand.h"
 
-#include "adif/RecordWriter.h"
+#include "command/FindingsReport.h"
+#include "command/FormWriter.h"
 #include "common/ApplicationIdentity.h"
 #include "common/NativePath.h"
 #include "common/PathHelpers.h"
 #include "common/ProgramError.h"
-#include "files/ExportFile.h"
+#include "common/TextStream.h"
 #include "files/LogFile.h"
-#include "window/WindowSettings.h"
+#include "record/LogRecord.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <optional>
+#include <memory>
 #include <system_error>
-#include <vector>
 
 namespace Conversion {
 
 namespace {
 
 constexpr std::string_view kLocation = "KestrelConversion.ConvertCmd_Click";
-constexpr std::string_view kReportSuffix = "-findings.txt";
 
 const std::string& ProductName()
 {
@@ -40,56 +38,46 @@ bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
            !error;
 }
 
-// Decodes every complete record of the log and writes its line after the
-// header; records with an illegal year are shown and skipped. Returns the
-// number of records written.
-template <class Output>
-std::uint64_t WriteAdif(LogFile& log, Output& output, RecordWriter& writer, MessageBoxes& messages)
+// Writes every complete record of `log` in `form` onto `channel`, after the
+// header where the channel holds nothing yet and before what closes the
+// file. A record whose year cannot be read is shown and skipped. Returns the
+// counts.
+ConversionResult ConvertRecords(LogFile& log, AdifForm form, Common::OutputChannel& channel,
+                                bool startsEmpty, MessageBoxes& messages, FindingSink& findings)
 {
+    Common::TextStream output(channel);
+    FindingTally tally(findings);
+    const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form, tally);
     // One header per file: appending to earlier records adds records only.
-    if (output.StartsEmpty())
-        writer.WriteHeader(output);
-    std::uint64_t qsoCount = 0;
+    if (startsEmpty)
+        writer->WriteHeader(output);
+    ConversionResult counted;
     std::uint64_t recordNumber = 0;
-    RecordFields fields;     // every record's, in turn
-    std::string illegalYear; // every such record's message, in turn
-    const std::size_t longestLine = writer.LongestLine();
-    for (std::string_view records = log.ReadRecords(); !records.empty();
-         records = log.ReadRecords()) {
-        for (std::size_t next = 0; next < records.size(); next += kRecordSize) {
-            ++recordNumber;
-            const std::string_view recordText = BuildRecordText(records.substr(next, kRecordSize));
-            if (!DecodeFields(recordText, fields)) {
-                AssignIllegalYearMessage(illegalYear, recordText);
-                messages.ShowMessage(MessageKind::IllegalYear, illegalYear);
-                writer.SkipRecord(recordText, recordNumber);
-                continue;
-            }
-            // The record is assembled where the output will write it.
-            char* const line = output.LineRoom(longestLine);
-            output.EndLine(writer.WriteRecord(fields, recordNumber, line));
-            ++qsoCount;
+    for (std::string_view record = log.ReadRecord(); !record.empty(); record = log.ReadRecord()) {
+        ++recordNumber;
+        const std::string_view recordText = BuildRecordText(record);
+        const std::optional<RecordFields> fields = DecodeFields(recordText);
+        if (!fields) {
+            messages.ShowMessage(MessageKind::IllegalYear, IllegalYearMessage(recordText));
+            writer->SkipRecord(recordText, recordNumber);
+            continue;
         }
+        writer->WriteRecord(*fields, recordNumber, output);
+        ++counted.qsoCount;
     }
-    writer.WriteEnd(output);
-    return qsoCount;
+    writer->WriteEnd(output);
+    output.Flush();
+    counted.ignoredBytes = log.TrailingBytes();
+    counted.findings = tally.Findings();
+    counted.findingRecords = tally.Records();
+    return counted;
 }
 
-// Where a check's lines go: nowhere.
-class DiscardedLines final : public OutputChannel
+// Where a check's text goes: nowhere.
+class Discarded final : public Common::OutputChannel
 {
 public:
-    static bool StartsEmpty() { return true; }
-    void WriteLine(std::string_view /*text*/) override {}
-    char* LineRoom(std::size_t most)
-    {
-        line_.resize(most);
-        return line_.data();
-    }
-    void EndLine(const char* /*end*/) {}
-
-private:
-    std::string line_;
+    void Write(std::string_view /*bytes*/) override {}
 };
 
 // A check shows nothing: its findings tell of skipped records too.
@@ -106,43 +94,6 @@ class UntoldFindings final : public FindingSink
 public:
     void Report(const Finding& /*finding*/) override {}
 };
-
-// The findings of a conversion that has nobody to tell them to as they come.
-class FindingList final : public FindingSink
-{
-public:
-    void Report(const Finding& finding) override { lines.push_back(DescribeFinding(finding)); }
-    std::vector<std::string> lines;
-};
-
-// Lists a conversion's findings in a report beside the ADIF file and names
-// it in the summary. A report that cannot be written costs only the list.
-void ListFindings(const std::string& logPath, const std::string& exportFilename,
-                  const std::vector<std::string>& lines, ConversionResult& result,
-                  std::string& summary, const OutputFolder::WaitNotice& onWait)
-{
-    const std::string reportPath =
-        Common::StripExtension(exportFilename) + std::string(kReportSuffix);
-    const std::string count = DescribeFindingCount(result.findings, result.findingRecords);
-    try {
-        ExportFile report(reportPath);
-        report.Lock(onWait);
-        report.Begin(ExportFile::Mode::Replace);
-        report.WriteLine("Records of " + logPath + " that " + exportFilename +
-                         " holds in another form or not at all:");
-        for (const std::string& line : lines)
-            report.WriteLine(line);
-        report.WriteLine(count);
-        report.Commit();
-        result.reportPath = reportPath;
-        summary += "; " + count + ", listed in " + reportPath;
-    } catch (const std::exception& e) {
-        Common::ProgramError(Common::ErrorNumberOf(std::current_exception()), kLocation);
-        result.warning =
-            "the findings (" + count + ") could not be listed in " + reportPath + ": " + e.what();
-        summary += "; " + count + ", which could not be listed in " + reportPath;
-    }
-}
 
 // Why records of `form` must not be added to a file that starts with
 // `existingStart`: each file keeps one form, and an ADX file ends in what
@@ -165,6 +116,27 @@ std::string Summary(std::uint64_t qsoCount, bool replaced, const std::string& ex
 {
     return std::to_string(qsoCount) + (replaced ? " QSOs written to " : " QSOs appended to ") +
            exportFilename;
+}
+
+// Lists the findings of a conversion in a report beside the ADIF file, and
+// returns what the summary says of them. A report that cannot be written
+// costs only the list.
+std::string ListFindings(const std::string& logPath, const std::string& exportFilename,
+                         const FindingList& listed, const OutputFolder::WaitNotice& onWait,
+                         ConversionResult& result)
+{
+    const std::string reportPath = FindingsReportPath(exportFilename);
+    const std::string count = DescribeFindingCount(result.findings, result.findingRecords);
+    try {
+        WriteFindingsReport(logPath, exportFilename, listed, count, onWait);
+        result.reportPath = reportPath;
+        return "; " + count + ", listed in " + reportPath;
+    } catch (const std::exception& e) {
+        Common::ProgramError(Common::ErrorNumberOf(std::current_exception()), kLocation);
+        result.warning =
+            "the findings (" + count + ") could not be listed in " + reportPath + ": " + e.what();
+        return "; " + count + ", which could not be listed in " + reportPath;
+    }
 }
 
 // The failure path: reported to the error log, described for the caller,
@@ -200,8 +172,8 @@ ConversionResult ConvertCommand::ConvertCmd_Click() noexcept
     std::optional<std::string> chosen;
     try {
         OpenDialogOptions options;
-        options.initDir = settings_.GetSetting(ProductName(), std::string(WindowSettings::kSection),
-                                               std::string(WindowSettings::kLogDirectory),
+        options.initDir = settings_.GetSetting(ProductName(), std::string(kSettingsSection),
+                                               std::string(kLogDirectoryKey),
                                                Common::Identity().programDirectory);
         options.defaultExt = ".log";
         options.filterDescription = "Log (*.log)";
@@ -222,9 +194,8 @@ ConversionResult ConvertCommand::ConvertChosenLog(const std::string& logPath) no
         fileName_ = logPath;
         // Remembered before anything else, so it holds even when the
         // conversion goes no further.
-        settings_.SaveSetting(ProductName(), std::string(WindowSettings::kSection),
-                              std::string(WindowSettings::kLogDirectory),
-                              Common::ContainingDirectory(logPath));
+        settings_.SaveSetting(ProductName(), std::string(kSettingsSection),
+                              std::string(kLogDirectoryKey), Common::ContainingDirectory(logPath));
         return ConvertLog(logPath,
                           Common::StripExtension(logPath) + std::string(FileExtensionOf(form_)));
     } catch (...) {
@@ -242,80 +213,117 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
                                   exportFilename +
                                       " is the chosen log itself; converting it there would "
                                       "overwrite the log");
-            return result;
+            return {};
         }
         ExportFile output(exportFilename);
-        // Asked with nothing locked, however long the user takes; what is
-        // decided holds only for the file as it was then.
-        Answer response = Answer::No; // no question asked: the new file is appended to
-        const auto decide = [&] {
-            response = Answer::No;
-            if (output.HasExistingFile())
-                response = messages_.AskYesNoCancel(exportFilename +
-                                                    " already exists; delete its contents?");
-            return response != Answer::Cancel;
-        };
-        OutputFolder::WaitNotice onWait;
-        if (whenBusy_ == WhenFolderBusy::Wait)
-            onWait = [&] {
-                messages_.ShowMessage(MessageKind::Waiting,
-                                      "waiting for another conversion writing in the folder of " +
-                                          exportFilename + " to finish");
-            };
-        bool decided = decide();
-        try {
-            // From here to the commit no other conversion writes in the folder;
-            // a file that changed meanwhile is decided about anew.
-            if (decided && !output.Lock(onWait))
-                decided = decide();
-        } catch (const OutputBusy&) {
-            messages_.ShowMessage(MessageKind::Refused,
-                                  "another conversion is writing in the folder of " +
-                                      exportFilename + "; try again when it has finished");
-            return result;
-        }
-        if (!decided) {
-            messages_.ShowMessage(MessageKind::Cancelled, "conversion cancelled");
-            return result;
-        }
-        const bool replace = response == Answer::Yes;
-        if (!replace && output.HasExistingFile())
-            if (const std::optional<std::string> refusal =
-                    AppendRefusal(output.ExistingStart(kFormEvidenceSize), form_, exportFilename)) {
-                messages_.ShowMessage(MessageKind::Refused, *refusal);
-                return result;
-            }
+        const std::optional<ExportFile::Mode> mode =
+            DecideAboutExistingFile(output, exportFilename);
+        if (!mode)
+            return {};
         FindingList listed;
-        FindingTally tally(findings_ != nullptr ? *findings_ : listed);
-        {
-            // Both files are closed, and the folder released, before the summary is shown.
-            LogFile log(logPath);
-            output.Begin(replace ? ExportFile::Mode::Replace : ExportFile::Mode::Append);
-            const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form_, tally);
-            result.qsoCount = WriteAdif(log, output, *writer, messages_);
-            output.Commit();
-            result.ignoredBytes = log.TrailingBytes();
-        }
-        result.findings = tally.Findings();
-        result.findingRecords = tally.Records();
-        if (const std::error_code unconfirmed = output.UnconfirmedOnDisk()) {
-            Common::ProgramError(
-                static_cast<std::int16_t>(unconfirmed.default_error_condition().value()),
-                kLocation);
-            result.warning = exportFilename +
-                             " was written, but the system could not confirm that it is on the "
-                             "disk: " +
-                             unconfirmed.message();
-        }
-        result.outcome = ConversionResult::Outcome::Converted;
-        std::string summary = Summary(result.qsoCount, replace, exportFilename);
-        if (!listed.lines.empty())
-            ListFindings(logPath, exportFilename, listed.lines, result, summary, onWait);
-        messages_.ShowMessage(MessageKind::Summary, summary);
+        result = Convert(logPath, output, *mode, findings_ != nullptr ? *findings_ : listed);
+        Summarise(logPath, exportFilename, output, *mode, listed, result);
         return result;
     } catch (...) {
         return Failed(std::move(result));
     }
+}
+
+// Asked with nothing locked, however long the user takes; then the folder is
+// taken, and an append that would mix forms refused.
+std::optional<ExportFile::Mode>
+ConvertCommand::DecideAboutExistingFile(ExportFile& output, const std::string& exportFilename)
+{
+    std::optional<Answer> answer = AskAboutExistingFile(output, exportFilename);
+    if (answer != Answer::Cancel)
+        answer = TakeFolder(output, exportFilename, *answer);
+    if (!answer)
+        return std::nullopt;
+    if (*answer == Answer::Cancel) {
+        messages_.ShowMessage(MessageKind::Cancelled, "conversion cancelled");
+        return std::nullopt;
+    }
+    if (*answer == Answer::Yes)
+        return ExportFile::Mode::Replace;
+    if (output.HasExistingFile())
+        if (const std::optional<std::string> refusal =
+                AppendRefusal(output.ExistingStart(kFormEvidenceSize), form_, exportFilename)) {
+            messages_.ShowMessage(MessageKind::Refused, *refusal);
+            return std::nullopt;
+        }
+    return ExportFile::Mode::Append;
+}
+
+// From the lock to the commit no other conversion writes in the folder. What
+// was decided holds only for the file as it was: a file that changed before
+// the lock is decided about anew.
+std::optional<Answer> ConvertCommand::TakeFolder(ExportFile& output,
+                                                 const std::string& exportFilename, Answer answer)
+{
+    try {
+        if (!output.Lock(WaitNotice(exportFilename)))
+            return AskAboutExistingFile(output, exportFilename);
+        return answer;
+    } catch (const OutputBusy&) {
+        messages_.ShowMessage(MessageKind::Refused,
+                              "another conversion is writing in the folder of " + exportFilename +
+                                  "; try again when it has finished");
+        return std::nullopt;
+    }
+}
+
+// Yes replaces the file, No appends to it (as to a file not there yet),
+// Cancel stops.
+Answer ConvertCommand::AskAboutExistingFile(const ExportFile& output,
+                                            const std::string& exportFilename)
+{
+    if (!output.HasExistingFile())
+        return Answer::No;
+    return messages_.AskYesNoCancel(exportFilename + " already exists; delete its contents?");
+}
+
+ConversionResult ConvertCommand::Convert(const std::string& logPath, ExportFile& output,
+                                         ExportFile::Mode mode, FindingSink& findings)
+{
+    // Both files are closed, and the folder released, before the summary is shown.
+    LogFile log(logPath);
+    output.Begin(mode);
+    ConversionResult converted =
+        ConvertRecords(log, form_, output, output.StartsEmpty(), messages_, findings);
+    output.Commit();
+    converted.outcome = ConversionResult::Outcome::Converted;
+    return converted;
+}
+
+void ConvertCommand::Summarise(const std::string& logPath, const std::string& exportFilename,
+                               const ExportFile& output, ExportFile::Mode mode,
+                               const FindingList& listed, ConversionResult& result)
+{
+    if (const std::error_code unconfirmed = output.UnconfirmedOnDisk()) {
+        Common::ProgramError(
+            static_cast<std::int16_t>(unconfirmed.default_error_condition().value()), kLocation);
+        result.warning = exportFilename +
+                         " was written, but the system could not confirm that it is on the "
+                         "disk: " +
+                         unconfirmed.message();
+    }
+    std::string summary =
+        Summary(result.qsoCount, mode == ExportFile::Mode::Replace, exportFilename);
+    if (!listed.lines.empty())
+        summary +=
+            ListFindings(logPath, exportFilename, listed, WaitNotice(exportFilename), result);
+    messages_.ShowMessage(MessageKind::Summary, summary);
+}
+
+OutputFolder::WaitNotice ConvertCommand::WaitNotice(const std::string& exportFilename)
+{
+    if (whenBusy_ != WhenFolderBusy::Wait)
+        return {};
+    return [this, exportFilename] {
+        messages_.ShowMessage(MessageKind::Waiting,
+                              "waiting for another conversion writing in the folder of " +
+                                  exportFilename + " to finish");
+    };
 }
 
 ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std::FILE* stream,
@@ -323,17 +331,16 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
 {
     ConversionResult result;
     try {
+        UntoldFindings unheard;
         {
+            // The counts are the result's once the output is complete; the log is
+            // closed before the summary is shown.
             LogFile log(logPath);
             ExportFile output(stream, streamName);
-            UntoldFindings unheard;
-            FindingTally tally(findings_ != nullptr ? *findings_ : unheard);
-            const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form_, tally);
-            result.qsoCount = WriteAdif(log, output, *writer, messages_);
+            const ConversionResult counted = ConvertRecords(
+                log, form_, output, true, messages_, findings_ != nullptr ? *findings_ : unheard);
             output.Commit();
-            result.ignoredBytes = log.TrailingBytes();
-            result.findings = tally.Findings();
-            result.findingRecords = tally.Records();
+            result = counted;
         }
         result.outcome = ConversionResult::Outcome::Converted;
         messages_.ShowMessage(MessageKind::Summary, Summary(result.qsoCount, true, streamName));
@@ -345,22 +352,17 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
 
 ConversionResult ConvertCommand::CheckLog(const std::string& logPath) noexcept
 {
-    ConversionResult result;
     try {
         LogFile log(logPath);
-        DiscardedLines nowhere;
+        Discarded nowhere;
         NoMessages silent;
         UntoldFindings unheard;
-        FindingTally tally(findings_ != nullptr ? *findings_ : unheard);
-        const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(AdifForm::Standard, tally);
-        result.qsoCount = WriteAdif(log, nowhere, *writer, silent);
-        result.ignoredBytes = log.TrailingBytes();
-        result.findings = tally.Findings();
-        result.findingRecords = tally.Records();
+        ConversionResult result = ConvertRecords(log, AdifForm::Standard, nowhere, true, silent,
+                                                 findings_ != nullptr ? *findings_ : unheard);
         result.outcome = ConversionResult::Outcome::Converted;
         return result;
     } catch (...) {
-        return Failed(std::move(result));
+        return Failed({});
     }
 }
 

@@ -3,12 +3,16 @@
 #include "adif/AdifForm.h"
 #include "adif/standard/Findings.h"
 #include "command/ConversionServices.h"
+#include "files/ExportFile.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace Conversion {
+
+class FindingList;
 
 struct ConversionResult
 {
@@ -70,6 +74,24 @@ public:
     ConversionResult CheckLog(const std::string& logPath) noexcept;
 
 private:
+    // The steps of ConvertLog.
+    std::optional<ExportFile::Mode> DecideAboutExistingFile(ExportFile& output,
+                                                            const std::string& exportFilename);
+    Answer AskAboutExistingFile(const ExportFile& output, const std::string& exportFilename);
+    // The answer that holds once the folder is taken; nothing when another
+    // conversion is writing there, which the user has been told.
+    std::optional<Answer> TakeFolder(ExportFile& output, const std::string& exportFilename,
+                                     Answer answer);
+    ConversionResult Convert(const std::string& logPath, ExportFile& output, ExportFile::Mode mode,
+                             FindingSink& findings);
+    void Summarise(const std::string& logPath, const std::string& exportFilename,
+                   const ExportFile& output, ExportFile::Mode mode, const FindingList& listed,
+                   ConversionResult& result);
+
+    // Called before waiting for another conversion writing in the folder;
+    // none when the command refuses to wait.
+    OutputFolder::WaitNotice WaitNotice(const std::string& exportFilename);
+
     FileSelector& fileSelector_;
     MessageBoxes& messages_;
     SettingsStore& settings_;

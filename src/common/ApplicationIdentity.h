@@ -2,18 +2,13 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace Common {
-
-// The product's name, known when the program is compiled: names made from it,
-// such as those of the program's own ADIF fields, are made then too.
-inline constexpr std::string_view kProductName = "KestrelToADIF";
 
 // What the program knows about itself.
 struct ApplicationIdentity
 {
-    std::string productName{kProductName};
+    std::string productName = "KestrelToADIF";
     int major = 0;
     int minor = 0;
     int revision = 0;

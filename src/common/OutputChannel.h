@@ -2,16 +2,16 @@
 
 #include <string_view>
 
-namespace Conversion {
+namespace Common {
 
-// Where the ADIF text goes: every write is one line, which the channel ends
-// with CR LF and passes on byte for byte. A write that cannot be completed
-// throws std::system_error.
+// Where written text goes, byte for byte: a file, a stream, nothing. Text
+// reaches it through a TextStream, which gathers it into large pieces. A
+// write that cannot be completed throws std::system_error.
 class OutputChannel
 {
 public:
     virtual ~OutputChannel() = default;
-    virtual void WriteLine(std::string_view text) = 0;
+    virtual void Write(std::string_view bytes) = 0;
 };
 
-} // namespace Conversion
+} // namespace Common

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <utility>
@@ -21,8 +20,6 @@ namespace Conversion {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// One write per so many bytes, not per line.
-constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 constexpr std::size_t kWriteBackStep = std::size_t{8} * 1024 * 1024;
 constexpr int kNameAttempts = 100;
 
@@ -79,7 +76,7 @@ private:
 
 } // namespace
 
-ExportFile::ExportFile(const std::string& path) : name_(path), buffer_(kBufferSize, '\0')
+ExportFile::ExportFile(const std::string& path) : name_(path)
 {
     std::error_code statusError;
     const fs::file_status status = fs::status(Common::NativePath(path), statusError);
@@ -97,7 +94,7 @@ ExportFile::ExportFile(const std::string& path) : name_(path), buffer_(kBufferSi
 }
 
 ExportFile::ExportFile(std::FILE* stream, std::string name)
-    : name_(std::move(name)), stream_(stream), buffer_(kBufferSize, '\0')
+    : name_(std::move(name)), stream_(stream)
 {
 }
 
@@ -230,64 +227,30 @@ void ExportFile::CopyExistingContent()
         read += more;
     }
     if (std::string_view(tail.data(), read) != kLineEnd)
-        Write(kLineEnd.data(), kLineEnd.size());
+        Write(kLineEnd);
 }
 
-void ExportFile::WriteLine(std::string_view text)
-{
-    Write(text.data(), text.size());
-    Write(kLineEnd.data(), kLineEnd.size());
-}
-
-void ExportFile::Write(const char* data, std::size_t size)
+void ExportFile::Write(std::string_view bytes)
 {
     if (failure_)
         Fail(failure_);
-    while (size > 0) {
-        if (used_ == buffer_.size())
-            Flush();
-        const std::size_t part = std::min(size, buffer_.size() - used_);
-        std::memcpy(buffer_.data() + used_, data, part);
-        used_ += part;
-        data += part;
-        size -= part;
-    }
-}
-
-void ExportFile::MakeLineRoom(std::size_t most)
-{
-    static_assert(kLineEnd.size() == 2, "LineRoom and EndLine make room for CR LF");
-    if (failure_)
-        Fail(failure_);
-    if (most + kLineEnd.size() > buffer_.size()) // never for a record line
-        Fail(std::make_error_code(std::errc::value_too_large));
-    if (buffer_.size() - used_ < most + kLineEnd.size())
-        Flush();
-}
-
-void ExportFile::Flush()
-{
-    if (used_ == 0)
-        return;
     if (stream_ != nullptr) {
         errno = 0;
-        if (std::fwrite(buffer_.data(), 1, used_, stream_) != used_)
+        if (std::fwrite(bytes.data(), 1, bytes.size(), stream_) != bytes.size())
             Fail(StreamError());
-    } else if (const std::error_code error = file_.Write(buffer_.data(), used_)) {
+    } else if (const std::error_code error = file_.Write(bytes.data(), bytes.size())) {
         Fail(error);
-    } else if (folder_ && (unsentToDisk_ += used_) >= kWriteBackStep) {
+    } else if (folder_ && (unsentToDisk_ += bytes.size()) >= kWriteBackStep) {
         // The disk writes while the conversion goes on, not all at the commit.
         file_.StartWriteBack();
         unsentToDisk_ = 0;
     }
-    used_ = 0;
 }
 
 void ExportFile::Commit()
 {
     if (failure_)
         Fail(failure_);
-    Flush();
     if (stream_ != nullptr) {
         errno = 0;
         if (std::fflush(stream_) != 0)

@@ -4,7 +4,6 @@
 #include "files/OutputFolder.h"
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -19,7 +18,7 @@ namespace Conversion {
 // failure, the file stays as it was and the temporary file is removed.
 // Outputs that are not regular files (a pipe, a device, standard output) are
 // written directly.
-class ExportFile final : public OutputChannel
+class ExportFile final : public Common::OutputChannel
 {
 public:
     enum class Mode { Replace, Append };
@@ -54,27 +53,11 @@ public:
 
     // Throws std::system_error; after one failed write every later write and
     // the commit fail too, with the first failure.
-    void WriteLine(std::string_view text) override;
+    void Write(std::string_view bytes) override;
 
-    // A line written in place: room for at most `most` bytes (far less than
-    // the buffer), which the caller fills and ends with EndLine. The record
-    // loop assembles each record where it is to be written, never copying it.
-    // Inline, as every record passes here; what is rare is out of line.
-    char* LineRoom(std::size_t most)
-    {
-        if (failure_ || buffer_.size() - used_ < most + 2)
-            MakeLineRoom(most);
-        return buffer_.data() + used_;
-    }
-    // Ends the line written at LineRoom just before `end` with CR LF.
-    void EndLine(const char* end)
-    {
-        used_ = static_cast<std::size_t>(end - buffer_.data());
-        std::memcpy(buffer_.data() + used_, "\r\n", 2);
-        used_ += 2;
-    }
-
-    // Makes everything written durable, puts it in place and releases the folder.
+    // Makes everything written durable, puts it in place and releases the
+    // folder. Text still gathered in a TextStream over this file is not in it
+    // yet: the stream is flushed first.
     void Commit();
 
     // After a commit: why the system could not confirm that the file's new
@@ -88,9 +71,6 @@ private:
     void CreateTemporary();
     void CopyExistingContent();
     void PutInPlace();
-    void Write(const char* data, std::size_t size);
-    void Flush();
-    void MakeLineRoom(std::size_t most);
     // Throws the first failure, named after `subject` (the file by default).
     [[noreturn]] void Fail(std::error_code error, const std::string& subject = {});
     std::string FolderSubject() const;
@@ -105,8 +85,6 @@ private:
     std::string temporaryName_;         // empty when none is pending
     FileHandle file_;                   // the temporary file, or a pipe or device
     std::FILE* stream_ = nullptr;       // or a stream that is not ours
-    std::string buffer_;                // of a fixed size, allocated once
-    std::size_t used_ = 0;              // how much of it holds output not yet written
     std::uint64_t unsentToDisk_ = 0;    // written since the disk was last asked to write
     bool startsEmpty_ = true;
     std::error_code failure_;

@@ -1,6 +1,7 @@
 #include "files/LogFile.h"
 
 #include "files/SafetyRefusal.h"
+#include "record/LogRecord.h"
 
 #include <cstring>
 #include <system_error>
@@ -42,12 +43,23 @@ void LogFile::CheckUnchanged() const
         throw std::system_error(SafetyRefusal::LogChanged, path_);
 }
 
-std::string_view LogFile::ReadRecords()
+std::string_view LogFile::ReadRecord()
 {
+    if (held_ - next_ < kRecordSize && !ReadBlock())
+        return {};
+    const std::string_view record(buffer_.get() + next_, kRecordSize);
+    next_ += kRecordSize;
+    return record;
+}
+
+bool LogFile::ReadBlock()
+{
+    if (atEnd_)
+        return false;
     // What is left of the last block is less than a record: it goes first.
-    held_ -= consumed_;
-    std::memmove(buffer_.get(), buffer_.get() + consumed_, held_);
-    consumed_ = 0;
+    held_ -= next_;
+    std::memmove(buffer_.get(), buffer_.get() + next_, held_);
+    next_ = 0;
     // A pipe may deliver a record in pieces: read until one is whole or the log ends.
     while (held_ < kRecordSize) {
         std::size_t read = 0;
@@ -58,14 +70,14 @@ std::string_view LogFile::ReadRecords()
         }
         if (read == 0) {
             CheckUnchanged();
+            atEnd_ = true;
             trailingBytes_ = held_;
-            return {};
+            return false;
         }
         held_ += read;
         bytesRead_ += read;
     }
-    consumed_ = held_ - held_ % kRecordSize;
-    return {buffer_.get(), consumed_};
+    return true;
 }
 
 } // namespace Conversion

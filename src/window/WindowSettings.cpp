@@ -25,14 +25,14 @@ std::string_view StoredTextOf(AdifForm form)
 
 AdifForm LoadForm(SettingsStore& settings)
 {
-    return FormOfStoredText(settings.GetSetting(Common::Identity().productName,
-                                                std::string(kSection), std::string(kStandardAdif3),
-                                                std::string(kClassicText)));
+    return FormOfStoredText(
+        settings.GetSetting(Common::Identity().productName, std::string(kSettingsSection),
+                            std::string(kStandardAdif3), std::string(kClassicText)));
 }
 
 void SaveForm(SettingsStore& settings, AdifForm form)
 {
-    settings.SaveSetting(Common::Identity().productName, std::string(kSection),
+    settings.SaveSetting(Common::Identity().productName, std::string(kSettingsSection),
                          std::string(kStandardAdif3), std::string(StoredTextOf(form)));
 }
 

@@ -5,14 +5,13 @@
 
 #include <string_view>
 
-// What the window keeps per user, written down once for every toolkit: the
-// keys it uses under the product name, and how their stored text reads.
+// What the window keeps per user besides the Convert command's LogDirectory,
+// written down once for every toolkit: the key it uses under the product
+// name, and how its stored text reads.
 namespace Conversion::WindowSettings {
 
-inline constexpr std::string_view kSection = "General";
-// The folder of the last log converted.
-inline constexpr std::string_view kLogDirectory = "LogDirectory";
-// Whether the window writes standard ADIF 3: "1", or "0" for the classic form.
+// Whether the window writes standard ADIF 3, stored as "1", or as "0" for the
+// classic form.
 inline constexpr std::string_view kStandardAdif3 = "StandardAdif3";
 
 // The form a stored text stands for. Only "1" means standard: anything else,

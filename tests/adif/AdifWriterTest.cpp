@@ -1,6 +1,6 @@
 #include "adif/AdifWriter.h"
 
-#include "common/OutputChannel.h"
+#include "common/TextStream.h"
 #include "support/TestSupport.h"
 
 #include <cerrno>
@@ -68,55 +68,28 @@ TEST(AppendField, AppendsTagValueAndSeparator)
     }
 }
 
-TEST(AppendFieldText, EveryLengthCopiedWholeAndNothingBeyond)
-{
-    for (std::size_t length = 0; length <= 120; ++length) {
-        SCOPED_TRACE(length);
-        // The value in a buffer of exactly its length, so that the sanitizers
-        // see any read beyond it; bytes that differ, so that a misplaced one shows.
-        std::vector<char> value(length);
-        for (std::size_t i = 0; i < length; ++i)
-            value[i] = static_cast<char>('!' + i % 90);
-        const std::string_view view(value.data(), value.size());
-        const std::string expected =
-            length == 0 ? "" : "<CALL:" + std::to_string(length) + ">" + std::string(view) + " ";
-        std::string room(4 + length + Conversion::kFieldTextOverhead + 8, '#');
-        const char* const end = Conversion::AppendFieldText(room.data(), "CALL", view);
-        EXPECT_EQ(std::string_view(room.data(), static_cast<std::size_t>(end - room.data())),
-                  expected);
-        EXPECT_EQ(room.find_first_not_of('#', expected.size()), std::string::npos)
-            << "written beyond the field";
-    }
-}
-
-// Records every line; line number `failingLine` (from 1) fails as a full disk would.
-struct CapturingOutput : Conversion::OutputChannel
-{
-    explicit CapturingOutput(std::size_t failingLine) : failingLine(failingLine) {}
-    void WriteLine(std::string_view text) override
-    {
-        if (lines.size() + 1 == failingLine)
-            throw std::system_error(ENOSPC, std::generic_category(), "WriteLine");
-        lines.emplace_back(text);
-    }
-    std::size_t failingLine;
-    std::vector<std::string> lines;
-};
-
-// Line `failingLine` of the output fails (0: none does).
-TEST(WriteExportHeader, WritesFourLinesAndKeepsThoseBeforeAFailure)
+// The header written piece by piece, each piece handed on at once: a line's
+// text, then its line end. The output fails from its `failingWrite`th write
+// on (0: never); what came before the failure stays, nothing after it.
+TEST(WriteExportHeader, WritesFourLinesAndKeepsWhatCameBeforeAFailure)
 {
     const TestSupport::ScopedLocale locale("C");
     const TestSupport::FixedClock clock;
-    const std::vector<std::string>& header = TestSupport::kHeaderLines;
-    for (std::size_t failingLine = 0; failingLine <= 4; ++failingLine) {
-        SCOPED_TRACE(testing::Message() << "line " << failingLine << " fails");
+    std::vector<std::string> pieces;
+    for (const std::string& line : TestSupport::kHeaderLines)
+        pieces.insert(pieces.end(), {line, "\r\n"});
+    for (std::size_t failingWrite = 0; failingWrite <= pieces.size(); ++failingWrite) {
+        SCOPED_TRACE(testing::Message() << "write " << failingWrite << " fails");
         const TestSupport::TempErrorLog log;
-        CapturingOutput output(failingLine);
+        TestSupport::CapturedText captured(failingWrite);
+        Common::TextStream output(captured, 1);
         Conversion::WriteExportHeader(output); // returns normally
-        const std::size_t written = failingLine == 0 ? 4 : failingLine - 1;
-        EXPECT_EQ(output.lines, std::vector(header.begin(), header.begin() + written));
-        if (failingLine != 0)
+        std::string expected;
+        for (std::size_t i = 0; i < pieces.size() && (failingWrite == 0 || i + 1 < failingWrite);
+             ++i)
+            expected += pieces[i];
+        EXPECT_EQ(captured.text, expected);
+        if (failingWrite != 0)
             EXPECT_TRUE(TestSupport::HasReport(log.Contents(), ENOSPC,
                                                "KestrelConversion.WriteExportHeader"));
         else

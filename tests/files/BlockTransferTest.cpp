@@ -1,6 +1,5 @@
 // The large-block paths of the conversion: a copy of an existing file that
-// the system makes by itself, lines longer than the output's buffer, and a
-// log read in blocks that do not end on a record.
+// the system makes by itself, and large pieces written to the output.
 
 #include "examples/RandomLog.h"
 #include "files/ExportFile.h"
@@ -73,22 +72,21 @@ TEST_F(CopyRestOfTest, OnlyWhatFollowsTheSourcePositionIsCopied)
     EXPECT_TRUE(copy == source.substr(1000) + "END") << "copy of " << copy.size() << " bytes";
 }
 
-TEST(ExportFileBuffer, LinesLongerThanTheBufferArriveWhole)
+TEST(ExportFile, LargePiecesArriveWhole)
 {
     TempFolder folder;
     const std::string path = folder / "long.ADI";
-    const std::string longLine = Bytes(std::size_t{700} * 1024);
+    const std::string large = Bytes(std::size_t{3} * 1024 * 1024 + 7);
     {
         Conversion::ExportFile output(path);
         output.Lock({});
         output.Begin(Conversion::ExportFile::Mode::Replace);
-        output.WriteLine("short");
-        output.WriteLine(longLine);
-        char* const room = output.LineRoom(5);
-        output.EndLine(std::copy_n("<EOR>", 5, room));
+        output.Write("short");
+        output.Write(large);
+        output.Write("<EOR>");
         output.Commit();
     }
-    EXPECT_TRUE(ReadFile(path) == "short\r\n" + longLine + "\r\n<EOR>\r\n");
+    EXPECT_TRUE(ReadFile(path) == "short" + large + "<EOR>");
 }
 
 } // namespace

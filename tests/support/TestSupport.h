@@ -2,10 +2,12 @@
 
 #include "common/ErrorLog.h"
 #include "common/NativePath.h"
+#include "common/OutputChannel.h"
 #include "common/SystemInfo.h"
 #include "common/UTC.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cstring>
 #include <filesystem>
@@ -39,6 +41,12 @@ inline const std::string kSampleLine = "<QSO_DATE:8>20030910 <TIME_ON:4>1412 <FR
 inline const std::string kIllegalYearText = std::string("01/02/AB") + "0930" + "7  " + "CW " +
                                             "DL1ABC    " + "599   " + "599   " + "JO62QM" +
                                             "TNX QSO     " + "S" + "R";
+
+// The sample with `replacement` written over it from 1-based `position` on.
+inline std::string Patched(std::size_t position, const std::string& replacement)
+{
+    return std::string(kSampleText).replace(position - 1, replacement.size(), replacement);
+}
 
 // One 64-byte log record: 60 characters of fields and four unread bytes.
 inline std::string Record(const std::string& text60)
@@ -139,6 +147,23 @@ inline std::vector<std::string> SplitCrLfLines(const std::string& text)
         lines.push_back(text.substr(start)); // an unterminated tail shows up as a line
     return lines;
 }
+
+// An output channel that keeps everything written to it; from the
+// `failingWrite`th write on (counted from 1; 0: none), each fails as on a full disk.
+struct CapturedText : Common::OutputChannel
+{
+    explicit CapturedText(std::size_t failingWrite = 0) : failingWrite(failingWrite) {}
+    void Write(std::string_view bytes) override
+    {
+        ++writes;
+        if (failingWrite != 0 && writes >= failingWrite)
+            throw std::system_error(ENOSPC, std::generic_category(), "Write");
+        text += bytes;
+    }
+    std::size_t failingWrite;
+    std::size_t writes = 0;
+    std::string text;
+};
 
 // Sends error reports to a file in a fresh folder.
 class TempErrorLog

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 
 namespace Conversion {
 
@@ -65,7 +64,6 @@ constexpr const Band* BandNamed(std::string_view name)
 struct Indicator
 {
     std::string_view text;
-    // cppcheck-suppress unusedStructMember ; read through find_if's result
     const Band* band;
 };
 constexpr std::array kIndicators = {
@@ -163,40 +161,6 @@ constexpr bool SortedByText()
 }
 static_assert(SortedByText(), "ModeFor searches the mode texts by halves");
 
-// A text's first eight characters as one number, the first character its
-// highest byte: numbers compare as the texts do, so that ModeFor compares
-// numbers rather than texts. Texts that share their first eight characters
-// share the number too, and are told apart by their whole text.
-constexpr std::uint64_t PackedText(std::string_view text)
-{
-    constexpr std::size_t kPacked = sizeof(std::uint64_t);
-    const std::size_t length = std::min(text.size(), kPacked);
-    std::uint64_t packed = 0;
-    for (std::size_t i = 0; i < length; ++i)
-        packed = packed << 8 | static_cast<unsigned char>(text[i]);
-    // The characters moved to the top; what is shorter ends in zero bytes.
-    return length == 0 ? 0 : packed << (8 * (kPacked - length));
-}
-
-// kModes' texts packed, in the same order.
-constexpr std::array<std::uint64_t, kModes.size()> PackedModes()
-{
-    std::array<std::uint64_t, kModes.size()> packed{};
-    for (std::size_t i = 0; i < kModes.size(); ++i)
-        packed[i] = PackedText(kModes[i].text);
-    return packed;
-}
-constexpr std::array<std::uint64_t, kModes.size()> kPackedModes = PackedModes();
-
-constexpr bool PackedApart()
-{
-    for (std::size_t i = 1; i < kPackedModes.size(); ++i)
-        if (!(kPackedModes[i - 1] < kPackedModes[i]))
-            return false;
-    return true;
-}
-static_assert(PackedApart(), "no two mode texts share their first eight characters");
-
 constexpr bool BandsAscending()
 {
     for (std::size_t i = 1; i < kBands.size(); ++i)
@@ -255,17 +219,12 @@ const Band* BandForIndicator(std::string_view indicator, Hertz value)
 
 std::optional<Mode> ModeFor(std::string_view text)
 {
-    const std::uint64_t packed = PackedText(text);
-    const auto* const found = std::lower_bound(kPackedModes.begin(), kPackedModes.end(), packed);
-    if (found == kPackedModes.end() || *found != packed)
+    const auto* const found =
+        std::lower_bound(kModes.begin(), kModes.end(), text,
+                         [](const ModeText& entry, std::string_view t) { return entry.text < t; });
+    if (found == kModes.end() || found->text != text)
         return std::nullopt;
-    const ModeText& entry = kModes[static_cast<std::size_t>(found - kPackedModes.begin())];
-    // Up to eight characters, the same number and length are the same text
-    // ("CW" and "CW\0" differ in length only); beyond, the rest is compared.
-    if (entry.text.size() != text.size() ||
-        (text.size() > sizeof(std::uint64_t) && entry.text != text))
-        return std::nullopt;
-    return entry.mode;
+    return found->mode;
 }
 
 } // namespace Conversion

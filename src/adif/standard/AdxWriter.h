@@ -12,10 +12,13 @@ class AdxWriter final : public StandardFormWriter
 public:
     explicit AdxWriter(FindingSink& findings) : StandardFormWriter(findings) {}
 
-    void WriteHeader(OutputChannel& output) override;
-    void WriteEnd(OutputChannel& output) override;
-    std::size_t LongestLine() const override;
-    char* WriteRecord(const RecordFields& fields, std::uint64_t recordNumber, char* line) override;
+    void WriteHeader(Common::TextStream& output) override;
+    void WriteEnd(Common::TextStream& output) override;
+
+private:
+    void WriteField(Common::TextStream& output, const StandardField& field) override;
+    std::string_view RecordStart() const override { return "<RECORD>"; }
+    std::string_view RecordEnd() const override { return "</RECORD>"; }
 };
 
 } // namespace Conversion

@@ -1,9 +1,5 @@
 #pragma once
 
-#include "common/ApplicationIdentity.h"
-
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,39 +27,14 @@ struct Finding
     std::string_view written; // for Translated: what was written instead
 };
 
-// "APP_", the product's name in upper case, "_": made when the program is compiled.
-constexpr std::array<char, Common::kProductName.size() + 5> KeptFieldPrefixCharacters()
-{
-    std::array<char, Common::kProductName.size() + 5> prefix{'A', 'P', 'P', '_'};
-    for (std::size_t i = 0; i < Common::kProductName.size(); ++i) {
-        const char c = Common::kProductName[i];
-        prefix[4 + i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    prefix.back() = '_';
-    return prefix;
-}
-inline constexpr std::array kKeptFieldPrefix = KeptFieldPrefixCharacters();
-
-// The first part of the name of the field of ours that keeps a value,
-// "APP_KESTRELTOADIF_", which the standard field's name completes.
-constexpr std::string_view KeptFieldPrefix()
-{
-    return {kKeptFieldPrefix.data(), kKeptFieldPrefix.size()};
-}
-// The whole name: APP_KESTRELTOADIF_<field>.
+// The name of the field of ours that keeps a value of the standard field
+// `field`: APP_KESTRELTOADIF_<field>.
 std::string KeptFieldName(std::string_view field);
 
 // One ASCII line: the record, the field, the value escaped, what is wrong and
 // what was done, e.g. `record 7: MODE "DIG": not an ADIF mode; left out, kept
 // in APP_KESTRELTOADIF_MODE`.
 std::string DescribeFinding(const Finding& finding);
-// The same line appended to `line`: a line reused from finding to finding
-// allocates nothing once it has grown.
-void AppendFindingDescription(std::string& line, const Finding& finding);
-// The same line written at `out`, which has room for
-// LongestFindingDescription(finding) bytes; returns its end.
-char* WriteFindingDescription(char* out, const Finding& finding);
-std::size_t LongestFindingDescription(const Finding& finding);
 
 // "no findings", "1 finding in 1 record", "5 findings in 3 records".
 std::string DescribeFindingCount(std::uint64_t findings, std::uint64_t records);

@@ -1,11 +1,6 @@
 #pragma once
 
 #include "adif/standard/StandardFormWriter.h"
-#include "adif/standard/ThreeByteMemo.h"
-
-#include <array>
-#include <cstdint>
-#include <string_view>
 
 namespace Conversion {
 
@@ -17,24 +12,12 @@ class StandardAdifWriter final : public StandardFormWriter
 public:
     explicit StandardAdifWriter(FindingSink& findings) : StandardFormWriter(findings) {}
 
-    void WriteHeader(OutputChannel& output) override;
-    std::size_t LongestLine() const override;
-    char* WriteRecord(const RecordFields& fields, std::uint64_t recordNumber, char* line) override;
+    void WriteHeader(Common::TextStream& output) override;
 
 private:
-    // The text of two fields that follow from one three-byte field of the
-    // record alone: BAND and FREQ from the frequency, MODE and SUBMODE from
-    // the mode. Assembled once per such text, copied from then on.
-    struct FieldPairText
-    {
-        std::array<char, 96> text;
-        std::uint8_t size;
-    };
-    static FieldPairText PairText(std::string_view firstName, std::string_view first,
-                                  std::string_view secondName, std::string_view second);
-
-    ThreeByteMemo<FieldPairText> bandTexts_;
-    ThreeByteMemo<FieldPairText> modeTexts_;
+    void WriteField(Common::TextStream& output, const StandardField& field) override;
+    std::string_view RecordStart() const override { return {}; }
+    std::string_view RecordEnd() const override { return "<EOR>"; }
 };
 
 } // namespace Conversion

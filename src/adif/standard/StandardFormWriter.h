@@ -1,28 +1,45 @@
 #pragma once
 
 #include "adif/RecordWriter.h"
+#include "adif/standard/Findings.h"
 #include "adif/standard/StandardRecord.h"
+
+#include <string_view>
 
 namespace Conversion {
 
-// What the ADI and the ADX writer of standard ADIF 3 share: each record made
-// standard once, with its findings, and skipped records reported too.
+// One field of a standard record as a writer is handed it.
+struct StandardField
+{
+    enum class Kind {
+        Ascii,         // a field of ASCII 32 to 126
+        International, // an _INTL field, UTF-8: only ADX can carry it
+        Kept,          // the program's own, keeping a value as the log holds it, escaped
+    };
+    std::string_view name; // for Kept, the standard field whose value it keeps
+    std::string_view value;
+    Kind kind = Kind::Ascii;
+};
+
+// What the ADI and the ADX form of standard ADIF 3 share: each record made
+// standard once, with its findings, and walked field by field in one order;
+// skipped records reported too. The two forms differ in how a field is
+// written and in what opens and closes the file and each record.
 class StandardFormWriter : public RecordWriter
 {
 public:
-    void SkipRecord(std::string_view recordText, std::uint64_t recordNumber) final
-    {
-        ReportSkippedRecord(recordText, recordNumber, findings_);
-    }
+    void WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
+                     Common::TextStream& output) final;
+    void SkipRecord(std::string_view recordText, std::uint64_t recordNumber) final;
 
 protected:
     explicit StandardFormWriter(FindingSink& findings) : findings_(findings) {}
 
-    const StandardRecord& Standardized(const RecordFields& fields, std::uint64_t recordNumber)
-    {
-        record_.Assign(fields, recordNumber, findings_);
-        return record_;
-    }
+    // Writes one field, never empty, of the record's line.
+    virtual void WriteField(Common::TextStream& output, const StandardField& field) = 0;
+    // What the record's line starts and ends with.
+    virtual std::string_view RecordStart() const = 0;
+    virtual std::string_view RecordEnd() const = 0;
 
 private:
     FindingSink& findings_;

@@ -1,17 +1,13 @@
 #pragma once
 
-#include "adif/standard/AdifTables.h"
 #include "adif/standard/Findings.h"
-#include "adif/standard/ThreeByteMemo.h"
-#include "adif/standard/Windows1252Text.h"
 #include "record/LogRecord.h"
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One record as standard ADIF 3 holds it, for the ADI and the ADX writers
 // alike: every value trimmed and of its field's type, or left out and kept
@@ -35,7 +31,8 @@ public:
 
     // The standard values of `fields`, the record at position `recordNumber`
     // (from 1); what is changed beyond the plain translations (padding, case,
-    // old mode names, the band from its indicator) goes to `findings`.
+    // old mode names, the band from its indicator) goes to `findings`. The
+    // values are valid until the next Assign.
     void Assign(const RecordFields& fields, std::uint64_t recordNumber, FindingSink& findings);
 
     // Empty where the field is left out.
@@ -50,60 +47,15 @@ public:
     std::string_view rstReceived;
     std::string_view gridSquare;
     std::string_view comment;
+    // The comment's own text in UTF-8, where ASCII lost letters of it; only
+    // ADX can carry it.
+    std::string_view commentIntl;
     bool qslSent = false;
     bool qslReceived = false;
-    // The comment as the record holds it, Windows-1252, where ASCII lost
-    // letters of it; ADX carries it in COMMENT_INTL.
-    std::string_view commentIntl;
-    // Band and frequency follow from the frequency's three bytes alone, mode
-    // and submode from the mode's: their keys, for a writer's own memo of
-    // what it writes for them.
-    ThreeByteKey frequencyKey;
-    ThreeByteKey modeKey;
-
     // The values kept in fields of ours, in the order of the fields.
-    const KeptValue* KeptBegin() const { return kept_.data(); }
-    const KeptValue* KeptEnd() const { return kept_.data() + keptCount_; }
+    const std::vector<KeptValue>& Kept() const { return kept_; }
 
 private:
-    // A text field as ADIF's String type holds it, ASCII 32 to 126.
-    class AsciiText
-    {
-    public:
-        static constexpr std::size_t kLongestValue = 12;
-        std::string_view From(std::string_view bytes);
-
-    private:
-        std::array<char, kLongestValue * kAsciiForRoom> text_{};
-    };
-
-    // What a frequency or a mode field means, before the record's findings.
-    struct BandMeaning
-    {
-        bool blank = false;
-        const Band* band = nullptr; // nothing where the text names none
-        // Where the field holds the frequency; an empty span where it is none.
-        std::uint8_t frequencyStart = 0;
-        std::uint8_t frequencyLength = 0;
-    };
-    struct ModeMeaning
-    {
-        bool blank = false;
-        std::optional<Mode> mode;
-    };
-    static BandMeaning WorkOutBand(std::string_view stored);
-    static ModeMeaning WorkOutMode(std::string_view stored);
-
-    std::array<char, 8> date_{};
-    std::array<char, 10> call_{};
-    ThreeByteMemo<BandMeaning> bands_;
-    ThreeByteMemo<ModeMeaning> modes_;
-    AsciiText rstSentText_;
-    AsciiText rstReceivedText_;
-    AsciiText commentText_;
-    std::array<KeptValue, 9> kept_{};
-    std::size_t keptCount_ = 0;
-
     // One standard value each, from the record's field.
     std::string_view Date(const RecordFields& fields);
     std::string_view Time(std::string_view stored);
@@ -111,7 +63,7 @@ private:
     void ModeAndSubmode(std::string_view stored);
     std::string_view Callsign(std::string_view stored);
     std::string_view Grid(std::string_view stored);
-    std::string_view Text(std::string_view field, std::string_view stored, AsciiText& ascii);
+    std::string_view Text(std::string_view field, std::string_view stored, std::string& ascii);
 
     void Report(std::string_view field, std::string_view bytes, std::string_view problem,
                 Finding::Action action, std::string_view written = {}) const;
@@ -119,6 +71,15 @@ private:
     // Reports a value left out of its field and keeps it; returns the empty value.
     std::string_view LeftOut(std::string_view field, std::string_view bytes,
                              std::string_view problem);
+
+    // What values are written from where they are not the record's own bytes.
+    std::string date_;
+    std::string call_;
+    std::string rstSentText_;
+    std::string rstReceivedText_;
+    std::string commentText_;
+    std::string commentIntlText_;
+    std::vector<KeptValue> kept_;
 
     // The record being assigned, for its findings.
     std::uint64_t recordNumber_ = 0;

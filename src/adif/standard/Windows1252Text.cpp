@@ -1,8 +1,6 @@
 #include "adif/standard/Windows1252Text.h"
 
 #include <array>
-#include <cstdint>
-#include <cstring>
 
 namespace Conversion {
 
@@ -158,72 +156,6 @@ constexpr std::array<char32_t, 32> kUnicodeHigh = {
     0x02DC,      0x2122,      0x0161, 0x203A, 0x0153, kUnassigned, 0x017E, 0x0178,
 };
 
-constexpr bool IsPrintableAscii(unsigned char byte)
-{
-    return byte >= 0x20 && byte < 0x7F;
-}
-
-// What one byte becomes: `size` characters of `text`. Eight bytes in all, so
-// that a byte's place in a table is found by a shift.
-struct alignas(8) ByteText
-{
-    std::array<char, 4> text;
-    std::uint8_t size;
-};
-using ByteTexts = std::array<ByteText, 256>;
-
-// Each byte's text copied from `texts`: four characters stored at once and
-// `size` of them kept, which needs room for four characters per byte.
-char* AppendByteTexts(char* out, std::string_view bytes, const ByteTexts& texts)
-{
-    for (const char c : bytes) {
-        const ByteText& byteText = texts[static_cast<unsigned char>(c)];
-        std::memcpy(out, byteText.text.data(), byteText.text.size());
-        out += byteText.size;
-    }
-    return out;
-}
-
-constexpr ByteText TextOf(std::string_view text)
-{
-    ByteText byteText{};
-    for (std::size_t i = 0; i < text.size(); ++i)
-        byteText.text[i] = text[i];
-    byteText.size = static_cast<std::uint8_t>(text.size());
-    return byteText;
-}
-
-// AsciiFor of every byte.
-constexpr ByteTexts AsciiTexts()
-{
-    ByteTexts texts{};
-    for (std::size_t byte = 0; byte < texts.size(); ++byte) {
-        const char c = static_cast<char>(byte);
-        texts[byte] = byte >= 0x80             ? TextOf(kAsciiHigh[byte - 0x80])
-                      : IsPrintableAscii(byte) ? TextOf({&c, 1})
-                                               : TextOf({});
-    }
-    return texts;
-}
-constexpr ByteTexts kAsciiTexts = AsciiTexts();
-
-// EscapedBytes of every byte, the double quote as it is or escaped.
-constexpr ByteTexts EscapedTexts(Quotes quotes)
-{
-    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-    ByteTexts texts{};
-    for (std::size_t byte = 0; byte < texts.size(); ++byte) {
-        const char c = static_cast<char>(byte);
-        const bool plain = IsPrintableAscii(static_cast<unsigned char>(byte)) && c != '\\' &&
-                           (quotes == Quotes::AsTheyAre || c != '"');
-        const std::array<char, 4> escaped{'\\', 'x', kHexDigits[byte >> 4], kHexDigits[byte & 0xF]};
-        texts[byte] = plain ? TextOf({&c, 1}) : TextOf({escaped.data(), escaped.size()});
-    }
-    return texts;
-}
-constexpr ByteTexts kEscapedTexts = EscapedTexts(Quotes::AsTheyAre);
-constexpr ByteTexts kQuoteEscapedTexts = EscapedTexts(Quotes::Escaped);
-
 void AppendUtf8(std::string& text, char32_t character)
 {
     if (character < 0x80) {
@@ -240,9 +172,22 @@ void AppendUtf8(std::string& text, char32_t character)
 
 } // namespace
 
-char* AppendAsciiFor(char* out, std::string_view bytes)
+bool IsPrintableAscii(char c)
 {
-    return AppendByteTexts(out, bytes, kAsciiTexts);
+    return c >= 0x20 && c < 0x7F;
+}
+
+std::string AsciiFor(std::string_view bytes)
+{
+    std::string ascii;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80)
+            ascii += kAsciiHigh[byte - 0x80];
+        else if (IsPrintableAscii(c))
+            ascii += c;
+    }
+    return ascii;
 }
 
 char32_t UnicodeFor(unsigned char byte)
@@ -253,7 +198,6 @@ char32_t UnicodeFor(unsigned char byte)
 std::string Utf8FromWindows1252(std::string_view text)
 {
     std::string utf8;
-    utf8.reserve(text.size() * 3);
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         const char32_t character = UnicodeFor(byte);
@@ -263,39 +207,20 @@ std::string Utf8FromWindows1252(std::string_view text)
     return utf8;
 }
 
-char* AppendEscapedBytes(char* out, std::string_view bytes, Quotes quotes)
+std::string EscapedBytes(std::string_view bytes, Quotes quotes)
 {
-    const bool escapeQuotes = quotes == Quotes::Escaped;
-    // Most values are eight to sixteen plain bytes: two looks at eight of them,
-    // which overlap, find nothing to escape, and the value is copied whole.
-    if (bytes.size() >= 8 && bytes.size() <= 16) {
-        constexpr std::uint64_t kOnes = 0x0101010101010101;
-        constexpr std::uint64_t kTopBits = 0x8080808080808080;
-        // The top bit of each byte of `word` that is `c`.
-        const auto marks = [](std::uint64_t word, char c) {
-            const std::uint64_t x = word ^ (static_cast<std::uint64_t>(c) * kOnes);
-            return (x - kOnes) & ~x & kTopBits;
-        };
-        const auto escapes = [&](const char* eight) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, eight, sizeof word);
-            return NotPlainAsciiMarks8(eight) | marks(word, '\\') |
-                   (escapeQuotes ? marks(word, '"') : 0);
-        };
-        if ((escapes(bytes.data()) | escapes(bytes.data() + bytes.size() - 8)) == 0) {
-            std::memcpy(out, bytes.data(), 8);
-            std::memcpy(out + bytes.size() - 8, bytes.data() + bytes.size() - 8, 8);
-            return out + bytes.size();
+    constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    std::string escaped;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsPrintableAscii(c) && c != '\\' && (quotes == Quotes::AsTheyAre || c != '"')) {
+            escaped += c;
+        } else {
+            escaped += "\\x";
+            escaped += kHexDigits[byte >> 4];
+            escaped += kHexDigits[byte & 0xF];
         }
     }
-    return AppendByteTexts(out, bytes, escapeQuotes ? kQuoteEscapedTexts : kEscapedTexts);
-}
-
-std::string EscapedBytes(std::string_view bytes)
-{
-    std::string escaped(bytes.size() * 4, '\0');
-    escaped.resize(
-        static_cast<std::size_t>(AppendEscapedBytes(escaped.data(), bytes) - escaped.data()));
     return escaped;
 }
 

@@ -1,7 +1,9 @@
-#include "adif/standard/AdxWriter.h"
+#include "adif/standard/StandardRecord.h"
+
 #include "adif/standard/StandardAdifWriter.h"
-#include "record/LogRecord.h"
-#include "support/TestSupport.h"
+#include "common/TextStream.h"
+#include "examples/RandomLog.h"
+#include "support/WrittenRecord.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -13,43 +15,9 @@ namespace {
 using namespace std::string_literals;
 using TestSupport::kSampleText;
 
-struct ListedFindings : Conversion::FindingSink
-{
-    void Report(const Conversion::Finding& finding) override
-    {
-        lines.push_back(Conversion::DescribeFinding(finding));
-    }
-    std::vector<std::string> lines;
-};
-
-// The sample with `replacement` written over it from 1-based `position` on.
-std::string Patched(std::size_t position, const std::string& replacement)
-{
-    return std::string(kSampleText).replace(position - 1, replacement.size(), replacement);
-}
-
-// One record through a standard writer: its line, and its findings.
-template <class Writer> struct Written
-{
-    explicit Written(const std::string& text, std::uint64_t recordNumber = 7)
-    {
-        Writer writer(findings);
-        const std::optional<Conversion::RecordFields> fields = Conversion::DecodeFields(text);
-        if (!fields) {
-            writer.SkipRecord(text, recordNumber);
-            return;
-        }
-        std::string room(writer.LongestLine() + 1, '#');
-        const char* const end = writer.WriteRecord(*fields, recordNumber, room.data());
-        EXPECT_EQ(room.back(), '#') << "written beyond the room";
-        line = room.substr(0, static_cast<std::size_t>(end - room.data()));
-    }
-    bool Has(const std::string& part) const { return line.find(part) != std::string::npos; }
-    std::string line;
-    ListedFindings findings;
-};
-using Adi = Written<Conversion::StandardAdifWriter>;
-using Adx = Written<Conversion::AdxWriter>;
+using TestSupport::ListedFindings;
+using TestSupport::Patched;
+using Adi = TestSupport::Written<Conversion::StandardAdifWriter>;
 
 TEST(StandardForm, SoundRecordIsTrimmedTypedAndHasNoFinding)
 {
@@ -99,37 +67,33 @@ TEST(StandardForm, PlainTranslationsNeedNoFinding)
     }
 }
 
-// A writer remembers what each frequency and mode text means, and what it
-// writes for them: texts that meet in its memory and return later, and texts
-// that return beside another text of the other field, must give every record
-// what a fresh writer gives it.
-TEST(StandardForm, RememberedMeaningsAreThoseOfAFreshWriter)
+// One writer converts a whole log: what it keeps from one record for the
+// next (its texts, its kept values) must never show in another record. Each
+// record of a varied log, written in turn by one writer, is what a fresh
+// writer makes of it.
+TEST(StandardForm, EachRecordOfALogIsWrittenAsByAFreshWriter)
 {
     ListedFindings findings;
     Conversion::StandardAdifWriter writer(findings);
-    std::string room(writer.LongestLine(), '\0');
-    // Frequency characters 13-15, mode characters 16-18.
-    const auto writtenAsFresh = [&](const std::string& frequencyAndMode) {
-        const std::string text = Patched(13, frequencyAndMode);
+    TestSupport::CapturedText captured;
+    Common::TextStream output(captured, 1);
+    Examples::RandomLog log(3);
+    for (int i = 0; i < 2000; ++i) {
+        const std::string text = log.NextRecord().substr(0, 60);
         const Adi fresh(text);
         findings.lines.clear();
-        const char* const end = writer.WriteRecord(*Conversion::DecodeFields(text), 7, room.data());
-        ASSERT_EQ(std::string(room.c_str(), end), fresh.line);
-        ASSERT_EQ(findings.lines, fresh.findings.lines);
-    };
-    const std::string characters = " 147.0cwRTYsb";
-    for (int round = 0; round < 2; ++round)
-        for (const char a : characters)
-            for (const char b : characters)
-                for (const char c : characters)
-                    writtenAsFresh({a, b, c, c, b, a});
-    for (const char* const frequency : {"14 ", "7  ", "1.8", " 21", "5  ", "x  "})
-        for (const char* const mode : {"CW ", "usb", "RTY", "DIG", " FM"})
-            writtenAsFresh(std::string(frequency) + mode);
+        captured.text.clear();
+        if (const std::optional<Conversion::RecordFields> fields = Conversion::DecodeFields(text))
+            writer.WriteRecord(*fields, 7, output);
+        else
+            writer.SkipRecord(text, 7);
+        ASSERT_EQ(captured.text, fresh.line.empty() ? "" : fresh.line + "\r\n") << i;
+        ASSERT_EQ(findings.lines, fresh.findings.lines) << i;
+    }
 }
 
-// The text fields, RST sent to the comment, are looked at as one span: a
-// byte beyond ASCII anywhere in it, its ends included, is found.
+// A byte beyond ASCII in any of the text fields, RST sent to the comment, at
+// either end of each, is found and kept out of the line.
 TEST(StandardForm, ABytePastAsciiAnywhereInTheTextFieldsIsFound)
 {
     for (const std::size_t position : {29, 34, 35, 40, 41, 46, 47, 52, 58}) {
@@ -207,44 +171,6 @@ TEST(StandardForm, IllegalYearSkipsTheRecordWithAFinding)
     ASSERT_EQ(skipped.findings.lines.size(), 1u);
     EXPECT_EQ(skipped.findings.lines[0],
               R"(record 12: QSO_DATE "01/02/AB": illegal year; record skipped)");
-}
-
-TEST(StandardForm, AdxKeepsTheCommentsOwnTextAndEscapesXml)
-{
-    const Adx written(Patched(19, "dl1abc    ").replace(46, 12, "Caf\xE9 & <ok> "));
-    EXPECT_EQ(written.line,
-              "<RECORD><QSO_DATE>20030910</QSO_DATE><TIME_ON>1412</TIME_ON><BAND>20m</BAND>"
-              "<FREQ>14</FREQ><MODE>SSB</MODE><CALL>DL1ABC</CALL><RST_SENT>59</RST_SENT>"
-              "<RST_RCVD>57</RST_RCVD><GRIDSQUARE>FN42</GRIDSQUARE>"
-              "<COMMENT>Cafe &amp; &lt;ok&gt;</COMMENT>"
-              "<COMMENT_INTL>Caf\xC3\xA9 &amp; &lt;ok&gt;</COMMENT_INTL>"
-              R"(<APP PROGRAMID="KestrelToADIF" FIELDNAME="COMMENT" TYPE="S">)"
-              R"(Caf\xE9 &amp; &lt;ok&gt;</APP></RECORD>)");
-    EXPECT_EQ(written.findings.lines.size(), 1u);
-
-    // Blanks that a dropped control byte hid at the end are trimmed too.
-    const Adx padded(Patched(47, "Gr\xFC\xDF"
-                                 "e Hans \0"s));
-    EXPECT_TRUE(padded.Has("<COMMENT>Grusse Hans</COMMENT>"
-                           "<COMMENT_INTL>Gr\xC3\xBC\xC3\x9F"
-                           "e Hans</COMMENT_INTL>"))
-        << padded.line;
-}
-
-TEST(StandardForm, FormOfContentTellsTheFormsApart)
-{
-    using Conversion::AdifForm;
-    EXPECT_EQ(Conversion::FormOfContent(""), std::nullopt);
-    EXPECT_EQ(Conversion::FormOfContent("ADIF file\r\ncreated by\r\n<ProgramID:13>K\r\n<EOH>\r\n"),
-              AdifForm::Classic);
-    EXPECT_EQ(Conversion::FormOfContent("text\r\n<adif_ver:5>3.1.7\r\n<EOH>\r\n<CALL:1>A<EOR>"),
-              AdifForm::Standard);
-    // Only the header counts, and a file without one has no ADIF_VER.
-    EXPECT_EQ(Conversion::FormOfContent("ADIF\r\n<EOH>\r\n<COMMENT:12><ADIF_VER:5> <EOR>"),
-              AdifForm::Classic);
-    EXPECT_EQ(Conversion::FormOfContent("<ADIF_VER:5>3.1.7 <EOR>"), AdifForm::Classic);
-    EXPECT_EQ(Conversion::FormOfContent("\xEF\xBB\xBF<?xml version=\"1.0\"?>\r\n<ADX>"),
-              AdifForm::Adx);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "adif/RecordWriter.h"
+#include "command/FormWriter.h"
 
 #include "adif/ClassicAdifWriter.h"
 #include "adif/standard/AdxWriter.h"

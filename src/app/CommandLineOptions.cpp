@@ -1,0 +1,117 @@
+#include "app/CommandLineOptions.h"
+
+#include <string_view>
+
+namespace CommandLine {
+
+// NOLINTNEXTLINE(readability-function-cognitive-complexity): one flat branch per option.
+std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments, Options& options)
+{
+    const auto setExisting = [&options](Options::Existing existing) -> std::optional<UsageError> {
+        if (options.existing != Options::Existing::Refuse && options.existing != existing)
+            return UsageError{"--append and --replace cannot be combined"};
+        options.existing = existing;
+        return std::nullopt;
+    };
+    const auto setForm = [&options](Conversion::AdifForm form) -> std::optional<UsageError> {
+        if (options.form != Conversion::AdifForm::Classic && options.form != form)
+            return UsageError{"--adif3 and --adx cannot be combined"};
+        options.form = form;
+        return std::nullopt;
+    };
+    bool onlyLogs = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (onlyLogs || argument == "-" || argument.empty() || argument[0] != '-') {
+            options.logs.push_back(argument);
+        } else if (argument == "--") {
+            onlyLogs = true;
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
+        } else if (argument == "--append") {
+            if (auto error = setExisting(Options::Existing::Append))
+                return error;
+        } else if (argument == "--replace") {
+            if (auto error = setExisting(Options::Existing::Replace))
+                return error;
+        } else if (argument == "--adif3") {
+            if (auto error = setForm(Conversion::AdifForm::Standard))
+                return error;
+        } else if (argument == "--adx") {
+            if (auto error = setForm(Conversion::AdifForm::Adx))
+                return error;
+        } else if (argument == "--check") {
+            options.check = true;
+        } else if (argument == "-o" || argument == "--output" ||
+                   argument.starts_with("--output=")) {
+            if (options.output)
+                return UsageError{"only one output file can be given"};
+            if (argument.starts_with("--output=")) {
+                options.output = argument.substr(std::string_view("--output=").size());
+            } else if (i + 1 < arguments.size()) {
+                options.output = arguments[++i];
+            } else {
+                return UsageError{"option " + argument + " needs a file name"};
+            }
+        } else {
+            return UsageError{"unknown option " + argument};
+        }
+    }
+    if (options.help || options.version)
+        return std::nullopt;
+    if (options.logs.empty())
+        return UsageError{"no log file given"};
+    if (options.check && (options.output || options.existing != Options::Existing::Refuse ||
+                          options.form != Conversion::AdifForm::Classic))
+        return UsageError{"--check writes nothing and takes no other option"};
+    if (options.output && options.logs.size() > 1)
+        return UsageError{"-o/--output takes one log only"};
+    if (options.output && options.output->empty())
+        return UsageError{"the output file name is empty"};
+    return std::nullopt;
+}
+
+std::string HelpText(const std::string& errorLogPath)
+{
+    return std::string("Usage: ") + kProgram +
+           " [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...\n"
+           "       " +
+           kProgram +
+           " --check LOG...\n"
+           "Convert Kestrel log files into ADIF files.\n"
+           "\n"
+           "Each LOG is converted into a file of the same name with the extension .ADI,\n"
+           "next to the log.\n"
+           "\n"
+           "      --adif3        write standard ADIF 3, as upload services and strict\n"
+           "                     readers take it, rather than the classic form\n"
+           "      --adx          write ADX, standard ADIF 3 in XML, to LOG's name with\n"
+           "                     the extension .adx\n"
+           "      --check        write nothing; list the records that the standard form\n"
+           "                     changes, leaves out in part or skips\n"
+           "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
+           "                     '-' writes it to standard output\n"
+           "      --replace      replace an existing ADIF file\n"
+           "      --append       add the QSOs to an existing ADIF file of the same form\n"
+           "  -h, --help         show this help and exit\n"
+           "      --version      show the version and exit\n"
+           "\n"
+           "An existing ADIF file is left as it is unless --replace or --append is given.\n"
+           "The standard forms keep what they cannot write as the log holds it in fields\n"
+           "named APP_KESTRELTOADIF_..., and list each such record on standard error as\n"
+           "'LOG: record N: FIELD \"value\": problem; what was done'; --check lists them\n"
+           "on standard output.\n"
+           "Runs writing into the same folder at the same time take turns.\n"
+           "\n"
+           "Exit status: 0 when every log was converted and reported, 1 when any was\n"
+           "not or the report could not be written, 2 for a usage error. With --check:\n"
+           "0 when no record needs a look, 1 when any does or a log could not be read.\n"
+           "\n"
+           "Unexpected failures are recorded in the error log:\n"
+           "  " +
+           errorLogPath + "\n";
+}
+
+} // namespace CommandLine
