@@ -3,9 +3,7 @@
 #include "common/ApplicationIdentity.h"
 #include "common/ProgramError.h"
 #include "qt/QtPathText.h"
-#include "window/ConvertingScope.h"
 #include "window/WindowLayout.h"
-#include "window/WindowSettings.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -13,13 +11,13 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QList>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <vector>
 
 namespace Conversion {
 
@@ -37,8 +35,9 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      settings_(settings), command_(fileSelector, messages, settings),
-      ConvertCmd_(new QPushButton(this)), StandardAdif3_(new QAction(this))
+      ConvertCmd_(new QPushButton(this)), StandardAdif3_(new QAction(this)),
+      actions_(fileSelector, messages, settings,
+               [this](bool converting) { OnConverting(converting); })
 {
     setWindowTitle(QString::fromStdString(Common::Identity().productName));
     setWindowIcon(ApplicationIcon());
@@ -58,12 +57,10 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
 
     // In a context menu rather than a menu bar, so that the window keeps its
     // layout; the title bar's menu belongs to the window manager.
-    const AdifForm form = WindowSettings::LoadForm(settings);
-    command_.ChooseForm(form);
     StandardAdif3_->setObjectName(FromLayout(WindowLayout::kStandardAdif3Name));
     StandardAdif3_->setText(FromLayout(WindowLayout::kStandardAdif3Caption));
     StandardAdif3_->setCheckable(true);
-    StandardAdif3_->setChecked(form == AdifForm::Standard);
+    StandardAdif3_->setChecked(actions_.StandardAdif3());
     connect(StandardAdif3_, &QAction::toggled, this, &KestrelConversion::StandardAdif3_Toggled);
     addAction(StandardAdif3_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -81,43 +78,29 @@ std::optional<std::string> KestrelConversion::DroppedLog(const QMimeData* mimeDa
 {
     if (mimeData == nullptr || !mimeData->hasUrls())
         return std::nullopt;
-    const QList<QUrl> urls = mimeData->urls();
-    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
-        return std::nullopt;
-    const QString path = urls.constFirst().toLocalFile();
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    return Platform::PathFromQString(path);
+    std::vector<std::string> paths;
+    for (const QUrl& url : mimeData->urls()) {
+        if (!url.isLocalFile())
+            return std::nullopt;
+        paths.push_back(Platform::PathFromQString(url.toLocalFile()));
+    }
+    return WindowActions::DroppedLog(paths);
 }
 
-template <class Body> void KestrelConversion::RunExclusively(Body&& conversion)
+void KestrelConversion::OnConverting(bool converting)
 {
-    if (converting_)
-        return;
-    const ConvertingScope scope(converting_);
-    // The form stays the one the conversion started with.
-    StandardAdif3_->setEnabled(false);
-    conversion();
-    StandardAdif3_->setEnabled(true);
+    StandardAdif3_->setEnabled(!converting);
 }
 
 void KestrelConversion::ConvertCmd_Click()
 {
-    RunExclusively([this] { command_.ConvertCmd_Click(); });
-}
-
-void KestrelConversion::ConvertDroppedLog(const std::string& logPath)
-{
-    RunExclusively([&] { command_.ConvertChosenLog(logPath); });
+    actions_.ConvertCmd_Click();
 }
 
 void KestrelConversion::StandardAdif3_Toggled(bool checked)
 {
-    const AdifForm form = checked ? AdifForm::Standard : AdifForm::Classic;
-    command_.ChooseForm(form);
-    // A choice that cannot be stored still holds while the window is open.
     Common::ReportFailures("KestrelConversion.StandardAdif3_Toggled",
-                           [&] { WindowSettings::SaveForm(settings_, form); });
+                           [&] { actions_.ChooseStandardAdif3(checked); });
 }
 
 void KestrelConversion::keyPressEvent(QKeyEvent* event)
@@ -136,7 +119,7 @@ void KestrelConversion::keyPressEvent(QKeyEvent* event)
 
 void KestrelConversion::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!converting_ && DroppedLog(event->mimeData()))
+    if (!actions_.Converting() && DroppedLog(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -144,7 +127,7 @@ void KestrelConversion::dragEnterEvent(QDragEnterEvent* event)
 
 void KestrelConversion::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!converting_ && DroppedLog(event->mimeData()))
+    if (!actions_.Converting() && DroppedLog(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -153,7 +136,7 @@ void KestrelConversion::dragMoveEvent(QDragMoveEvent* event)
 void KestrelConversion::dropEvent(QDropEvent* event)
 {
     const std::optional<std::string> logPath = DroppedLog(event->mimeData());
-    if (converting_ || !logPath) {
+    if (actions_.Converting() || !logPath) {
         event->ignore();
         return;
     }
@@ -161,7 +144,7 @@ void KestrelConversion::dropEvent(QDropEvent* event)
     // Converted once the drop is over, so that the program the file came from
     // is not held up by the conversion's message boxes.
     QMetaObject::invokeMethod(
-        this, [this, path = *logPath] { ConvertDroppedLog(path); }, Qt::QueuedConnection);
+        this, [this, path = *logPath] { actions_.ConvertDroppedLog(path); }, Qt::QueuedConnection);
 }
 
 } // namespace Conversion

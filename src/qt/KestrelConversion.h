@@ -1,7 +1,7 @@
 #pragma once
 
 #include "command/ConversionServices.h"
-#include "command/ConvertCommand.h"
+#include "window/WindowActions.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -18,9 +18,9 @@ class QPushButton;
 
 namespace Conversion {
 
-// The main window: one button that runs the Convert command. A log file
-// dropped onto the window is converted as if chosen in the Open dialog. Its
-// context menu holds one checkable item, "Standard ADIF 3", kept per user.
+// The main window drawn by Qt: one button, a context menu of one checkable
+// item, "Standard ADIF 3", and logs dropped onto it; what each does is the
+// window's own (WindowActions).
 class KestrelConversion : public QWidget
 {
     Q_OBJECT
@@ -47,17 +47,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ConvertDroppedLog(const std::string& logPath);
-    // Runs one conversion unless another is running.
-    template <class Body> void RunExclusively(Body&& conversion);
+    // The form stays the one a running conversion started with.
+    void OnConverting(bool converting);
 
-    SettingsStore& settings_;
-    ConvertCommand command_;
     QPushButton* ConvertCmd_;
     QAction* StandardAdif3_;
-    // Set while a conversion runs; its modal boxes spin an event loop in
-    // which a queued drop could otherwise start a second one.
-    bool converting_ = false;
+    WindowActions actions_;
 };
 
 } // namespace Conversion

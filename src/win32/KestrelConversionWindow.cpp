@@ -5,12 +5,9 @@
 #include "common/WideText.h"
 #include "files/Win32Support.h"
 #include "win32/Resource.h"
-#include "window/ConvertingScope.h"
 #include "window/WindowLayout.h"
-#include "window/WindowSettings.h"
 
 #include <commctrl.h>
-#include <filesystem>
 #include <system_error>
 
 namespace Win32 {
@@ -93,7 +90,8 @@ int KestrelConversion::Scaled(int length, int dpi)
 KestrelConversion::KestrelConversion(Conversion::FileSelector& fileSelector,
                                      Conversion::MessageBoxes& messages,
                                      Conversion::SettingsStore& settings, HINSTANCE instance)
-    : settings_(settings), command_(fileSelector, messages, settings)
+    : actions_(fileSelector, messages, settings,
+               [this](bool converting) { OnConverting(converting); })
 {
     RegisterWindowClass(instance, &KestrelConversion::WindowProcedure);
     const int dpi = SystemDpi();
@@ -155,10 +153,8 @@ void KestrelConversion::CreateControls(HINSTANCE instance, int dpi)
 void KestrelConversion::AddMenuItem()
 {
     // In the system menu, so that the window keeps its layout and its one control.
-    const Conversion::AdifForm form = Conversion::WindowSettings::LoadForm(settings_);
-    command_.ChooseForm(form);
     HMENU menu = GetSystemMenu(window_, FALSE);
-    const UINT checked = form == Conversion::AdifForm::Standard ? MF_CHECKED : MF_UNCHECKED;
+    const UINT checked = actions_.StandardAdif3() ? MF_CHECKED : MF_UNCHECKED;
     if (menu == nullptr || AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) == FALSE ||
         AppendMenuW(menu, MF_STRING | checked, kStandardAdif3Id,
                     Wide(Layout::kStandardAdif3Caption).c_str()) == FALSE)
@@ -196,71 +192,46 @@ bool KestrelConversion::PreTranslateMessage(MSG& message)
     return window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE;
 }
 
-std::optional<std::string> KestrelConversion::DroppedLog(const std::vector<std::wstring>& paths)
-{
-    if (paths.size() != 1)
-        return std::nullopt;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(paths.front()), error))
-        return std::nullopt;
-    return Common::Utf8FromWide(paths.front());
-}
-
 std::optional<std::string> KestrelConversion::DroppedLog(HDROP drop)
 {
-    std::vector<std::wstring> paths;
+    std::vector<std::string> paths;
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     // Two or more are refused whatever they are.
     for (UINT i = 0; i < count && i < 2; ++i) {
         std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
         path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
-        paths.push_back(std::move(path));
+        paths.push_back(Common::Utf8FromWide(path));
     }
-    return DroppedLog(paths);
+    return Conversion::WindowActions::DroppedLog(paths);
 }
 
-template <class Body> void KestrelConversion::RunExclusively(Body&& conversion)
+void KestrelConversion::OnConverting(bool converting)
 {
-    if (converting_)
-        return;
-    {
-        const Conversion::ConvertingScope scope(converting_);
-        conversion();
-    }
-    if (closeWhenDone_ && window_ != nullptr)
+    if (!converting && closeWhenDone_ && window_ != nullptr)
         DestroyWindow(window_);
 }
 
 void KestrelConversion::ConvertCmd_Click()
 {
-    RunExclusively([this] { command_.ConvertCmd_Click(); });
-}
-
-void KestrelConversion::ConvertDroppedLog(const std::string& logPath)
-{
-    RunExclusively([&] { command_.ConvertChosenLog(logPath); });
+    actions_.ConvertCmd_Click();
 }
 
 void KestrelConversion::StandardAdif3_Click()
 {
     // The form stays the one the running conversion started with.
-    if (converting_)
+    if (actions_.Converting())
         return;
-    using Conversion::AdifForm;
-    const AdifForm form =
-        command_.Form() == AdifForm::Standard ? AdifForm::Classic : AdifForm::Standard;
-    command_.ChooseForm(form);
-    CheckMenuItem(GetSystemMenu(window_, FALSE), kStandardAdif3Id,
-                  MF_BYCOMMAND | (form == AdifForm::Standard ? MF_CHECKED : MF_UNCHECKED));
-    // A choice that cannot be stored still holds while the window is open.
     Common::ReportFailures("KestrelConversion.StandardAdif3_Click",
-                           [&] { Conversion::WindowSettings::SaveForm(settings_, form); });
+                           [&] { actions_.ChooseStandardAdif3(!actions_.StandardAdif3()); });
+    CheckMenuItem(GetSystemMenu(window_, FALSE), kStandardAdif3Id,
+                  MF_BYCOMMAND | (actions_.StandardAdif3() ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void KestrelConversion::OnDropFiles(HDROP drop)
 {
     Common::ReportFailures("KestrelConversion.DropFiles", [&] {
-        const std::optional<std::string> logPath = converting_ ? std::nullopt : DroppedLog(drop);
+        const std::optional<std::string> logPath =
+            actions_.Converting() ? std::nullopt : DroppedLog(drop);
         if (!logPath)
             return;
         droppedLogs_.push_back(*logPath);
@@ -319,12 +290,12 @@ LRESULT KestrelConversion::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (!droppedLogs_.empty()) {
             const std::string logPath = std::move(droppedLogs_.front());
             droppedLogs_.pop_front();
-            ConvertDroppedLog(logPath);
+            actions_.ConvertDroppedLog(logPath);
         }
         return 0;
     case WM_CLOSE:
         // Not from under a conversion's message boxes.
-        if (converting_)
+        if (actions_.Converting())
             closeWhenDone_ = true;
         else
             DestroyWindow(window_);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "command/ConversionServices.h"
-#include "command/ConvertCommand.h"
+#include "window/WindowActions.h"
 
 #include <deque>
 #include <optional>
@@ -13,9 +13,9 @@
 
 namespace Win32 {
 
-// The main window: one button that runs the Convert command. A log file
-// dropped onto the window is converted as if chosen in the Open dialog. Its
-// system menu ends with one checkable item, "Standard ADIF 3", kept per user.
+// The main window drawn by Win32: one button, a system menu that ends with
+// one checkable item, "Standard ADIF 3", and logs dropped onto it; what each
+// does is the window's own (WindowActions).
 class KestrelConversion
 {
 public:
@@ -47,13 +47,12 @@ public:
 
     // The log a drop carries: exactly one existing regular file, or nothing.
     static std::optional<std::string> DroppedLog(HDROP drop);
-    static std::optional<std::string> DroppedLog(const std::vector<std::wstring>& paths);
 
     void ConvertCmd_Click();
     // The menu item: switches the form of the next conversions and keeps the
     // choice; does nothing while a conversion runs.
     void StandardAdif3_Click();
-    bool Converting() const { return converting_; }
+    bool Converting() const { return actions_.Converting(); }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -62,22 +61,16 @@ private:
     void CreateControls(HINSTANCE instance, int dpi);
     void AddMenuItem();
     void OnDropFiles(HDROP drop);
-    void ConvertDroppedLog(const std::string& logPath);
-    // Runs one conversion unless another is running; a close asked for
-    // meanwhile happens once it is over.
-    template <class Body> void RunExclusively(Body&& conversion);
+    // A close asked for while a conversion ran happens once it is over.
+    void OnConverting(bool converting);
 
-    Conversion::SettingsStore& settings_;
-    Conversion::ConvertCommand command_;
+    Conversion::WindowActions actions_;
     HWND window_ = nullptr;
     HWND convertCmd_ = nullptr;
     HWND toolTip_ = nullptr;
     HFONT font_ = nullptr;
     // Dropped logs waiting for their posted turn.
     std::deque<std::string> droppedLogs_;
-    // Set while a conversion runs; its modal boxes run a message loop in
-    // which a posted drop could otherwise start a second one.
-    bool converting_ = false;
     bool closeWhenDone_ = false;
     bool running_ = false;
 };

@@ -273,8 +273,6 @@ TEST_F(WindowTest, ClickEnterAndSpacePressConvertEscapeDoesNothing)
 TEST_F(WindowTest, DropOfOneExistingFileIsConvertedAfterTheDropReturns)
 {
     const fs::path log = folder.File(L"caf\u00E9.log");
-    EXPECT_EQ(KestrelConversion::DroppedLog({log.wstring()}), U(log));
-    EXPECT_EQ(KestrelConversion::DroppedLog({}), std::nullopt);
     Drop({log});
     EXPECT_TRUE(services.converted.empty()) << "converted inside the drop";
     Pump();

@@ -1,0 +1,81 @@
+#include "window/WindowActions.h"
+
+#include "support/ConversionTestSupport.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Conversion::WindowActions;
+using namespace TestSupport;
+
+TEST(WindowActions, ADropCarriesALogWhenItIsExactlyOneExistingFile)
+{
+    const TempFolder folder;
+    // A name beyond ASCII: UTF-8 on Windows, the system's bytes elsewhere.
+    const std::string log = folder / "K\xC3\xB6ln.log";
+    WriteFile(log, Record(kSampleText));
+    WriteFile(folder / "b.log", Record(kSampleText));
+    EXPECT_EQ(WindowActions::DroppedLog({log}), log);
+    EXPECT_EQ(WindowActions::DroppedLog({}), std::nullopt);
+    EXPECT_EQ(WindowActions::DroppedLog({log, folder / "b.log"}), std::nullopt);
+    EXPECT_EQ(WindowActions::DroppedLog({folder.Path()}), std::nullopt);
+    EXPECT_EQ(WindowActions::DroppedLog({folder / "missing.log"}), std::nullopt);
+}
+
+class WindowActionsTest : public ::testing::Test
+{
+protected:
+    FixedClock clock;
+    TempErrorLog errorLog;
+    TempFolder folder;
+    ScriptedFileSelector selector;
+    ScriptedMessageBoxes messages;
+    MemorySettingsStore settings;
+    std::vector<bool> notices;
+};
+
+TEST_F(WindowActionsTest, TheMenuItemChoosesTheFormOfTheNextConversionsAndIsKept)
+{
+    settings.values[kStandardAdif3Key] = "1";
+    WindowActions actions(selector, messages, settings);
+    EXPECT_TRUE(actions.StandardAdif3());
+    actions.ChooseStandardAdif3(false);
+    EXPECT_EQ(settings.values[kStandardAdif3Key], "0");
+
+    const std::string log = folder / "day.log";
+    WriteFile(log, Record(kSampleText));
+    actions.ConvertDroppedLog(log);
+    EXPECT_EQ(SplitCrLfLines(ReadFile(folder / "day.ADI")).front(), "ADIF file");
+    actions.ChooseStandardAdif3(true);
+    EXPECT_EQ(settings.values[kStandardAdif3Key], "1");
+    EXPECT_TRUE(WindowActions(selector, messages, settings).StandardAdif3());
+}
+
+// A window's boxes spin its event loop: whatever the user does in the
+// window meanwhile must not act inside the running conversion.
+TEST_F(WindowActionsTest, NothingActsWhileAConversionRuns)
+{
+    const std::string log = folder / "day.log";
+    WriteFile(log, Record(kSampleText));
+    WindowActions actions(selector, messages, settings,
+                          [this](bool converting) { notices.push_back(converting); });
+    messages.whileShowing = [&](Conversion::MessageKind) {
+        EXPECT_TRUE(actions.Converting());
+        actions.ConvertCmd_Click();
+        actions.ConvertDroppedLog(log);
+        actions.ChooseStandardAdif3(true);
+    };
+    actions.ConvertDroppedLog(log);
+    EXPECT_FALSE(actions.Converting());
+    EXPECT_TRUE(selector.shown.empty()) << "a second conversion opened the dialog";
+    EXPECT_EQ(messages.messages.size(), 1u) << "one summary, of one conversion";
+    EXPECT_FALSE(actions.StandardAdif3());
+    EXPECT_EQ(settings.values.count(kStandardAdif3Key), 0u);
+    EXPECT_EQ(notices, (std::vector<bool>{true, false}));
+}
+
+} // namespace
