@@ -63,17 +63,13 @@ void WriteExportHeader(Common::TextStream& output) noexcept
     Common::ReportFailures("KestrelConversion.WriteExportHeader", [&] {
         // Each line is put together before any of it is written, so that a failure
         // to put it together (the clock, the locale) writes nothing of it.
-        const auto writeLine = [&output](std::string_view line) {
-            output << line;
-            output.EndLine();
-        };
         const std::string& productName = Common::Identity().productName;
-        writeLine("ADIF file");
-        writeLine("created by " + productName + " " + Common::Version() + " on " +
-                  Common::FormatDateTime(UTC::CurrentTime()) + " UTC");
+        output.WriteLine("ADIF file");
+        output.WriteLine("created by " + productName + " " + Common::Version() + " on " +
+                         Common::FormatDateTime(UTC::CurrentTime()) + " UTC");
         const std::string programId = RemoveLeadingAngleBrackets(productName);
-        writeLine("<ProgramID:" + std::to_string(programId.size()) + ">" + programId);
-        writeLine("<EOH>");
+        output.WriteLine("<ProgramID:" + std::to_string(programId.size()) + ">" + programId);
+        output.WriteLine("<EOH>");
     });
 }
 

@@ -27,8 +27,7 @@ void ClassicAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t /*
     if (fields.qslReceived)
         AppendField(exportRecord_, "QSL_RCVD", "Y");
     exportRecord_ += "<EOR>";
-    output << exportRecord_;
-    output.EndLine();
+    output.WriteLine(exportRecord_);
 }
 
 } // namespace Conversion

@@ -22,12 +22,9 @@ void WriteFindingsReport(const std::string& logPath, const std::string& exportFi
     report << "Records of " << logPath << " that " << exportFilename
            << " holds in another form or not at all:";
     report.EndLine();
-    for (const std::string& line : findings.lines) {
-        report << line;
-        report.EndLine();
-    }
-    report << count;
-    report.EndLine();
+    for (const std::string& line : findings.lines)
+        report.WriteLine(line);
+    report.WriteLine(count);
     report.Flush();
     file.Commit();
 }

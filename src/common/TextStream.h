@@ -39,6 +39,12 @@ public:
 
     // Ends a line with CR LF, as every text file of the program does.
     void EndLine() { *this << "\r\n"; }
+    // A whole line: the text, then its end.
+    void WriteLine(std::string_view line)
+    {
+        *this << line;
+        EndLine();
+    }
 
     // Hands everything gathered to the channel.
     void Flush();

@@ -218,9 +218,7 @@ void KestrelConversion::ConvertCmd_Click()
 
 void KestrelConversion::StandardAdif3_Click()
 {
-    // The form stays the one the running conversion started with.
-    if (actions_.Converting())
-        return;
+    // While a conversion runs the choice stays, and the item shows it still.
     Common::ReportFailures("KestrelConversion.StandardAdif3_Click",
                            [&] { actions_.ChooseStandardAdif3(!actions_.StandardAdif3()); });
     CheckMenuItem(GetSystemMenu(window_, FALSE), kStandardAdif3Id,

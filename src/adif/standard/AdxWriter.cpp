@@ -47,31 +47,25 @@ void WriteElement(Common::TextStream& output, std::string_view name, std::string
     output << "</" << name << '>';
 }
 
-void WriteLine(Common::TextStream& output, std::string_view line)
-{
-    output << line;
-    output.EndLine();
-}
-
 } // namespace
 
 void AdxWriter::WriteHeader(Common::TextStream& output)
 {
-    WriteLine(output, R"(<?xml version="1.0" encoding="UTF-8"?>)");
-    WriteLine(output, "<ADX>");
-    WriteLine(output, "<HEADER>");
+    output.WriteLine(R"(<?xml version="1.0" encoding="UTF-8"?>)");
+    output.WriteLine("<ADX>");
+    output.WriteLine("<HEADER>");
     for (const HeaderField& field : StandardHeaderFields()) {
         WriteElement(output, field.name, field.value);
         output.EndLine();
     }
-    WriteLine(output, "</HEADER>");
-    WriteLine(output, "<RECORDS>");
+    output.WriteLine("</HEADER>");
+    output.WriteLine("<RECORDS>");
 }
 
 void AdxWriter::WriteEnd(Common::TextStream& output)
 {
-    WriteLine(output, "</RECORDS>");
-    WriteLine(output, "</ADX>");
+    output.WriteLine("</RECORDS>");
+    output.WriteLine("</ADX>");
 }
 
 void AdxWriter::WriteField(Common::TextStream& output, const StandardField& field)

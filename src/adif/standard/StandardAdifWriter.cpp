@@ -23,8 +23,7 @@ void StandardAdifWriter::WriteHeader(Common::TextStream& output)
         WriteFieldText(output, field.name, field.value);
         output.EndLine();
     }
-    output << "<EOH>";
-    output.EndLine();
+    output.WriteLine("<EOH>");
 }
 
 void StandardAdifWriter::WriteField(Common::TextStream& output, const StandardField& field)
