@@ -5,6 +5,7 @@
 #include "app/TerminalText.h"
 #include "app/TerminalWriter.h"
 #include "command/ConvertCommand.h"
+#include "command/FindingsReport.h"
 #include "command/UnattendedServices.h"
 #include "common/ApplicationIdentity.h"
 #include "common/ErrorLog.h"
@@ -30,14 +31,16 @@ bool RunIsSafe(const Options& options, std::FILE* err)
         return true;
     std::vector<Conversion::PlannedConversion> run;
     run.reserve(options.logs.size());
-    std::transform(options.logs.begin(), options.logs.end(), std::back_inserter(run),
-                   [&options](const std::string& log) {
-                       return Conversion::PlannedConversion{
-                           log, options.output
-                                    ? *options.output
-                                    : Common::StripExtension(log) +
-                                          std::string(Conversion::FileExtensionOf(options.form))};
-                   });
+    std::transform(
+        options.logs.begin(), options.logs.end(), std::back_inserter(run),
+        [&options](const std::string& log) {
+            std::string adif = options.output
+                                   ? *options.output
+                                   : Common::StripExtension(log) +
+                                         std::string(Conversion::FileExtensionOf(options.form));
+            std::string report = Conversion::FindingsReportPath(adif);
+            return Conversion::PlannedConversion{log, std::move(adif), std::move(report)};
+        });
     const std::vector<std::string> conflicts = Conversion::RunConflicts(run);
     for (const std::string& conflict : conflicts)
         Say(err, TerminalName(conflict));

@@ -8,6 +8,7 @@
 #include "common/ProgramError.h"
 #include "common/TextStream.h"
 #include "files/LogFile.h"
+#include "files/OutputFailure.h"
 #include "record/LogRecord.h"
 
 #include <filesystem>
@@ -118,24 +119,31 @@ std::string Summary(std::uint64_t qsoCount, bool replaced, const std::string& ex
            exportFilename;
 }
 
-// Lists the findings of a conversion in a report beside the ADIF file, and
-// returns what the summary says of them. A report that cannot be written
-// costs only the list.
-std::string ListFindings(const std::string& logPath, const std::string& exportFilename,
+// Brings the findings report in line with the ADIF file just written, and
+// returns what the summary says of the findings. A report that cannot be
+// written costs only the list, and one that cannot be removed is said to be stale.
+std::string UpdateReport(FindingsReport& report, const std::string& logPath, bool restarted,
                          const FindingList& listed, const OutputFolder::WaitNotice& onWait,
                          ConversionResult& result)
 {
-    const std::string reportPath = FindingsReportPath(exportFilename);
     const std::string count = DescribeFindingCount(result.findings, result.findingRecords);
     try {
-        WriteFindingsReport(logPath, exportFilename, listed, count, onWait);
-        result.reportPath = reportPath;
-        return "; " + count + ", listed in " + reportPath;
+        std::string told = report.Update(logPath, restarted, listed, count, onWait);
+        if (report.Listed())
+            result.reportPath = report.Path();
+        return told;
     } catch (const std::exception& e) {
         Common::ProgramError(Common::ErrorNumberOf(std::current_exception()), kLocation);
-        result.warning =
-            "the findings (" + count + ") could not be listed in " + reportPath + ": " + e.what();
-        return "; " + count + ", which could not be listed in " + reportPath;
+        if (listed.lines.empty()) {
+            result.warning = report.Path() +
+                             " no longer describes what the ADIF file holds, "
+                             "and could not be removed: " +
+                             e.what();
+            return {};
+        }
+        result.warning = "the findings (" + count + ") could not be listed in " + report.Path() +
+                         ": " + e.what();
+        return "; " + count + ", which could not be listed in " + report.Path();
     }
 }
 
@@ -220,10 +228,24 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
             DecideAboutExistingFile(output, exportFilename);
         if (!mode)
             return {};
-        FindingList listed;
-        result = Convert(logPath, output, *mode, findings_ != nullptr ? *findings_ : listed);
-        Summarise(logPath, exportFilename, output, *mode, listed, result);
+        // Looked at before anything is written; a pipe or a device has no report beside it.
+        std::optional<FindingsReport> report;
+        if (output.WritesFile())
+            report.emplace(exportFilename);
+        FindingList listed(findings_);
+        result = Convert(logPath, output, *mode, listed);
+        Summarise(logPath, exportFilename, output, *mode, listed, report, result);
         return result;
+    } catch (const std::system_error& e) {
+        if (!IsRefusal(e))
+            return Failed(std::move(result));
+        // Said to the person who asked, as any refusal; the error log is for
+        // what nothing foresaw.
+        messages_.ShowMessage(MessageKind::Refused, e.what());
+        ConversionResult refused;
+        refused.outcome = ConversionResult::Outcome::Refused;
+        refused.failure = e.what();
+        return refused;
     } catch (...) {
         return Failed(std::move(result));
     }
@@ -297,7 +319,8 @@ ConversionResult ConvertCommand::Convert(const std::string& logPath, ExportFile&
 
 void ConvertCommand::Summarise(const std::string& logPath, const std::string& exportFilename,
                                const ExportFile& output, ExportFile::Mode mode,
-                               const FindingList& listed, ConversionResult& result)
+                               const FindingList& listed, std::optional<FindingsReport>& report,
+                               ConversionResult& result)
 {
     if (const std::error_code unconfirmed = output.UnconfirmedOnDisk()) {
         Common::ProgramError(
@@ -309,9 +332,9 @@ void ConvertCommand::Summarise(const std::string& logPath, const std::string& ex
     }
     std::string summary =
         Summary(result.qsoCount, mode == ExportFile::Mode::Replace, exportFilename);
-    if (!listed.lines.empty())
-        summary +=
-            ListFindings(logPath, exportFilename, listed, WaitNotice(exportFilename), result);
+    if (report)
+        summary += UpdateReport(*report, logPath, output.StartsEmpty(), listed,
+                                WaitNotice(exportFilename), result);
     messages_.ShowMessage(MessageKind::Summary, summary);
 }
 

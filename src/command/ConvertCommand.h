@@ -13,12 +13,14 @@
 namespace Conversion {
 
 class FindingList;
+class FindingsReport;
 
 struct ConversionResult
 {
     enum class Outcome {
         Converted,  // the ADIF file holds the new records
         NotStarted, // cancelled or refused; nothing was written
+        Refused,    // nothing changed, for a reason the user was told (`failure`)
         Failed,     // nothing changed; the failure went to the error log
     };
     Outcome outcome = Outcome::NotStarted;
@@ -86,7 +88,7 @@ private:
                              FindingSink& findings);
     void Summarise(const std::string& logPath, const std::string& exportFilename,
                    const ExportFile& output, ExportFile::Mode mode, const FindingList& listed,
-                   ConversionResult& result);
+                   std::optional<FindingsReport>& report, ConversionResult& result);
 
     // Called before waiting for another conversion writing in the folder;
     // none when the command refuses to wait.

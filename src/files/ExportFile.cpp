@@ -3,6 +3,7 @@
 #include "common/NativePath.h"
 #include "files/ExportConflict.h"
 #include "files/InterruptCleanup.h"
+#include "files/OutputFailure.h"
 #include "files/SafetyRefusal.h"
 #include "files/TemporaryName.h"
 
@@ -59,26 +60,25 @@ bool FolderRefused(const std::error_code& error)
            error == std::errc::read_only_file_system;
 }
 
-// A failure told in words of its own, for what the system's description
-// alone leaves out (a temporary file that could not be removed).
-class OutputFailure final : public std::system_error
-{
-public:
-    OutputFailure(std::error_code error, std::string text)
-        : std::system_error(error), text_(std::move(text))
-    {
-    }
-    const char* what() const noexcept override { return text_.c_str(); }
-
-private:
-    std::string text_;
-};
-
 } // namespace
 
-ExportFile::ExportFile(const std::string& path) : name_(path)
+ExportFile::ExportFile(const std::string& path, Target target) : name_(path)
 {
     std::error_code statusError;
+    if (target == Target::PlainFileOnly) {
+        const fs::file_status status = fs::symlink_status(Common::NativePath(path), statusError);
+        if (fs::exists(status) && !fs::is_regular_file(status))
+            Fail(SafetyRefusal::NotPlainFile);
+        // Nothing but the name in its folder: a link that appears later is
+        // replaced by the rename, never written through.
+        Guarded([&] {
+            const fs::path named = Common::NativePath(path);
+            targetName_ = Common::PathText(named.filename());
+            folder_.emplace(FolderOf(named));
+            existing_ = LookAtTarget();
+        });
+        return;
+    }
     const fs::file_status status = fs::status(Common::NativePath(path), statusError);
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         // A pipe or a device cannot be replaced; it takes the output as it comes.
@@ -266,6 +266,23 @@ void ExportFile::Commit()
     if (folder_)
         Guarded([&] { PutInPlace(); });
     committed_ = true;
+}
+
+void ExportFile::Remove()
+{
+    if (!folder_ || !existing_)
+        return;
+    Guarded([&] {
+        const std::optional<FileState> now = folder_->Lookup(targetName_);
+        if (now && !now->SameContentAs(*existing_))
+            Fail(ExportConflict::Changed);
+        if (now)
+            if (const std::error_code error = folder_->Remove(targetName_))
+                Fail(error);
+        unconfirmed_ = folder_->Sync();
+    });
+    committed_ = true;
+    folder_.reset();
 }
 
 // Puts the temporary file in place over what the user decided about, and

@@ -22,10 +22,14 @@ class ExportFile final : public Common::OutputChannel
 {
 public:
     enum class Mode { Replace, Append };
+    // What the path may stand for. An ADIF file is written through a link and
+    // into a pipe or a device as the user named it; a file of the program's
+    // own beside it (the findings report) only ever as a plain file.
+    enum class Target { AsNamed, PlainFileOnly };
 
-    // Looks at the output. Throws std::system_error naming the path, among
-    // others for a file this process may not write.
-    explicit ExportFile(const std::string& path);
+    // Looks at the output. Throws OutputFailure naming the path, among others
+    // for a file this process may not write.
+    explicit ExportFile(const std::string& path, Target target = Target::AsNamed);
     // Writes to an already open stream, which stays open.
     ExportFile(std::FILE* stream, std::string name);
     ~ExportFile() override;
@@ -35,6 +39,9 @@ public:
 
     // Whether a regular file is there, for the user to decide about.
     bool HasExistingFile() const { return existing_.has_value(); }
+    // Whether the output is a file put in place at the commit, not a pipe,
+    // a device or a stream.
+    bool WritesFile() const { return folder_.has_value(); }
 
     // Locks the folder (see OutputFolder::Lock for `onWait`) and looks again.
     // False when the file is no longer what it was: HasExistingFile then
@@ -59,6 +66,10 @@ public:
     // folder. Text still gathered in a TextStream over this file is not in it
     // yet: the stream is flushed first.
     void Commit();
+
+    // Removes the existing file, under the lock, when it is still the one
+    // looked at; instead of writing anything.
+    void Remove();
 
     // After a commit: why the system could not confirm that the file's new
     // name is on the disk (a power cut could still lose it); nothing when it did.

@@ -152,9 +152,10 @@ std::optional<FileHandle> OutputFolder::CreateExclusively(const std::string& nam
 
 FileHandle OutputFolder::OpenForReading(const std::string& name) const
 {
+    // A pipe swapped in for the file must not hold the reader up.
     const int fd = Retried([&] {
         return openat(Descriptor(native_), name.c_str(),
-                      O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+                      O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     });
     if (fd < 0)
         ThrowLastError(PathOf(name));

@@ -62,6 +62,12 @@ std::vector<std::string> RunConflicts(const std::vector<PlannedConversion>& run)
             conflicts.push_back("converting " + run[i].log + " into " + run[i].adif +
                                 " would overwrite the log " + run[log->second].log +
                                 " of the same run");
+        if (run[i].report.empty())
+            continue;
+        const auto reportLog = logs.find(FileKey(run[i].report));
+        if (reportLog != logs.end() && reportLog->second != i)
+            conflicts.push_back("the findings of " + run[i].log + " would be listed in " +
+                                run[i].report + ", a log of the same run");
     }
     return conflicts;
 }

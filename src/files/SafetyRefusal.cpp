@@ -22,6 +22,8 @@ public:
         case SafetyRefusal::LogChanged:
             return "another program changed this log while it was being converted; the "
                    "conversion was abandoned";
+        case SafetyRefusal::NotPlainFile:
+            return "not a plain file but a link, a folder, a device or a pipe";
         }
         return "refused";
     }
@@ -33,6 +35,8 @@ public:
             return std::errc::operation_not_supported;
         case SafetyRefusal::AppendOnlyFolder:
             return std::errc::operation_not_permitted;
+        case SafetyRefusal::NotPlainFile:
+            return std::errc::invalid_argument;
         case SafetyRefusal::LogChanged:
             break;
         }

@@ -11,6 +11,7 @@ enum class SafetyRefusal {
     BlockDevice = 1,  // the ADIF path is a disk or a partition
     AppendOnlyFolder, // the folder lets files be created but not renamed or removed
     LogChanged,       // the log was written to while it was converted
+    NotPlainFile,     // a report's path holds a link, a folder, a device or a pipe
 };
 
 std::error_code make_error_code(SafetyRefusal refusal) noexcept;

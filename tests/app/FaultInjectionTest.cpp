@@ -33,6 +33,9 @@ struct Mode
     std::vector<std::string> options; // --replace, --append or none
     bool existing = false;            // an ADIF file is there before the run
     std::map<std::string, std::string> environment;
+    // A findings report of an earlier conversion stands beside the old file,
+    // and the run writes standard ADIF 3, whose findings replace it.
+    bool withReport = false;
 };
 
 const Mode kNewFile{"new file", {}, false, {}};
@@ -42,6 +45,8 @@ const Mode kAppend{"append", {"--append"}, true, {}};
 const Mode kAppendByClone{"append by clone", {"--append"}, true, {{"KESTREL_FAULT_CLONE", "1"}}};
 // A file system without renameat2: the new file is put in place by a hard link.
 const Mode kNewFileByLink{"new file by link", {}, false, {{"KESTREL_FAULT_NO_RENAMEAT2", "1"}}};
+const Mode kStandardWithReport{
+    "standard with its report", {"--adif3", "--replace"}, true, {}, true};
 
 struct Outcome
 {
@@ -50,9 +55,13 @@ struct Outcome
     std::vector<std::string> calls; // "name descriptor[ failed]", one per call
 };
 
-// The bytes without the header's time stamp, the second line.
-std::string WithoutTimeStamp(const std::string& adif)
+// The bytes without the header's time stamp: the second line, or in
+// standard ADIF 3 the value of CREATED_TIMESTAMP.
+std::string WithoutTimeStamp(std::string adif)
 {
+    const std::string created = "<CREATED_TIMESTAMP:15>";
+    if (const std::size_t at = adif.find(created); at != std::string::npos)
+        return adif.erase(at + created.size(), 15);
     const std::size_t first = adif.find("\r\n");
     const std::size_t second = first == std::string::npos ? first : adif.find("\r\n", first + 2);
     if (second == std::string::npos)
@@ -67,8 +76,12 @@ protected:
     const std::string oldContent =
         "ADIF file\r\ncreated by hand\r\n<EOH>\r\n<CALL:6>N0CALL <EOR>\r\n";
 
+    const std::string oldReport =
+        "Records that day.ADI holds in another form or not at all:\r\nrecord 1: old\r\n";
+
     std::string Log() const { return folder / "day.log"; }
     std::string Adif() const { return folder / "day.ADI"; }
+    std::string Report() const { return folder / "day-findings.txt"; }
 
     // The folder as each run finds it: the log, and the old ADIF file where the mode has one.
     void Prepare(const Mode& mode, const std::string& log)
@@ -78,6 +91,8 @@ protected:
         WriteFile(Log(), log);
         if (mode.existing)
             WriteFile(Adif(), oldContent);
+        if (mode.withReport)
+            WriteFile(Report(), oldReport);
     }
 
     Outcome Convert(const Mode& mode, bool preload, long failAt = 0, const std::string& error = {})
@@ -122,6 +137,10 @@ protected:
             EXPECT_TRUE(adif.starts_with(oldContent));
         }
         EXPECT_NE(adif.find("<EOR>"), std::string::npos);
+        if (mode.withReport) {
+            expectedReport_ = ReadFile(Report());
+            EXPECT_NE(expectedReport_, oldReport) << "the log has no findings";
+        }
         return WithoutTimeStamp(adif);
     }
 
@@ -157,6 +176,14 @@ protected:
             broken += " an interrupted call failed the run;";
         if (HasTemporaryFile())
             broken += " a temporary file was left;";
+        if (mode.withReport) {
+            const std::string report = ReadFile(Report());
+            if (report != oldReport && report != expectedReport_)
+                broken += " the report is neither the old one nor the new one;";
+            if (complete && report != expectedReport_ &&
+                run.err.find(Report()) == std::string::npos)
+                broken += " the report was not written and nothing said so;";
+        }
         return broken;
     }
 
@@ -199,6 +226,7 @@ protected:
         return runs;
     }
 
+    std::string expectedReport_;
     TempFolder folder;
     TempFolder scratch; // the program's output and the library's report
     TempFolder state;   // the error log
@@ -207,7 +235,8 @@ protected:
 TEST_F(FaultInjection, EveryCallOfASmallConversionFailsInTurn)
 {
     const std::string log = Examples::RandomLogBytes(40, 18);
-    for (const Mode& mode : {kNewFile, kReplace, kAppend, kAppendByClone, kNewFileByLink})
+    for (const Mode& mode :
+         {kNewFile, kReplace, kAppend, kAppendByClone, kNewFileByLink, kStandardWithReport})
         FailEachCall(mode, log);
 }
 

@@ -189,17 +189,25 @@ TEST_F(ConvertCommandTest, AFailureLeavesTheAdifFileAsItWasAndNoTemporaryFile)
     }
 }
 
-TEST_F(ConvertCommandTest, AnOutputThatCannotBeCreatedFails)
+// A name the user chose that cannot take the ADIF file is refused in words
+// the window shows, not sent to the error log alone.
+TEST_F(ConvertCommandTest, AnOutputThatCannotBeCreatedIsRefusedAndSaidSo)
 {
     WriteFile(log, Records(1));
     WriteFile(folder / "plain-file", "");
-    const ConversionResult result = command.ConvertLog(log, folder / "plain-file/x.ADI");
-    EXPECT_EQ(result.outcome, ConversionResult::Outcome::Failed);
-    // Windows finds no such folder where POSIX finds a file in the way.
-    EXPECT_TRUE(result.failure.ends_with(std::strerror(ENOTDIR)) ||
-                result.failure.ends_with(std::strerror(ENOENT)))
-        << result.failure;
-    EXPECT_TRUE(messages.messages.empty());
+    std::filesystem::create_directory(folder / "folder.ADI");
+    for (const std::string& output : {folder / "plain-file/x.ADI", folder / "folder.ADI"}) {
+        const ConversionResult result = command.ConvertLog(log, output);
+        EXPECT_EQ(result.outcome, ConversionResult::Outcome::Refused);
+        // Windows finds no such folder where POSIX finds a file in the way.
+        EXPECT_TRUE(result.failure.starts_with(output + ": ")) << result.failure;
+        EXPECT_EQ(messages.Texts(MessageKind::Refused).back(), result.failure);
+    }
+    EXPECT_EQ(errorLog.Contents(), "");
+    // A log that cannot be read stays on the failure path.
+    const ConversionResult unread = command.ConvertLog(folder / "folder.ADI", adif);
+    EXPECT_EQ(unread.outcome, ConversionResult::Outcome::Failed);
+    EXPECT_NE(errorLog.Contents(), "");
 }
 
 TEST_F(ConvertCommandTest, ALinkedAdifFileIsReplacedThroughTheLink)

@@ -162,31 +162,4 @@ TEST_F(StandardFormTest, UsageErrors)
     }
 }
 
-class StandardFormWindowTest : public ConvertCommandFixture
-{
-};
-
-TEST_F(StandardFormWindowTest, FindingsGoToAReportTheSummaryNames)
-{
-    WriteFile(log, Records(1) + Record(std::string(kSampleText).replace(15, 3, "DIG")));
-    command.ChooseForm(Conversion::AdifForm::Standard);
-    const Conversion::ConversionResult result = Click(log);
-    const std::string report = folder / "test-findings.txt";
-    EXPECT_EQ(result.reportPath, report);
-    EXPECT_EQ(messages.Texts(Conversion::MessageKind::Summary),
-              std::vector<std::string>{"2 QSOs appended to " + adif +
-                                       "; 1 finding in 1 record, listed in " + report});
-    const std::vector<std::string> lines = SplitCrLfLines(ReadFile(report));
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[1], R"(record 2: MODE "DIG": not an ADIF mode; left out, kept in )"
-                        "APP_KESTRELTOADIF_MODE");
-    EXPECT_EQ(lines[2], "1 finding in 1 record");
-
-    // A sound log writes no report.
-    WriteFile(log, Records(1));
-    const Conversion::ConversionResult sound = Click(log, {Conversion::Answer::Yes});
-    EXPECT_EQ(sound.reportPath, "");
-    EXPECT_EQ(messages.Texts(Conversion::MessageKind::Summary).back(), "1 QSOs written to " + adif);
-}
-
 } // namespace
