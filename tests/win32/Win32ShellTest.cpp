@@ -76,6 +76,8 @@ struct RecordingServices : Conversion::FileSelector,
     {
         if (kind == MessageKind::Summary)
             summaries.push_back(text);
+        if (kind == MessageKind::Refused)
+            refusals.push_back(text);
     }
     Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
     std::string GetSetting(const std::string& application, const std::string& section,
@@ -98,6 +100,7 @@ struct RecordingServices : Conversion::FileSelector,
     std::optional<std::string> choice; // in the Open dialog; nothing is Cancel
     std::vector<std::string> converted;
     std::vector<std::string> summaries;
+    std::vector<std::string> refusals;
     std::map<std::string, std::string> settings;
 };
 
@@ -355,6 +358,26 @@ TEST_F(WindowTest, AStandardConversionWithFindingsNamesItsReport)
               std::vector<std::string>{"3 QSOs appended to " + U(folder.path / L"digital.ADI") +
                                        "; 1 finding in 1 record, listed in " + report});
     EXPECT_TRUE(fs::is_regular_file(folder.path / L"digital-findings.txt"));
+}
+
+// What the program refuses about the name is said in a message box, not
+// only written to the error log.
+TEST_F(WindowTest, ARefusedAdifFileIsSaid)
+{
+    fs::create_directory(folder.path / L"folder.ADI");
+    Convert(window, L"folder");
+    const std::wstring readOnly = (folder.path / L"readonly.ADI").wstring();
+    std::ofstream(readOnly, std::ios::binary) << "keep me\r\n";
+    ASSERT_NE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY), FALSE);
+    Convert(window, L"readonly");
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(services.refusals.size(), 2u);
+    EXPECT_TRUE(services.refusals[0].starts_with(U(folder.path / L"folder.ADI") + ": "))
+        << services.refusals[0];
+    EXPECT_TRUE(services.refusals[1].starts_with(U(folder.path / L"readonly.ADI") + ": "))
+        << services.refusals[1];
+    EXPECT_EQ(ReadAll(folder.path / L"readonly.ADI"), "keep me\r\n");
+    EXPECT_TRUE(services.summaries.empty());
 }
 
 TEST(Resources, GiveCommonControlsSixDpiAwarenessAndTheVersion)

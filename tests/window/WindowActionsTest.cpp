@@ -38,6 +38,22 @@ protected:
     std::vector<bool> notices;
 };
 
+// The window shows what the program refuses about the name, in the command
+// line's words; only what nothing foresaw goes to the error log alone.
+TEST_F(WindowActionsTest, ARefusedConversionIsShownNotOnlyLogged)
+{
+    WindowActions actions(selector, messages, settings);
+    const std::string log = folder / "day.log";
+    WriteFile(log, Record(kSampleText));
+    std::filesystem::create_directory(folder / "day.ADI");
+    selector.choices.push_back(log);
+    actions.ConvertCmd_Click();
+    ASSERT_EQ(messages.Texts(Conversion::MessageKind::Refused).size(), 1u);
+    EXPECT_TRUE(
+        messages.Texts(Conversion::MessageKind::Refused)[0].starts_with(folder / "day.ADI" + ": "));
+    EXPECT_EQ(errorLog.Contents(), "");
+}
+
 TEST_F(WindowActionsTest, TheMenuItemChoosesTheFormOfTheNextConversionsAndIsKept)
 {
     settings.values[kStandardAdif3Key] = "1";
