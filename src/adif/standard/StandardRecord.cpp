@@ -110,10 +110,8 @@ bool IsTagCharacter(char c)
 // Why a text field cannot be written as the record holds it; empty when it can.
 std::string_view TextProblem(std::string_view text)
 {
-    if (HasHighBytes(text))
-        return "holds characters beyond ASCII";
     if (!IsPlainAscii(text))
-        return "holds control bytes";
+        return HasHighBytes(text) ? "holds characters beyond ASCII" : "holds control bytes";
     if (std::any_of(text.begin(), text.end(), IsTagCharacter))
         return "holds < or >, which readers that look for tags misread";
     return {};
