@@ -3,7 +3,7 @@
 // the strict ADIF 3 reader of the npm package tcadif (found through NODE_PATH), Python's XML
 // parser for ADX and, when given, TQSL's QSO checks (tqsl-check). Fails when a record that no
 // finding names is refused, when the standard file holds anything but printable ASCII and
-// CR LF, when --check and the conversions report different records, when the two forms write
+// CR LF, when a value of the standard ADI holds < or >, when --check and the conversions report different records, when the two forms write
 // different numbers of records, or when the ADX differs from the ADI.
 //
 // node check-standard-forms.js --program kestrel-to-adif [--tqsl tqsl-check] LOG...
@@ -291,7 +291,11 @@ function checkLogIn(log, options, scratch, failures) {
         const names = entries.map(([name]) => name);
         const twice = names.filter((name, k) => names.indexOf(name) !== k);
         if (twice.length > 0) failures.push(`${at}: ${twice.join(', ')} written twice`);
-        for (const [name, value] of entries) if (value === '') failures.push(`${at}: ${name} written empty`);
+        for (const [name, value] of entries) {
+            if (value === '') failures.push(`${at}: ${name} written empty`);
+            // Readers that look for tags instead of counting lengths take them for a field's edge.
+            if (/[<>]/.test(value)) failures.push(`${at}: ${name} ${JSON.stringify(value)} holds < or >`);
+        }
         const outside = freqOutsideBand(entries);
         if (outside !== null && !named.has(positions[i])) failures.push(`${at}: no finding names it, ${outside}`);
         const reasons = strictVerdict(entries);

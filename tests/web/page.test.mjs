@@ -374,8 +374,9 @@ describe('large logs', () => {
 });
 
 describe('the page itself', () => {
-    test('every control is labelled and reached with the keyboard, in order', async () => {
+    test('every control is labelled and reached with the keyboard, in order; it starts on standard ADIF 3', async () => {
         await page.reload();
+        assert.equal(await page.evaluate(() => document.getElementById('convert-form').elements.form.value), '1');
         const reached = [];
         for (let i = 0; i < 3; ++i) {
             await page.keyboard.press('Tab');
@@ -384,19 +385,23 @@ describe('the page itself', () => {
                 return focused.labels?.[0]?.textContent.trim() || focused.textContent.trim();
             }));
         }
-        // One tab stop for the radio group, as browsers do.
-        assert.deepEqual(reached, ['Kestrel logs (.log)', 'classic ADIF, as the programs write it', 'Convert']);
-        // Choosing with the keyboard alone: arrow to the next form, Enter on Convert.
-        await page.setInputFiles('#logs', [generated(10, 4, 'keys.log')]);
-        await page.getByRole('radio', { name: /^classic/ }).focus();
-        await page.keyboard.press('ArrowDown');
-        assert.equal(await page.evaluate(() => document.activeElement.value), '1');
+        // One tab stop for the radio group, the checked form's, as browsers do.
+        assert.deepEqual(reached, ['Kestrel logs (.log)',
+            "standard ADIF 3, for today's loggers and LoTW, with a check of every record", 'Convert']);
+        // Choosing with the keyboard alone: classic one arrow away and back, Enter on Convert.
+        const log = generated(10, 4, 'keys.log');
+        await page.setInputFiles('#logs', [log]);
+        await page.getByRole('radio', { name: /^standard/ }).focus();
         await page.keyboard.press('ArrowUp');
         assert.equal(await page.evaluate(() => document.activeElement.value), '0');
+        await page.keyboard.press('ArrowDown');
+        assert.equal(await page.evaluate(() => document.activeElement.value), '1');
         await page.getByRole('button', { name: 'Convert' }).focus();
         await page.keyboard.press('Enter');
         await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'));
-        assert.equal(await page.locator('a.download').getAttribute('download'), 'keys.ADI');
+        const [result] = await collect();
+        assert.equal(result.download, 'keys.ADI');
+        assertSameAdif(result.adif, commandLine(log, 'standard').adif, 'keys.log');
     });
 
     test('at 200% zoom nothing runs off the side, long record text included', async () => {

@@ -17,7 +17,7 @@ std::string Counted(std::uint64_t count, std::string_view noun)
 // `bytes` between double quotes, escaped so that the value's end is never in doubt.
 std::string Quoted(std::string_view bytes)
 {
-    return '"' + EscapedBytes(bytes, Quotes::Escaped) + '"';
+    return '"' + EscapedBytes(bytes, EscapedFor::Quoting) + '"';
 }
 
 } // namespace

@@ -5,8 +5,9 @@
 namespace Conversion {
 
 // Standard ADIF 3 in its ADI form: a free-text first line and the standard
-// header fields, then one line per record, ASCII 32 to 126 only; what a
-// standard field could not take is kept in APP_KESTRELTOADIF_ fields, escaped.
+// header fields, then one line per record, ASCII 32 to 126 only and no "<" or
+// ">" inside a value; what a standard field could not take is kept in
+// APP_KESTRELTOADIF_ fields, escaped.
 class StandardAdifWriter final : public StandardFormWriter
 {
 public:

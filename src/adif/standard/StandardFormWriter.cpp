@@ -32,7 +32,8 @@ void StandardFormWriter::WriteRecord(const RecordFields& fields, std::uint64_t r
     if (r.qslReceived)
         field("QSL_RCVD", "Y");
     for (const KeptValue& kept : r.Kept())
-        field(kept.field, EscapedBytes(kept.bytes), StandardField::Kind::Kept);
+        field(kept.field, EscapedBytes(kept.bytes, EscapedFor::AdifValue),
+              StandardField::Kind::Kept);
     output << RecordEnd();
     output.EndLine();
 }

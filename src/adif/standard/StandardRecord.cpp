@@ -100,6 +100,23 @@ bool HasHighBytes(std::string_view text)
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
+// What readers that look for tags instead of counting lengths take for the
+// start or the end of a field.
+bool IsTagCharacter(char c)
+{
+    return c == '<' || c == '>';
+}
+
+// Why a text field cannot be written as the record holds it; empty when it can.
+std::string_view TextProblem(std::string_view text)
+{
+    if (!IsPlainAscii(text))
+        return HasHighBytes(text) ? "holds characters beyond ASCII" : "holds control bytes";
+    if (std::any_of(text.begin(), text.end(), IsTagCharacter))
+        return "holds < or >, which readers that look for tags misread";
+    return {};
+}
+
 // Frequencies are written as the record has them, where they are ADIF Numbers.
 bool IsWrittenNumber(std::string_view text)
 {
@@ -221,14 +238,15 @@ std::string_view StandardRecord::Grid(std::string_view stored)
 }
 
 std::string_view StandardRecord::Text(std::string_view field, std::string_view stored,
-                                      std::string& ascii)
+                                      std::string& text)
 {
-    if (IsPlainAscii(stored))
+    const std::string_view problem = TextProblem(stored);
+    if (problem.empty())
         return stored;
-    ascii = AsciiFor(stored);
-    const std::string_view written = TrimSpaces(ascii);
-    const std::string_view problem =
-        HasHighBytes(stored) ? "holds characters beyond ASCII" : "holds control bytes";
+    // Without "<" and ">" after the letters are made plain, as a few become them.
+    text = AsciiFor(stored);
+    std::erase_if(text, IsTagCharacter);
+    const std::string_view written = TrimSpaces(text);
     if (written.empty())
         return LeftOut(field, stored, problem);
     Report(field, stored, problem, Finding::Action::Translated, written);

@@ -10,8 +10,9 @@
 #include <vector>
 
 // One record as standard ADIF 3 holds it, for the ADI and the ADX writers
-// alike: every value trimmed and of its field's type, or left out and kept
-// unchanged in a field of ours, and every such change reported.
+// alike: every value trimmed, of its field's type and without "<" or ">", or
+// left out and kept unchanged in a field of ours, and every such change
+// reported.
 namespace Conversion {
 
 // A value the record holds that its standard field could not take as it is.
@@ -47,8 +48,8 @@ public:
     std::string_view rstReceived;
     std::string_view gridSquare;
     std::string_view comment;
-    // The comment's own text in UTF-8, where ASCII lost letters of it; only
-    // ADX can carry it.
+    // The comment's own text in UTF-8, "<" and ">" included, where ASCII lost
+    // letters of it; only ADX, which escapes them, can carry it.
     std::string_view commentIntl;
     bool qslSent = false;
     bool qslReceived = false;
@@ -63,7 +64,7 @@ private:
     void ModeAndSubmode(std::string_view stored);
     std::string_view Callsign(std::string_view stored);
     std::string_view Grid(std::string_view stored);
-    std::string_view Text(std::string_view field, std::string_view stored, std::string& ascii);
+    std::string_view Text(std::string_view field, std::string_view stored, std::string& text);
 
     void Report(std::string_view field, std::string_view bytes, std::string_view problem,
                 Finding::Action action, std::string_view written = {}) const;

@@ -207,13 +207,14 @@ std::string Utf8FromWindows1252(std::string_view text)
     return utf8;
 }
 
-std::string EscapedBytes(std::string_view bytes, Quotes quotes)
+std::string EscapedBytes(std::string_view bytes, EscapedFor use)
 {
     constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    const std::string_view forbidden = use == EscapedFor::AdifValue ? "\\<>" : "\\\"";
     std::string escaped;
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        if (IsPrintableAscii(c) && c != '\\' && (quotes == Quotes::AsTheyAre || c != '"')) {
+        if (IsPrintableAscii(c) && forbidden.find(c) == std::string_view::npos) {
             escaped += c;
         } else {
             escaped += "\\x";

@@ -24,12 +24,15 @@ char32_t UnicodeFor(unsigned char byte);
 // as XML cannot hold them.
 std::string Utf8FromWindows1252(std::string_view text);
 
-// Whether EscapedBytes leaves the double quote as it is or escapes it too,
-// where the end of a quoted value must never be in doubt.
-enum class Quotes { AsTheyAre, Escaped };
+// Where EscapedBytes' text goes, which decides what it escapes besides the
+// backslash: a value of an ADIF file holds no "<" or ">", which readers that
+// look for tags instead of counting lengths take for the edge of a field; a
+// value quoted in a finding holds no double quote, so that its end is never
+// in doubt.
+enum class EscapedFor { AdifValue, Quoting };
 
-// Every byte kept, the text ASCII 32 to 126: a byte outside that range, and
-// the backslash itself, becomes \xNN.
-std::string EscapedBytes(std::string_view bytes, Quotes quotes = Quotes::AsTheyAre);
+// Every byte kept, the text ASCII 32 to 126: a byte outside that range, the
+// backslash itself and the characters that `use` forbids become \xNN.
+std::string EscapedBytes(std::string_view bytes, EscapedFor use);
 
 } // namespace Conversion

@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -18,6 +20,35 @@ using TestSupport::kSampleText;
 using TestSupport::ListedFindings;
 using TestSupport::Patched;
 using Adi = TestSupport::Written<Conversion::StandardAdifWriter>;
+
+// The values of a record line, read as a strict reader reads them: by their
+// lengths, each followed by a space, the line ended by <EOR>.
+std::vector<std::string> ValuesByLength(std::string_view line)
+{
+    std::vector<std::string> values;
+    while (!line.empty() && line != "<EOR>") {
+        const std::size_t colon = line.find(':');
+        const std::size_t close = line.find('>');
+        if (!line.starts_with('<') || colon == std::string_view::npos ||
+            close == std::string_view::npos || close < colon) {
+            ADD_FAILURE() << "no field tag at " << line;
+            break;
+        }
+        const std::size_t length = std::stoul(std::string(line.substr(colon + 1)));
+        values.emplace_back(line.substr(close + 1, length));
+        line.remove_prefix(std::min(line.size(), close + 1 + length));
+        EXPECT_TRUE(line.starts_with(' ')) << "no space after a value at " << line;
+        line.remove_prefix(std::min<std::size_t>(line.size(), 1));
+    }
+    return values;
+}
+
+bool HoldsTagCharacter(const std::vector<std::string>& values)
+{
+    return std::any_of(values.begin(), values.end(), [](const std::string& value) {
+        return value.find_first_of("<>") != std::string::npos;
+    });
+}
 
 TEST(StandardForm, SoundRecordIsTrimmedTypedAndHasNoFinding)
 {
@@ -161,6 +192,76 @@ TEST(StandardForm, ValuesWithoutStandardFormAreKeptAndReported)
         EXPECT_TRUE(std::all_of(written.line.begin(), written.line.end(), [](char byte) {
             return byte >= 0x20 && byte < 0x7F;
         })) << "not plain ASCII";
+    }
+}
+
+// A reader that looks for tags instead of counting lengths takes a "<" or
+// ">" in a value for the edge of a field: they are removed from the value,
+// and the value kept with them escaped.
+TEST(StandardForm, TagCharactersLeaveTheValuesAndAreKeptEscaped)
+{
+    struct Case
+    {
+        std::size_t position;
+        std::string replacement;
+        std::string finding; // the whole line for record 7
+        std::vector<std::string> present;
+        std::string absent;
+    };
+    const std::string misread = "holds < or >, which readers that look for tags misread";
+    // clang-format off
+    const Case cases[] = {
+        {47, "5W <dipole> ", R"(COMMENT "5W <dipole>": )" + misread +
+         R"(; written as "5W dipole", the original kept in APP_KESTRELTOADIF_COMMENT)",
+         {"<COMMENT:9>5W dipole ", R"(<APP_KESTRELTOADIF_COMMENT:17>5W \x3Cdipole\x3E )"}, ""},
+        {47, "<<QRZ>>     ", R"(COMMENT "<<QRZ>>": )" + misread +
+         R"(; written as "QRZ", the original kept in APP_KESTRELTOADIF_COMMENT)",
+         {"<COMMENT:3>QRZ ", R"(<APP_KESTRELTOADIF_COMMENT:19>\x3C\x3CQRZ\x3E\x3E )"}, ""},
+        // What is left is trimmed; nothing but blanks is nothing.
+        {47, "<x> 73      ", R"(COMMENT "<x> 73": )" + misread +
+         R"(; written as "x 73", the original kept in APP_KESTRELTOADIF_COMMENT)",
+         {"<COMMENT:4>x 73 "}, ""},
+        {47, "<> <>  <<   ", R"(COMMENT "<> <>  <<": )" + misread +
+         "; left out, kept in APP_KESTRELTOADIF_COMMENT",
+         {R"(<APP_KESTRELTOADIF_COMMENT:27>\x3C\x3E \x3C\x3E  \x3C\x3C )"}, "<COMMENT:"},
+        {29, "<59>  ", R"(RST_SENT "<59>": )" + misread +
+         R"(; written as "59", the original kept in APP_KESTRELTOADIF_RST_SENT)",
+         {"<RST_SENT:2>59 ", R"(<APP_KESTRELTOADIF_RST_SENT:10>\x3C59\x3E )"}, ""},
+        {19, "A<B1CD    ", R"(CALL "A<B1CD": not a callsign; left out, kept in APP_KESTRELTOADIF_CALL)",
+         {R"(<APP_KESTRELTOADIF_CALL:9>A\x3CB1CD )"}, "<CALL:"},
+        // Letters beyond ASCII that become "<" or ">" in plain ASCII.
+        {47, "a\x8B" "b\xBB" "c       ", R"(COMMENT "a\x8Bb\xBBc": holds characters beyond ASCII; )"
+         R"(written as "abc", the original kept in APP_KESTRELTOADIF_COMMENT)",
+         {"<COMMENT:3>abc "}, ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const Adi written(Patched(c.position, c.replacement));
+        SCOPED_TRACE(written.line);
+        ASSERT_EQ(written.findings.lines.size(), 1u);
+        EXPECT_EQ(written.findings.lines[0], "record 7: " + c.finding);
+        for (const std::string& part : c.present)
+            EXPECT_TRUE(written.Has(part)) << part;
+        if (!c.absent.empty()) {
+            EXPECT_FALSE(written.Has(c.absent)) << c.absent;
+        }
+        EXPECT_FALSE(HoldsTagCharacter(ValuesByLength(written.line)));
+    }
+}
+
+// Wherever "<" and ">" stand in whatever a record holds, no value holds one,
+// so that a reader looking for tags finds the fields the lengths say.
+TEST(StandardForm, NoValueHoldsATagCharacter)
+{
+    Examples::RandomLog log(11);
+    // NOLINTNEXTLINE(cert-msc32-c,cert-msc51-cpp): the same places on every run, on purpose.
+    std::mt19937 places(11);
+    for (int i = 0; i < 3000; ++i) {
+        std::string text = log.NextRecord().substr(0, 60);
+        for (auto n = places() % 4; n > 0; --n)
+            text[places() % 60] = places() % 2 == 0 ? '<' : '>';
+        const Adi written(text);
+        ASSERT_FALSE(HoldsTagCharacter(ValuesByLength(written.line))) << written.line;
     }
 }
 

@@ -45,13 +45,17 @@ TEST(Utf8FromWindows1252, EachByteItsCharacterAndControlsAndUnassignedCodesGo)
         EXPECT_EQ(Conversion::Utf8FromWindows1252(c.bytes), c.utf8) << c.bytes;
 }
 
-TEST(EscapedBytes, EveryByteKeptAsPlainAsciiAndTheQuoteAsAsked)
+// An ADIF value escapes the tag characters, a quoted one the quote; both
+// escape the backslash, so that \x3C in a log stays apart from an escaped "<".
+TEST(EscapedBytes, EveryByteKeptAsPlainAsciiAndWhatItsPlaceForbidsEscaped)
 {
-    const std::string bytes = "a \"b\"\\c\0\x1F\x7F\x80\xFF~"s;
-    EXPECT_EQ(Conversion::EscapedBytes(bytes), R"(a "b"\x5Cc\x00\x1F\x7F\x80\xFF~)");
-    EXPECT_EQ(Conversion::EscapedBytes(bytes, Conversion::Quotes::Escaped),
-              R"(a \x22b\x22\x5Cc\x00\x1F\x7F\x80\xFF~)");
-    EXPECT_EQ(Conversion::EscapedBytes(""), "");
+    using Conversion::EscapedFor;
+    const std::string bytes = "a \"b\"\\x3C<c>\0\x1F\x7F\x80\xFF~"s;
+    EXPECT_EQ(Conversion::EscapedBytes(bytes, EscapedFor::AdifValue),
+              R"(a "b"\x5Cx3C\x3Cc\x3E\x00\x1F\x7F\x80\xFF~)");
+    EXPECT_EQ(Conversion::EscapedBytes(bytes, EscapedFor::Quoting),
+              R"(a \x22b\x22\x5Cx3C<c>\x00\x1F\x7F\x80\xFF~)");
+    EXPECT_EQ(Conversion::EscapedBytes("", EscapedFor::AdifValue), "");
 }
 
 } // namespace
