@@ -366,11 +366,11 @@ TEST_F(WindowTest, ARefusedAdifFileIsSaid)
 {
     fs::create_directory(folder.path / L"folder.ADI");
     Convert(window, L"folder");
-    const std::wstring readOnly = (folder.path / L"readonly.ADI").wstring();
+    const fs::path readOnly = folder.path / L"readonly.ADI";
     std::ofstream(readOnly, std::ios::binary) << "keep me\r\n";
-    ASSERT_NE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY), FALSE);
+    ASSERT_NE(SetFileAttributesW(readOnly.wstring().c_str(), FILE_ATTRIBUTE_READONLY), FALSE);
     Convert(window, L"readonly");
-    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(readOnly.wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_EQ(services.refusals.size(), 2u);
     EXPECT_TRUE(services.refusals[0].starts_with(U(folder.path / L"folder.ADI") + ": "))
         << services.refusals[0];
