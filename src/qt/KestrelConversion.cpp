@@ -11,11 +11,14 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QList>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QUrl>
 #include <vector>
 
@@ -26,6 +29,29 @@ namespace {
 QString FromLayout(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The button's font at the size the layout gives, lowered by half a point at a
+// time while its label comes closer to the frame the style draws than the
+// margin. DejaVu Sans, the usual face under a plain X server, needs 7.5 points.
+QFont LabelFont(const QPushButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.features = QStyleOptionButton::DefaultButton;
+    option.text = button.text();
+    const QRect content =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const int margin = 2 * WindowLayout::kConvertCmdLabelMargin;
+    QFont font = button.font();
+    for (int halfPoints = 2 * WindowLayout::kConvertCmdFontPoints;; --halfPoints) {
+        font.setPointSizeF(halfPoints / 2.0);
+        const QRect label = QFontMetrics(font, &button).boundingRect(button.text());
+        if ((label.width() + margin <= content.width() &&
+             label.height() + margin <= content.height()) ||
+            halfPoints <= 2 * WindowLayout::kConvertCmdLeastFontPoints)
+            return font;
+    }
 }
 
 } // namespace
@@ -49,6 +75,7 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
     ConvertCmd_->setToolTip(FromLayout(WindowLayout::kConvertCmdToolTip));
     const WindowLayout::Rectangle& geometry = WindowLayout::kConvertCmdGeometry;
     ConvertCmd_->setGeometry(geometry.left, geometry.top, geometry.width, geometry.height);
+    ConvertCmd_->setFont(LabelFont(*ConvertCmd_));
     // The only control: it takes the focus and answers Enter.
     ConvertCmd_->setFocusPolicy(Qt::StrongFocus);
     ConvertCmd_->setDefault(true);

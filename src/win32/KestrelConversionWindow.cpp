@@ -60,15 +60,47 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
         ThrowLastError("RegisterClassExW");
 }
 
-// The font dialogs and message boxes use, rather than the bold System font a
-// bare button gets.
-HFONT CreateMessageFont()
+// What a default push button draws around its label: a 1-pixel border and a
+// 2-pixel raised edge, at 96 dpi.
+constexpr int kButtonFrame = 3;
+
+// The face of the font dialogs and message boxes use, rather than the bold
+// System font a bare button gets, at the layout's size in points, one pixel
+// smaller at a time while the label comes closer to the frame than the margin.
+// DejaVu Sans, which Wine draws when it has no fonts of its own, is wide
+// enough to need 7.5 points at 96 dpi.
+HFONT CreateLabelFont(HWND button, const std::wstring& label, int dpi)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         return nullptr;
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    RECT client{};
+    GetClientRect(button, &client);
+    const int inset = KestrelConversion::Scaled(kButtonFrame + Layout::kConvertCmdLabelMargin, dpi);
+    const SIZE room{client.right - 2 * inset, client.bottom - 2 * inset};
+    HDC dc = GetDC(button);
+    if (dc == nullptr)
+        return nullptr;
+    LOGFONTW face = metrics.lfMessageFont;
+    const int least = MulDiv(Layout::kConvertCmdLeastFontPoints, dpi, 72);
+    HFONT font = nullptr;
+    for (int height = MulDiv(Layout::kConvertCmdFontPoints, dpi, 72);; --height) {
+        face.lfHeight = -height;
+        font = CreateFontIndirectW(&face);
+        if (font == nullptr)
+            break;
+        const HGDIOBJ previous = SelectObject(dc, font);
+        SIZE size{};
+        const bool measured = GetTextExtentPoint32W(dc, label.c_str(),
+                                                    static_cast<int>(label.size()), &size) != FALSE;
+        SelectObject(dc, previous);
+        if (!measured || (size.cx <= room.cx && size.cy <= room.cy) || height <= least)
+            break;
+        DeleteObject(font);
+    }
+    ReleaseDC(button, dc);
+    return font;
 }
 
 } // namespace
@@ -89,12 +121,12 @@ int KestrelConversion::Scaled(int length, int dpi)
 
 KestrelConversion::KestrelConversion(Conversion::FileSelector& fileSelector,
                                      Conversion::MessageBoxes& messages,
-                                     Conversion::SettingsStore& settings, HINSTANCE instance)
+                                     Conversion::SettingsStore& settings, HINSTANCE instance,
+                                     int dpi)
     : actions_(fileSelector, messages, settings,
                [this](bool converting) { OnConverting(converting); })
 {
     RegisterWindowClass(instance, &KestrelConversion::WindowProcedure);
-    const int dpi = SystemDpi();
     RECT frame{0, 0, Scaled(Layout::kClientWidth, dpi), Scaled(Layout::kClientHeight, dpi)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     // WM_NCCREATE sets window_.
@@ -121,16 +153,17 @@ KestrelConversion::KestrelConversion(Conversion::FileSelector& fileSelector,
 void KestrelConversion::CreateControls(HINSTANCE instance, int dpi)
 {
     constexpr Layout::Rectangle button = Layout::kConvertCmdGeometry;
+    const std::wstring caption = Wide(Layout::kConvertCmdCaption);
     // The only control, first in the tab order and the default button.
     static_assert(Layout::kConvertCmdTabIndex == 0);
     convertCmd_ = CreateWindowExW(
-        0, WC_BUTTONW, Wide(Layout::kConvertCmdCaption).c_str(),
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, Scaled(button.left, dpi),
-        Scaled(button.top, dpi), Scaled(button.width, dpi), Scaled(button.height, dpi), window_,
+        0, WC_BUTTONW, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+        Scaled(button.left, dpi), Scaled(button.top, dpi), Scaled(button.width, dpi),
+        Scaled(button.height, dpi), window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kConvertCmdId)), instance, nullptr);
     if (convertCmd_ == nullptr)
         ThrowLastError("CreateWindowExW(ConvertCmd)");
-    font_ = CreateMessageFont();
+    font_ = CreateLabelFont(convertCmd_, caption, dpi);
     if (font_ != nullptr)
         SendMessageW(convertCmd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 

@@ -19,10 +19,11 @@ namespace Win32 {
 class KestrelConversion
 {
 public:
-    // Creates the window, hidden; throws std::system_error when it cannot.
+    // Creates the window, hidden, laid out for `dpi` dots per inch; throws
+    // std::system_error when it cannot.
     KestrelConversion(Conversion::FileSelector& fileSelector, Conversion::MessageBoxes& messages,
                       Conversion::SettingsStore& settings,
-                      HINSTANCE instance = GetModuleHandleW(nullptr));
+                      HINSTANCE instance = GetModuleHandleW(nullptr), int dpi = SystemDpi());
     ~KestrelConversion();
     KestrelConversion(const KestrelConversion&) = delete;
     KestrelConversion& operator=(const KestrelConversion&) = delete;
@@ -40,7 +41,7 @@ public:
     // press the button. True when the message was handled.
     bool PreTranslateMessage(MSG& message);
 
-    // The dots per inch the window is laid out for: the system's.
+    // The dots per inch the window is laid out for unless told otherwise.
     static int SystemDpi();
     // A length of the layout (pixels at 96 dpi) at `dpi`.
     static int Scaled(int length, int dpi);

@@ -26,6 +26,13 @@ inline constexpr std::string_view kConvertCmdToolTip =
     "click to select a Kestrel file and generate a corresponding ADIF file";
 inline constexpr Rectangle kConvertCmdGeometry{24, 32, 49, 25}; // 360, 480, 735 x 375 twips
 inline constexpr int kConvertCmdTabIndex = 0;
+// The label's font: the toolkit's own face at the size of classic Windows'
+// dialog font, 8 points, or as much smaller as a wide face needs to keep the
+// label this many pixels clear of the frame the button draws. No smaller than
+// the least size, where a label still reads.
+inline constexpr int kConvertCmdFontPoints = 8;
+inline constexpr int kConvertCmdLeastFontPoints = 6;
+inline constexpr int kConvertCmdLabelMargin = 2;
 
 // The one item of the window's menu (the system menu on Windows, a context
 // menu elsewhere), checked while the window writes standard ADIF 3; the

@@ -8,9 +8,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -132,6 +136,40 @@ TEST_F(KestrelConversionTest, WindowLooksAsDesigned)
         QStringLiteral("click to select a Kestrel file and generate a corresponding ADIF file"));
     EXPECT_EQ(window.focusWidget(), button);
     EXPECT_TRUE(button->isDefault());
+}
+
+// The label keeps 2 pixels (at 96 dpi) clear of the frame the style draws, at
+// 8 points or as large as that margin allows. ctest runs it again at 192 dpi
+// (QT_FONT_DPI), where Qt doubles the pixels, the margin with them.
+TEST_F(KestrelConversionTest, ButtonLabelFitsInsideItsFrameWithAMargin)
+{
+    QPushButton* button = ConvertCmd();
+    ASSERT_NE(button, nullptr);
+    const int asked =
+        qEnvironmentVariableIsSet("QT_FONT_DPI") ? qEnvironmentVariableIntValue("QT_FONT_DPI") : 96;
+    ASSERT_EQ(qRound(button->screen()->logicalDotsPerInch() * button->devicePixelRatioF()), asked)
+        << "the window is not drawn at the dpi the run asks for";
+
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.features = QStyleOptionButton::DefaultButton;
+    option.text = button->text();
+    const QRect content =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const auto fits = [&](const QFont& font) {
+        const QRect label = QFontMetrics(font, button).boundingRect(button->text());
+        constexpr int kMargins = 2 * 2;
+        return label.width() + kMargins <= content.width() &&
+               label.height() + kMargins <= content.height();
+    };
+    QFont font = button->font();
+    EXPECT_TRUE(fits(font)) << font.pointSizeF() << " points in " << content.width() << " x "
+                            << content.height() << " pixels";
+    EXPECT_LE(font.pointSizeF(), 8);
+    if (font.pointSizeF() < 8) {
+        font.setPointSizeF(font.pointSizeF() + 0.5);
+        EXPECT_FALSE(fits(font)) << "a larger label would fit: " << font.pointSizeF();
+    }
 }
 
 // A click runs the Convert command with the window's services, and writes the

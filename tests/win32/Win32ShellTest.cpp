@@ -242,7 +242,6 @@ TEST_F(WindowTest, ButtonIsTheDefaultInTheMessageFontWithItsToolTip)
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     EXPECT_STREQ(used.lfFaceName, metrics.lfMessageFont.lfFaceName);
-    EXPECT_EQ(used.lfHeight, metrics.lfMessageFont.lfHeight);
 
     wchar_t tip[256] = {};
     TOOLINFOW tool{};
@@ -255,6 +254,48 @@ TEST_F(WindowTest, ButtonIsTheDefaultInTheMessageFontWithItsToolTip)
     tool.lpszText = tip;
     SendMessageW(window.ToolTip(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(tip, W(Layout::kConvertCmdToolTip));
+}
+
+// The label keeps 2 pixels (at 96 dpi) clear of what a default button draws
+// around it, a 1-pixel border and a 2-pixel raised edge, at 8 points or as
+// large as that margin allows; at 192 dpi every length doubles.
+TEST_F(WindowTest, ButtonLabelFitsInsideItsFrameWithAMargin)
+{
+    for (const int dpi : {96, 192}) {
+        KestrelConversion shown{services, services, services, GetModuleHandleW(nullptr), dpi};
+        HWND button = shown.ConvertCmd();
+        RECT client;
+        GetClientRect(button, &client);
+        const int inset = MulDiv(3 + 2, dpi, 96);
+        const SIZE room{client.right - 2 * inset, client.bottom - 2 * inset};
+        const auto label = [&](HFONT font) {
+            HDC dc = GetDC(button);
+            const HGDIOBJ previous = SelectObject(dc, font);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, L"Convert", 7, &size);
+            SelectObject(dc, previous);
+            ReleaseDC(button, dc);
+            return size;
+        };
+        auto* font = reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr);
+        const SIZE size = label(font);
+        EXPECT_LE(size.cx, room.cx) << dpi << " dpi";
+        EXPECT_LE(size.cy, room.cy) << dpi << " dpi";
+
+        LOGFONTW used{};
+        GetObjectW(font, sizeof used, &used);
+        const LONG eightPoints = MulDiv(8, dpi, 72);
+        EXPECT_GE(used.lfHeight, -eightPoints) << dpi << " dpi";
+        if (used.lfHeight > -eightPoints) {
+            --used.lfHeight;
+            HFONT larger = CreateFontIndirectW(&used);
+            const SIZE largerSize = label(larger);
+            DeleteObject(larger);
+            EXPECT_TRUE(largerSize.cx > room.cx || largerSize.cy > room.cy)
+                << dpi << " dpi: a larger label would fit, " << used.lfHeight << " pixels high";
+        }
+    }
 }
 
 TEST_F(WindowTest, ClickEnterAndSpacePressConvertEscapeDoesNothing)
