@@ -64,8 +64,7 @@ class FaultInjection : public ::testing::Test
 {
 protected:
     // A finished ADIF file that the replace and append modes start from.
-    const std::string oldContent =
-        "ADIF file\r\ncreated by hand\r\n<EOH>\r\n<CALL:6>N0CALL <EOR>\r\n";
+    const std::string oldContent = kEarlierAdif;
 
     std::string Log() const { return folder / "day.log"; }
     std::string Adif() const { return folder / "day.ADI"; }
