@@ -1,5 +1,6 @@
 #include "command/ConvertCommand.h"
 
+#include "command/AppendRefusal.h"
 #include "command/FindingsReport.h"
 #include "command/FormWriter.h"
 #include "common/ApplicationIdentity.h"
@@ -95,23 +96,6 @@ class UntoldFindings final : public FindingSink
 public:
     void Report(const Finding& /*finding*/) override {}
 };
-
-// Why records of `form` must not be added to a file that starts with
-// `existingStart`: each file keeps one form, and an ADX file ends in what
-// closes its records.
-std::optional<std::string> AppendRefusal(std::string_view existingStart, AdifForm form,
-                                         const std::string& exportFilename)
-{
-    const std::optional<AdifForm> existing = FormOfContent(existingStart);
-    if (!existing || (*existing == form && form != AdifForm::Adx))
-        return std::nullopt;
-    if (*existing == AdifForm::Adx)
-        return exportFilename + " is an ADX file, to which records cannot be added; replace it "
-                                "or convert to another file";
-    return exportFilename + " holds " + std::string(NameOf(*existing)) + "; " +
-           std::string(NameOf(form)) +
-           " records are not added to it, so that the file keeps one form";
-}
 
 std::string Summary(std::uint64_t qsoCount, bool replaced, const std::string& exportFilename)
 {
@@ -269,7 +253,7 @@ ConvertCommand::DecideAboutExistingFile(ExportFile& output, const std::string& e
         return ExportFile::Mode::Replace;
     if (output.HasExistingFile())
         if (const std::optional<std::string> refusal =
-                AppendRefusal(output.ExistingStart(kFormEvidenceSize), form_, exportFilename)) {
+                AppendRefusal(output, form_, exportFilename)) {
             messages_.ShowMessage(MessageKind::Refused, *refusal);
             return std::nullopt;
         }

@@ -151,20 +151,14 @@ void ExportFile::RemoveStaleTemporaries()
         [&](const std::string& name) { return IsTemporaryNameOf(name, targetName_, nameLimit); });
 }
 
-std::string ExportFile::ExistingStart(std::size_t most)
+void ExportFile::LookAtExisting(const std::function<void(const Reader&)>& look)
 {
-    std::string start;
     if (!folder_ || !existing_)
-        return start;
+        return;
     Guarded([&] {
         FileHandle existing = folder_->OpenForReading(targetName_);
-        start.resize(most);
-        std::size_t read = 0;
-        for (std::size_t more = 1; read < most && more != 0; read += more)
-            more = existing.Read(start.data() + read, most - read);
-        start.resize(read);
+        look([&](char* into, std::size_t most) { return existing.Read(into, most); });
     });
-    return start;
 }
 
 void ExportFile::Begin(Mode mode)

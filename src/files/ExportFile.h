@@ -4,6 +4,7 @@
 #include "files/OutputFolder.h"
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -48,8 +49,12 @@ public:
     // tells what is there now, for the user to decide again.
     bool Lock(const OutputFolder::WaitNotice& onWait);
 
-    // At most the first `most` bytes of the existing file, to tell its form.
-    std::string ExistingStart(std::size_t most);
+    // Up to `most` next bytes of a file into `into`, and how many; 0 at its end.
+    using Reader = std::function<std::size_t(char* into, std::size_t most)>;
+    // Hands `look` a reader of the existing file from its first byte, to tell
+    // what it holds; the file is closed when `look` returns. Nothing is read
+    // when no file is there.
+    void LookAtExisting(const std::function<void(const Reader&)>& look);
 
     // Starts the new content; Append keeps what an existing file holds.
     void Begin(Mode mode);

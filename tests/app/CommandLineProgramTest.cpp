@@ -138,7 +138,7 @@ protected:
     TempFolder output; // the programs' standard output and error
     TempFolder folder;
     std::string adif = folder / "day.ADI";
-    std::string oldContent = "ADIF file\r\n<EOH>\r\n" + std::string(10, 'x') + " <EOR>\r\n";
+    std::string oldContent = kEarlierAdif;
 };
 
 TEST_F(ProgramOutputTest, ConcurrentAppendsWaitForEachOtherAndLoseNothing)

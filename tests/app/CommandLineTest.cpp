@@ -70,13 +70,13 @@ TEST_F(CommandLineTest, ConvertsNextToTheLogAndReportsTheCount)
 
 TEST_F(CommandLineTest, AnExistingAdifFileNeedsReplaceOrAppend)
 {
-    WriteFile(adif, "keep\r\n");
+    WriteFile(adif, kEarlierAdif);
     const CliRun refused({log});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find(adif + " already exists"), std::string::npos) << refused.err;
     EXPECT_NE(refused.err.find("--replace"), std::string::npos);
     EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(ReadFile(adif), "keep\r\n");
+    EXPECT_EQ(ReadFile(adif), kEarlierAdif);
 
     const CliRun appended({"--append", log});
     EXPECT_EQ(appended.status, 0);

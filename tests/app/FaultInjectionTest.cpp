@@ -73,8 +73,7 @@ class FaultInjection : public ::testing::Test
 {
 protected:
     // A finished ADIF file that the replace and append modes start from.
-    const std::string oldContent =
-        "ADIF file\r\ncreated by hand\r\n<EOH>\r\n<CALL:6>N0CALL <EOR>\r\n";
+    const std::string oldContent = kEarlierAdif;
 
     const std::string oldReport =
         "Records that day.ADI holds in another form or not at all:\r\nrecord 1: old\r\n";

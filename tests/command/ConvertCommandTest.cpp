@@ -95,9 +95,9 @@ TEST_F(ConvertCommandTest, AppendingAddsALineEndOnlyWhereTheOldContentLacksOne)
         std::string expected;
     } cases[] = {
         {"", "ADIF file"}, // empty: gets the header
-        {"<EOH>\r\nold <EOR>\r\n", "<EOH>\r\nold <EOR>\r\n" + kSampleLine},
-        {"<EOH>\r\nold <EOR>", "<EOH>\r\nold <EOR>\r\n" + kSampleLine},
-        {"old\n", "old\n\r\n" + kSampleLine},
+        {"<CALL:3>old <EOR>\r\n", "<CALL:3>old <EOR>\r\n" + kSampleLine},
+        {"<CALL:3>old <EOR>", "<CALL:3>old <EOR>\r\n" + kSampleLine},
+        {"<CALL:3>old <EOR>\n", "<CALL:3>old <EOR>\n\r\n" + kSampleLine},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.existing);
@@ -105,6 +105,42 @@ TEST_F(ConvertCommandTest, AppendingAddsALineEndOnlyWhereTheOldContentLacksOne)
         Click(log, {Answer::No});
         EXPECT_TRUE(ReadFile(adif).starts_with(c.expected)) << ReadFile(adif);
         EXPECT_TRUE(ReadFile(adif).ends_with(kSampleLine + "\r\n"));
+    }
+}
+
+// Classic records go only into classic ADIF; any other file is left byte for
+// byte as it was, and the refusal says what the file seems to be.
+TEST_F(ConvertCommandTest, AnAppendToAFileOfAnotherKindIsRefusedAndLeavesItAsItWas)
+{
+    WriteFile(log, Records(2));
+    const std::string adx = adif + " is an ADX file, to which records cannot be added; replace "
+                                   "it or convert to another file";
+    const std::string standard = adif + " holds standard ADIF 3; classic ADIF records are not "
+                                        "added to it, so that the file keeps one form";
+    const std::string adxBody =
+        "<ADX>\r\n<HEADER>\r\n</HEADER>\r\n<RECORDS>\r\n</RECORDS>\r\n</ADX>\r\n";
+    const struct
+    {
+        std::string existing;
+        std::string message;
+    } cases[] = {
+        {adxBody, adx},
+        {"<!-- exported -->\r\n" + adxBody, adx},
+        {"<ADIF_VER:5>3.1.7 <EOH>\r\n<CALL:4>N0CA <EOR>\r\n", standard},
+        {std::string(5000, 'x') + "\r\n<ADIF_VER:5>3.1.7\r\n<EOH>\r\n", standard},
+        {std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01", 13),
+         adif + " does not look like ADIF (it starts with binary data); nothing was added to it"},
+        {"shopping list\r\nmilk\r\n",
+         adif + " holds plain text, not ADIF; nothing was added to it"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        WriteFile(adif, c.existing);
+        messages.messages.clear();
+        EXPECT_EQ(Click(log, {Answer::No}).outcome, ConversionResult::Outcome::NotStarted);
+        EXPECT_EQ(messages.Texts(MessageKind::Refused), std::vector<std::string>{c.message});
+        EXPECT_EQ(ReadFile(adif), c.existing);
+        EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"test.ADI", "test.log"}));
     }
 }
 
@@ -178,7 +214,7 @@ TEST_F(ConvertCommandTest, AMissingLogFailsWithoutCreatingAnything)
 
 TEST_F(ConvertCommandTest, AFailureLeavesTheAdifFileAsItWasAndNoTemporaryFile)
 {
-    const std::string old = "ADIF file\r\n<EOH>\r\nkeep me <EOR>\r\n";
+    const std::string old = kEarlierAdif;
     WriteFile(adif, old);
     std::filesystem::create_directory(log); // reading a folder fails
     for (const Answer answer : {Answer::Yes, Answer::No}) {

@@ -54,7 +54,7 @@ TEST_F(HostileInputTest, RandomBytesConvertAsPromised)
 
 TEST_F(HostileInputTest, ALogOneByteShortOfARecordAddsNothingToAnExistingFile)
 {
-    const std::string old = "ADIF file\r\n<EOH>\r\nkeep me <EOR>\r\n";
+    const std::string old = kEarlierAdif;
     WriteFile(adif, old);
     WriteFile(log, Record(kSampleText).substr(0, 63));
     const ConversionResult result = Click(log, {Answer::No});

@@ -87,7 +87,7 @@ protected:
 TEST_F(SafeOutputTest, AFileThatAnotherProgramWritesMeanwhileIsLeftAsItIs)
 {
     WriteFile(log, Records(1));
-    const std::string theirs = "their ADIF\r\n";
+    const std::string theirs = kEarlierAdif;
 
     // Created while the conversion of a new file runs.
     ConversionResult result = ConvertWhile([&] { WriteFile(adif, theirs); }, Answer::No);
@@ -142,13 +142,13 @@ TEST_F(SafeOutputTest, TheQuestionHoldsNothingAndAChangeMeanwhileIsAskedAbout)
         Conversion::OutputFolder other(folder.Path());
         other.Lock({});
         folderWasFree = true;
-        WriteFile(adif, "changed while asking\r\n");
+        WriteFile(adif, kEarlierAdif);
     };
     const ConversionResult result = Click(log, {Answer::Yes, Answer::No});
     EXPECT_TRUE(folderWasFree);
     EXPECT_EQ(messages.questions.size(), 2u);
     EXPECT_EQ(result.outcome, ConversionResult::Outcome::Converted);
-    EXPECT_EQ(ReadFile(adif), "changed while asking\r\n" + kSampleLine + "\r\n");
+    EXPECT_EQ(ReadFile(adif), kEarlierAdif + kSampleLine + "\r\n");
 }
 
 TEST_F(SafeOutputTest, ALinkToAFileNotYetThereIsWrittenThrough)
@@ -333,7 +333,7 @@ TEST_F(SafeOutputTest, AFolderThatTakesNoNewFilesIsBlamedNotTheFile)
 // rewritten while it is converted gives a mixture, which is never put in place.
 TEST_F(SafeOutputTest, ALogChangedDuringItsConversionFailsIt)
 {
-    const std::string old = "old\r\n";
+    const std::string old = kEarlierAdif;
     const std::string records = Record(kIllegalYearText) + Records(3);
     const std::vector<std::pair<std::string, std::function<void()>>> changes = {
         {"appended to", [&] { WriteFile(log, records + Records(1)); }},

@@ -31,6 +31,11 @@ inline const std::vector<std::string> kHeaderLines = {
     "ADIF file", "created by KestrelToADIF 1.0.0 on 11-Sep-2003 05:12:26 UTC",
     "<ProgramID:13>KestrelToADIF", "<EOH>"};
 
+// An ADIF file as this program wrote it earlier, which records may be added to.
+inline const std::string kEarlierAdif =
+    "ADIF file\r\ncreated by KestrelToADIF 1.0.0 on 10-Sep-2003 20:00:00 UTC\r\n"
+    "<ProgramID:13>KestrelToADIF\r\n<EOH>\r\n<CALL:6>N0CALL <EOR>\r\n";
+
 // One record's 60 characters of fields, and the ADIF line made of them.
 inline const std::string kSampleText =
     "10/09/03141214 SSBN0CALL    59    57    FN42  ------------  ";
