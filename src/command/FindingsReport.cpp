@@ -49,8 +49,14 @@ FindingsReport::FindingsReport(const std::string& exportFilename)
         file_.emplace(path_, ExportFile::Target::PlainFileOnly);
         if (!file_->HasExistingFile())
             return;
-        const std::string start = file_->ExistingStart(firstLine_.size() + kLineEnd.size());
-        ours_ = start == firstLine_ + std::string(kLineEnd);
+        const std::string expected = firstLine_ + std::string(kLineEnd);
+        std::string start(expected.size(), '\0');
+        std::size_t read = 0;
+        file_->LookAtExisting([&](const ExportFile::Reader& reader) {
+            for (std::size_t more = 1; read < start.size() && more != 0; read += more)
+                more = reader(start.data() + read, start.size() - read);
+        });
+        ours_ = read == expected.size() && start == expected;
         if (!ours_)
             obstacle_ = path_ + " is not a findings report of this program";
     } catch (const std::system_error& e) {
