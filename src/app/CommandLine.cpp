@@ -143,14 +143,17 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
         WriteLine(err, std::string("Try '") + kProgram + " --help' for more information.");
         return kUsageError;
     }
-    if (options.help) {
-        WriteText(out, HelpText(TerminalName(Common::ErrorLogPath())));
-        return kConverted;
-    }
-    if (options.version) {
-        WriteLine(out, std::string(kProgram) + " (" + Common::Identity().productName + ") " +
-                           Common::Version());
-        return kConverted;
+    if (options.help || options.version) {
+        const std::string text = options.help ? HelpText(TerminalName(Common::ErrorLogPath()))
+                                              : std::string(kProgram) + " (" +
+                                                    Common::Identity().productName + ") " +
+                                                    Common::Version() + "\n";
+        if (WriteNow(out, text))
+            return kConverted;
+        // A script that asked must not take the missing answer for one.
+        const int error = errno;
+        Say(err, std::string(kStandardOutputName) + ": " + std::strerror(error));
+        return kFailed;
     }
     return options.check ? CheckLogs(options, out, err) : ConvertLogs(options, out, err);
 }

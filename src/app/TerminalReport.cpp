@@ -19,6 +19,18 @@ bool WriteLine(std::FILE* stream, const std::string& text)
     return WriteText(stream, text + "\n");
 }
 
+bool WriteNow(std::FILE* stream, std::string_view text)
+{
+    if (!WriteText(stream, text))
+        return false;
+    errno = 0;
+    if (std::fflush(stream) == 0)
+        return true;
+    if (errno == 0)
+        errno = EIO;
+    return false;
+}
+
 void Say(std::FILE* stream, const std::string& text)
 {
     WriteLine(stream, std::string(kProgram) + ": " + text);

@@ -17,6 +17,12 @@ namespace CommandLine {
 // Writes `text` and a line end; false, with errno set, when it could not.
 bool WriteLine(std::FILE* stream, const std::string& text);
 
+// Writes `text` and hands it to the system at once. A stream that is not a terminal holds
+// what is written in its buffer, where a failure shows only at the flush, and where it would
+// fall behind what the other stream writes into a file that both share. False, with errno
+// set, when it could not be written.
+bool WriteNow(std::FILE* stream, std::string_view text);
+
 // One of the program's own messages: "kestrel-to-adif: " and the text.
 void Say(std::FILE* stream, const std::string& text);
 
