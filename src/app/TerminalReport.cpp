@@ -44,11 +44,18 @@ void GatheredLines::Add(std::string_view line)
         Flush();
 }
 
+void GatheredLines::Say(const std::string& text)
+{
+    Add(std::string(kProgram) + ": " + text);
+    Flush();
+}
+
 void GatheredLines::Flush()
 {
     if (lines_.empty())
         return;
-    WriteText(stream_, lines_);
+    if (!WriteText(stream_, lines_) && error_ == 0)
+        error_ = errno;
     lines_.clear();
 }
 
@@ -69,7 +76,7 @@ void TerminalMessages::ShowMessage(Conversion::MessageKind kind, const std::stri
     case Conversion::MessageKind::Cancelled:
     case Conversion::MessageKind::Refused:
     case Conversion::MessageKind::Waiting:
-        Say(told_.Stream(), TerminalName(text));
+        told_.Say(TerminalName(text));
         break;
     }
 }
@@ -85,8 +92,8 @@ Conversion::Answer TerminalMessages::AskYesNoCancel(const std::string& text)
     case Options::Existing::Refuse:
         break;
     }
-    Say(told_.Stream(), TerminalName(text));
-    Say(told_.Stream(), "use --replace to replace it or --append to add to it");
+    told_.Say(TerminalName(text));
+    told_.Say("use --replace to replace it or --append to add to it");
     return Conversion::Answer::Cancel;
 }
 
@@ -105,10 +112,9 @@ void TerminalFindings::Report(const Conversion::Finding& finding)
 
 void TerminalFindings::Count(const Conversion::ConversionResult& result)
 {
+    lines_.Add(log_ + ": " +
+               Conversion::DescribeFindingCount(result.findings, result.findingRecords));
     lines_.Flush();
-    WriteLine(lines_.Stream(),
-              log_ + ": " +
-                  Conversion::DescribeFindingCount(result.findings, result.findingRecords));
 }
 
 } // namespace CommandLine

@@ -38,14 +38,18 @@ public:
     GatheredLines& operator=(const GatheredLines&) = delete;
     ~GatheredLines() { Flush(); }
 
-    std::FILE* Stream() const { return stream_; }
     // `line` and a line end.
     void Add(std::string_view line);
+    // One of the program's own messages, written at once after the lines gathered before it.
+    void Say(const std::string& text);
     void Flush();
+    // The first error that kept lines from the stream; 0 while all arrived.
+    int Error() const { return error_; }
 
 private:
     std::FILE* stream_;
     std::string lines_;
+    int error_ = 0;
 };
 
 // The command line's answers to the Convert command: what a window would show

@@ -261,6 +261,23 @@ TEST_F(CommandLineTest, AnUnwritableStandardOutputFails)
                   "kestrel-to-adif: standard output: " + std::string(std::strerror(ENOSPC)) + "\n");
     }
 }
+
+// The lines on standard error are the only notice of the records a conversion
+// skipped or changed: a run that cannot write them fails, though its ADIF is written.
+TEST_F(CommandLineTest, AnUnwritableStandardErrorFails)
+{
+    WriteFile(log, Record(kIllegalYearText) + Record(kSampleText));
+    WriteFile(adif, "");
+    for (const char* form : {"--replace", "--adif3"}) {
+        std::FILE* out = std::tmpfile();
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        (void)std::setvbuf(full, nullptr, _IONBF, 0); // as standard error is
+        EXPECT_EQ(CommandLine::Run({form, "--replace", log}, out, full), 1) << form;
+        (void)std::fclose(full);
+        EXPECT_EQ(CliRun::Contents(out), "1 QSOs written to " + adif + "\n");
+    }
+}
 #endif
 
 } // namespace
