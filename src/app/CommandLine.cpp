@@ -71,7 +71,7 @@ int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
         if (result.findings != 0)
             status = kFailed;
     }
-    if (const int error = messages.SummaryError()) {
+    if (const int error = listed.Error()) {
         told.Say(std::string(kStandardOutputName) + ": " + std::strerror(error));
         status = kFailed;
     }

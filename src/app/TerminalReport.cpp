@@ -54,7 +54,7 @@ void GatheredLines::Flush()
 {
     if (lines_.empty())
         return;
-    if (!WriteText(stream_, lines_) && error_ == 0)
+    if (!WriteNow(stream_, lines_) && error_ == 0)
         error_ = errno;
     lines_.clear();
 }
@@ -68,8 +68,9 @@ void TerminalMessages::ShowMessage(Conversion::MessageKind kind, const std::stri
     told_.Flush();
     switch (kind) {
     case Conversion::MessageKind::Summary:
-        // A summary that does not arrive must not pass for success.
-        if (!WriteLine(summaryStream_, TerminalName(text)) && summaryError_ == 0)
+        // A summary that does not arrive must not pass for success. Written at once, it
+        // stands beside its log's lines in a file that takes both streams.
+        if (!WriteNow(summaryStream_, TerminalName(text) + "\n") && summaryError_ == 0)
             summaryError_ = errno;
         break;
     case Conversion::MessageKind::IllegalYear: // gathered above
@@ -95,14 +96,6 @@ Conversion::Answer TerminalMessages::AskYesNoCancel(const std::string& text)
     told_.Say(TerminalName(text));
     told_.Say("use --replace to replace it or --append to add to it");
     return Conversion::Answer::Cancel;
-}
-
-int TerminalMessages::SummaryError()
-{
-    errno = 0;
-    if (std::fflush(summaryStream_) != 0 && summaryError_ == 0)
-        summaryError_ = errno != 0 ? errno : EIO;
-    return summaryError_;
 }
 
 void TerminalFindings::Report(const Conversion::Finding& finding)

@@ -30,6 +30,7 @@ void Say(std::FILE* stream, const std::string& text);
 // may hold thousands, so they are gathered and written a block at a time
 // rather than with a write each. Whatever else is told on the terminal
 // writes the gathered lines first, so that everything arrives in the order told.
+// Each block is written through to the system (WriteNow).
 class GatheredLines
 {
 public:
@@ -65,9 +66,8 @@ public:
     void ShowMessage(Conversion::MessageKind kind, const std::string& text) override;
     Conversion::Answer AskYesNoCancel(const std::string& text) override;
 
-    // The first error that kept a summary from its stream, once everything
-    // written is flushed; 0 when all arrived.
-    int SummaryError();
+    // The first error that kept a summary from its stream; 0 when all arrived.
+    int SummaryError() const { return summaryError_; }
 
 private:
     Options::Existing existing_;

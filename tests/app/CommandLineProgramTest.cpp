@@ -60,6 +60,27 @@ TEST(CommandLineProgram, AFailureReachesTheErrorLogWithItsHeader)
     EXPECT_GT(lines[3].size(), os + osLabel.size()) << lines[3];
 }
 
+// Standard output is held in a buffer when it is not a terminal, standard
+// error is not: a file that takes both must still have each log's lines
+// beside its summary, in the order told.
+TEST(CommandLineProgram, BothStreamsInOneFileKeepEachLogsLinesTogether)
+{
+    const TempFolder logs;
+    std::string expected;
+    for (const std::string name : {"a", "b"}) {
+        WriteFile(logs / name + ".log", Record(kIllegalYearText) + Record(kSampleText));
+        expected += "Illegal year in QSO " + kIllegalYearText + ", ignoring QSO\n";
+        expected += name + ".log: record 1: QSO_DATE \"01/02/AB\": illegal year; record skipped\n";
+        expected += "1 QSOs appended to " + name + ".ADI\n";
+        expected += name + ".log: 1 finding in 1 record\n";
+    }
+    const std::string command = "cd '" + logs.Path() + "' && env XDG_STATE_HOME='" + logs.Path() +
+                                "' '" KESTREL_TO_ADIF "' --adif3 a.log b.log >out.txt 2>&1";
+    // NOLINTNEXTLINE(cert-env33-c): the shell sets the folder, environment and redirections.
+    EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
+    EXPECT_EQ(ReadFile(logs / "out.txt"), expected);
+}
+
 } // namespace
 
 // The installed program under the situations that only a real process
