@@ -25,7 +25,7 @@ constexpr const char* kStandardOutputName = "standard output";
 // Tells whether the logs of the run can be converted one after the other
 // without one conversion undoing another; says why not when they cannot.
 // ADIF sent to standard output writes no file.
-bool RunIsSafe(const Options& options, std::FILE* err)
+bool RunIsSafe(const Options& options, GatheredLines& told)
 {
     if (options.output && *options.output == "-")
         return true;
@@ -43,9 +43,9 @@ bool RunIsSafe(const Options& options, std::FILE* err)
         });
     const std::vector<std::string> conflicts = Conversion::RunConflicts(run);
     for (const std::string& conflict : conflicts)
-        Say(err, TerminalName(conflict));
+        told.Say(TerminalName(conflict));
     if (!conflicts.empty())
-        Say(err, "nothing was converted");
+        told.Say("nothing was converted");
     return conflicts.empty();
 }
 
@@ -66,7 +66,7 @@ int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
         const Conversion::ConversionResult result = command.CheckLog(log);
         listed.Flush();
         if (result.outcome != Conversion::ConversionResult::Outcome::Converted) {
-            Say(err, TerminalName(result.failure));
+            told.Say(TerminalName(result.failure));
             status = kFailed;
             continue;
         }
@@ -74,8 +74,8 @@ int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
         if (result.findings != 0)
             status = kFailed;
     }
-    if (const int error = messages.SummaryError()) {
-        Say(err, std::string(kStandardOutputName) + ": " + std::strerror(error));
+    if (const int error = listed.Error()) {
+        told.Say(std::string(kStandardOutputName) + ": " + std::strerror(error));
         status = kFailed;
     }
     return status;
@@ -83,19 +83,19 @@ int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
 
 // What the run tells of one log once its conversion is over; whether it was converted.
 bool TellOutcome(const std::string& log, const Conversion::ConversionResult& result,
-                 TerminalFindings& findings, std::FILE* err)
+                 TerminalFindings& findings, GatheredLines& told)
 {
     if (result.outcome == Conversion::ConversionResult::Outcome::Failed)
-        Say(err, TerminalName(result.failure));
+        told.Say(TerminalName(result.failure));
     if (!result.warning.empty())
-        Say(err, "warning: " + TerminalName(result.warning));
+        told.Say("warning: " + TerminalName(result.warning));
     if (result.findings != 0)
         findings.Count(result);
     if (result.outcome != Conversion::ConversionResult::Outcome::Converted)
         return false;
     if (result.ignoredBytes != 0)
-        Say(err, "note: " + TerminalName(log) + " ends in " + std::to_string(result.ignoredBytes) +
-                     " bytes too few for a record; they were ignored");
+        told.Say("note: " + TerminalName(log) + " ends in " + std::to_string(result.ignoredBytes) +
+                 " bytes too few for a record; they were ignored");
     return true;
 }
 
@@ -114,7 +114,7 @@ int ConvertLogs(const Options& options, std::FILE* out, std::FILE* err)
     command.ChooseForm(options.form);
 
     // Checked for the whole run before anything is written.
-    if (!RunIsSafe(options, err))
+    if (!RunIsSafe(options, told))
         return kFailed;
     int status = kConverted;
     for (const std::string& log : options.logs) {
@@ -124,15 +124,19 @@ int ConvertLogs(const Options& options, std::FILE* out, std::FILE* err)
             : options.output     ? command.ConvertLog(log, *options.output)
                                  : command.ConvertChosenLog(log);
         told.Flush();
-        if (!TellOutcome(log, result, findings, err))
+        if (!TellOutcome(log, result, findings, told))
             status = kFailed;
     }
     if (const int error = messages.SummaryError()) {
         // Told on standard error, unless that is where the summary failed.
         if (!adifToStandardOutput)
-            Say(err, std::string(kStandardOutputName) + ": " + std::strerror(error));
+            told.Say(std::string(kStandardOutputName) + ": " + std::strerror(error));
         status = kFailed;
     }
+    // What standard error tells is the user's only notice of records changed or
+    // skipped, and of what went wrong: a run that could not tell it has failed.
+    if (told.Error() != 0)
+        status = kFailed;
     return status;
 }
 
@@ -146,14 +150,17 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
         WriteLine(err, std::string("Try '") + kProgram + " --help' for more information.");
         return kUsageError;
     }
-    if (options.help) {
-        WriteText(out, HelpText(TerminalName(Common::ErrorLogPath())));
-        return kConverted;
-    }
-    if (options.version) {
-        WriteLine(out, std::string(kProgram) + " (" + Common::Identity().productName + ") " +
-                           Common::Version());
-        return kConverted;
+    if (options.help || options.version) {
+        const std::string text = options.help ? HelpText(TerminalName(Common::ErrorLogPath()))
+                                              : std::string(kProgram) + " (" +
+                                                    Common::Identity().productName + ") " +
+                                                    Common::Version() + "\n";
+        if (WriteNow(out, text))
+            return kConverted;
+        // A script that asked must not take the missing answer for one.
+        const int error = errno;
+        Say(err, std::string(kStandardOutputName) + ": " + std::strerror(error));
+        return kFailed;
     }
     return options.check ? CheckLogs(options, out, err) : ConvertLogs(options, out, err);
 }

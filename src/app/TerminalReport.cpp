@@ -19,6 +19,18 @@ bool WriteLine(std::FILE* stream, const std::string& text)
     return WriteText(stream, text + "\n");
 }
 
+bool WriteNow(std::FILE* stream, std::string_view text)
+{
+    if (!WriteText(stream, text))
+        return false;
+    errno = 0;
+    if (std::fflush(stream) == 0)
+        return true;
+    if (errno == 0)
+        errno = EIO;
+    return false;
+}
+
 void Say(std::FILE* stream, const std::string& text)
 {
     WriteLine(stream, std::string(kProgram) + ": " + text);
@@ -32,11 +44,18 @@ void GatheredLines::Add(std::string_view line)
         Flush();
 }
 
+void GatheredLines::Say(const std::string& text)
+{
+    Add(std::string(kProgram) + ": " + text);
+    Flush();
+}
+
 void GatheredLines::Flush()
 {
     if (lines_.empty())
         return;
-    WriteText(stream_, lines_);
+    if (!WriteNow(stream_, lines_) && error_ == 0)
+        error_ = errno;
     lines_.clear();
 }
 
@@ -49,15 +68,16 @@ void TerminalMessages::ShowMessage(Conversion::MessageKind kind, const std::stri
     told_.Flush();
     switch (kind) {
     case Conversion::MessageKind::Summary:
-        // A summary that does not arrive must not pass for success.
-        if (!WriteLine(summaryStream_, TerminalName(text)) && summaryError_ == 0)
+        // A summary that does not arrive must not pass for success. Written at once, it
+        // stands beside its log's lines in a file that takes both streams.
+        if (!WriteNow(summaryStream_, TerminalName(text) + "\n") && summaryError_ == 0)
             summaryError_ = errno;
         break;
     case Conversion::MessageKind::IllegalYear: // gathered above
     case Conversion::MessageKind::Cancelled:
     case Conversion::MessageKind::Refused:
     case Conversion::MessageKind::Waiting:
-        Say(told_.Stream(), TerminalName(text));
+        told_.Say(TerminalName(text));
         break;
     }
 }
@@ -73,17 +93,9 @@ Conversion::Answer TerminalMessages::AskYesNoCancel(const std::string& text)
     case Options::Existing::Refuse:
         break;
     }
-    Say(told_.Stream(), TerminalName(text));
-    Say(told_.Stream(), "use --replace to replace it or --append to add to it");
+    told_.Say(TerminalName(text));
+    told_.Say("use --replace to replace it or --append to add to it");
     return Conversion::Answer::Cancel;
-}
-
-int TerminalMessages::SummaryError()
-{
-    errno = 0;
-    if (std::fflush(summaryStream_) != 0 && summaryError_ == 0)
-        summaryError_ = errno != 0 ? errno : EIO;
-    return summaryError_;
 }
 
 void TerminalFindings::Report(const Conversion::Finding& finding)
@@ -93,10 +105,9 @@ void TerminalFindings::Report(const Conversion::Finding& finding)
 
 void TerminalFindings::Count(const Conversion::ConversionResult& result)
 {
+    lines_.Add(log_ + ": " +
+               Conversion::DescribeFindingCount(result.findings, result.findingRecords));
     lines_.Flush();
-    WriteLine(lines_.Stream(),
-              log_ + ": " +
-                  Conversion::DescribeFindingCount(result.findings, result.findingRecords));
 }
 
 } // namespace CommandLine

@@ -17,6 +17,12 @@ namespace CommandLine {
 // Writes `text` and a line end; false, with errno set, when it could not.
 bool WriteLine(std::FILE* stream, const std::string& text);
 
+// Writes `text` and hands it to the system at once. A stream that is not a terminal holds
+// what is written in its buffer, where a failure shows only at the flush, and where it would
+// fall behind what the other stream writes into a file that both share. False, with errno
+// set, when it could not be written.
+bool WriteNow(std::FILE* stream, std::string_view text);
+
 // One of the program's own messages: "kestrel-to-adif: " and the text.
 void Say(std::FILE* stream, const std::string& text);
 
@@ -24,6 +30,7 @@ void Say(std::FILE* stream, const std::string& text);
 // may hold thousands, so they are gathered and written a block at a time
 // rather than with a write each. Whatever else is told on the terminal
 // writes the gathered lines first, so that everything arrives in the order told.
+// Each block is written through to the system (WriteNow).
 class GatheredLines
 {
 public:
@@ -32,14 +39,18 @@ public:
     GatheredLines& operator=(const GatheredLines&) = delete;
     ~GatheredLines() { Flush(); }
 
-    std::FILE* Stream() const { return stream_; }
     // `line` and a line end.
     void Add(std::string_view line);
+    // One of the program's own messages, written at once after the lines gathered before it.
+    void Say(const std::string& text);
     void Flush();
+    // The first error that kept lines from the stream; 0 while all arrived.
+    int Error() const { return error_; }
 
 private:
     std::FILE* stream_;
     std::string lines_;
+    int error_ = 0;
 };
 
 // The command line's answers to the Convert command: what a window would show
@@ -55,9 +66,8 @@ public:
     void ShowMessage(Conversion::MessageKind kind, const std::string& text) override;
     Conversion::Answer AskYesNoCancel(const std::string& text) override;
 
-    // The first error that kept a summary from its stream, once everything
-    // written is flushed; 0 when all arrived.
-    int SummaryError();
+    // The first error that kept a summary from its stream; 0 when all arrived.
+    int SummaryError() const { return summaryError_; }
 
 private:
     Options::Existing existing_;

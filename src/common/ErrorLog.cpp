@@ -7,6 +7,8 @@
 #include "common/ProgramError.h"
 #include "common/UTC.h"
 
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -21,11 +23,20 @@ namespace {
 // A header query may report a few failures of its own; more than this is a flood.
 constexpr std::size_t kMaxNestedReports = 16;
 
+// A failure met again and again (every record of a large log) would fill the disk with the
+// same line: a run writes this many reports and then only counts the rest.
+constexpr int kMaxReportsPerRun = 100;
+
 struct ErrorLogState
 {
     std::string path;
     double startTime = 0.0;
     bool headerWritten = false;
+    // Reports of this run written (or tried), and those left out once the run had its share.
+    int reportsTaken = 0;
+    std::uint64_t reportsDropped = 0;
+    // Whether the count of those left out is written when the program ends.
+    bool countAtExit = false;
     // Set while LogError writes; reports arriving meanwhile wait in nestedReports.
     bool writing = false;
     std::vector<std::string> nestedReports;
@@ -107,6 +118,47 @@ void WriteHeader(std::ofstream& log) noexcept
         [&] { WriteLine(log, stamp, "Language        : " + LocaleInfo::GetLocaleLanguage()); });
 }
 
+// One report appended, after the header when it is the run's first; reports that arrive
+// meanwhile follow it.
+void WriteReport(ErrorLogState& state, const std::string& message) noexcept
+{
+    const WritingGuard guard(state);
+
+    std::ofstream log;
+    IgnoreFailures([&] { OpenForAppending(log, state.path); });
+    if (!state.headerWritten) {
+        WriteHeader(log);
+        // Even when nothing could be written: the header is tried once per run.
+        state.headerWritten = true;
+    }
+    std::string stamp;
+    IgnoreFailures([&] {
+        stamp = FormatDateTime(UTC::CurrentTime());
+        WriteLine(log, stamp, message);
+    });
+    // Stamped like the report they came from: asking the clock again could add more.
+    IgnoreFailures([&] {
+        for (const std::string& report : state.nestedReports)
+            WriteLine(log, stamp, report);
+    });
+    IgnoreFailures([&] { log.close(); });
+}
+
+// The line that ends a run which had more reports than it wrote.
+void WriteDroppedCount() noexcept
+{
+    ErrorLogState& state = State();
+    if (state.reportsDropped == 0)
+        return;
+    IgnoreFailures([&] {
+        const bool one = state.reportsDropped == 1;
+        WriteReport(state, std::to_string(state.reportsDropped) +
+                               (one ? " more report of this run was not written"
+                                    : " more reports of this run were not written"));
+    });
+    state.reportsDropped = 0;
+}
+
 } // namespace
 
 const std::string& ErrorLogPath()
@@ -136,7 +188,10 @@ bool LogHeaderWritten()
 
 void ResetErrorLogForNewRun()
 {
-    State().headerWritten = false;
+    ErrorLogState& state = State();
+    WriteDroppedCount();
+    state.headerWritten = false;
+    state.reportsTaken = 0;
 }
 
 void LogError(const std::string& message) noexcept
@@ -151,26 +206,17 @@ void LogError(const std::string& message) noexcept
         });
         return;
     }
-    const WritingGuard guard(state);
-
-    std::ofstream log;
-    IgnoreFailures([&] { OpenForAppending(log, state.path); });
-    if (!state.headerWritten) {
-        WriteHeader(log);
-        // Even when nothing could be written: the header is tried once per run.
-        state.headerWritten = true;
+    if (state.reportsTaken == kMaxReportsPerRun) {
+        ++state.reportsDropped;
+        // Their number is known when the run ends; a run killed first leaves it unsaid.
+        // Registered once the first reports have made all that writing one needs, the count
+        // is written before any of it is destroyed at exit.
+        if (!state.countAtExit)
+            state.countAtExit = std::atexit(WriteDroppedCount) == 0;
+        return;
     }
-    std::string stamp;
-    IgnoreFailures([&] {
-        stamp = FormatDateTime(UTC::CurrentTime());
-        WriteLine(log, stamp, message);
-    });
-    // Stamped like the report they came from: asking the clock again could add more.
-    IgnoreFailures([&] {
-        for (const std::string& report : state.nestedReports)
-            WriteLine(log, stamp, report);
-    });
-    IgnoreFailures([&] { log.close(); });
+    ++state.reportsTaken;
+    WriteReport(state, message);
 }
 
 } // namespace Common

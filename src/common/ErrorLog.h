@@ -31,14 +31,16 @@ std::string ErrorLogPathFromEnvironment(const EnvironmentReader& environment);
 // Whether this run's header block has been attempted.
 bool LogHeaderWritten();
 
-// Begins a new run as far as the error log is concerned: the next report writes the header
-// block again.
+// Begins a new run as far as the error log is concerned: the run before it ends with the
+// count of the reports it left out, if any, and the next report writes the header block again.
 void ResetErrorLogForNewRun();
 
 // Appends one report line, stamped with the current time, to the error log; the first report
 // of a run is preceded by a header block describing the program and the machine. Never fails:
 // a report that cannot be written is dropped. A report that arrives while one is being
 // written (from a failing query of the header) follows it as a plain line instead.
+// A run writes its first 100 reports only; how many more there were is written as one more
+// line when the run ends, at the program's exit (a program killed first leaves it out).
 void LogError(const std::string& message) noexcept;
 
 } // namespace Common

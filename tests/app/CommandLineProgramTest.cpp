@@ -20,16 +20,20 @@ using namespace TestSupport;
 
 // The installed program's start-up, run for real: a log path that is a folder
 // fails, and the failure reaches the error log in the user's state folder with
-// the header block of this run.
-TEST(CommandLineProgram, AFailureReachesTheErrorLogWithItsHeader)
+// the header block of this run. Of 150 such logs the first hundred failures are
+// written, and at the program's exit the count of the rest.
+TEST(CommandLineProgram, FailuresReachTheErrorLogWithItsHeader)
 {
     const TempFolder state;
     const TempFolder logs;
-    const std::string log = logs / "folder.log";
-    std::filesystem::create_directory(log);
-    const std::string command = "env XDG_STATE_HOME='" + state.Path() +
-                                "' LC_ALL=de_DE.UTF-8 '" KESTREL_TO_ADIF "' '" + log +
-                                "' >/dev/null 2>&1";
+    std::string command =
+        "env XDG_STATE_HOME='" + state.Path() + "' LC_ALL=de_DE.UTF-8 '" KESTREL_TO_ADIF "'";
+    for (int i = 0; i < 150; ++i) {
+        const std::string log = logs / ("folder" + std::to_string(i) + ".log");
+        std::filesystem::create_directory(log);
+        command += " '" + log + "'";
+    }
+    command += " >/dev/null 2>&1";
     // NOLINTNEXTLINE(cert-env33-c): the shell sets the environment and redirections.
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << command;
@@ -37,10 +41,10 @@ TEST(CommandLineProgram, AFailureReachesTheErrorLogWithItsHeader)
 
     const std::string text = ReadFile(state / "KestrelToADIF/ErrorLog.txt");
     const std::vector<std::string> lines = SplitCrLfLines(text);
-    ASSERT_EQ(lines.size(), 7u) << text;
+    ASSERT_EQ(lines.size(), 6u + 100u + 1u) << text;
     // Every line ends in CR LF, and no line feed stands alone.
     EXPECT_TRUE(text.ends_with("\r\n"));
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 107);
     const std::string folder = std::filesystem::canonical(KESTREL_TO_ADIF).parent_path().string();
     const std::string ends[] = {
         " > KestrelToADIF version 1.0.0",
@@ -52,12 +56,35 @@ TEST(CommandLineProgram, AFailureReachesTheErrorLogWithItsHeader)
         "program error " + std::to_string(EISDIR) +
             " in module KestrelConversion.ConvertCmd_Click: " + std::strerror(EISDIR),
     };
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    for (std::size_t i = 0; i < std::size(ends); ++i)
         EXPECT_TRUE(lines[i].ends_with(ends[i])) << lines[i];
+    EXPECT_TRUE(lines[105].ends_with(ends[6])) << lines[105];
+    EXPECT_TRUE(lines[106].ends_with(" > 50 more reports of this run were not written"));
     const std::string osLabel = " > Operating System: ";
     const std::size_t os = lines[3].find(osLabel);
     ASSERT_NE(os, std::string::npos) << lines[3];
     EXPECT_GT(lines[3].size(), os + osLabel.size()) << lines[3];
+}
+
+// Standard output is held in a buffer when it is not a terminal, standard
+// error is not: a file that takes both must still have each log's lines
+// beside its summary, in the order told.
+TEST(CommandLineProgram, BothStreamsInOneFileKeepEachLogsLinesTogether)
+{
+    const TempFolder logs;
+    std::string expected;
+    for (const std::string name : {"a", "b"}) {
+        WriteFile(logs / name + ".log", Record(kIllegalYearText) + Record(kSampleText));
+        expected += "Illegal year in QSO " + kIllegalYearText + ", ignoring QSO\n";
+        expected += name + ".log: record 1: QSO_DATE \"01/02/AB\": illegal year; record skipped\n";
+        expected += "1 QSOs appended to " + name + ".ADI\n";
+        expected += name + ".log: 1 finding in 1 record\n";
+    }
+    const std::string command = "cd '" + logs.Path() + "' && env XDG_STATE_HOME='" + logs.Path() +
+                                "' '" KESTREL_TO_ADIF "' --adif3 a.log b.log >out.txt 2>&1";
+    // NOLINTNEXTLINE(cert-env33-c): the shell sets the folder, environment and redirections.
+    EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
+    EXPECT_EQ(ReadFile(logs / "out.txt"), expected);
 }
 
 } // namespace
@@ -253,7 +280,8 @@ TEST_F(ProgramOutputTest, AClosedStandardErrorNeverReachesTheAdif)
     const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(reader, 0);
     const pid_t run = Start({"-o", fifo, log}, "closed", [] { close(STDERR_FILENO); });
-    EXPECT_EQ(ExitCode(Finish(run)), 0);
+    // Converted, but the skipped record could not be told: not a success.
+    EXPECT_EQ(ExitCode(Finish(run)), 1);
     std::string adifText;
     char buffer[4096];
     for (ssize_t read; (read = ::read(reader, buffer, sizeof buffer)) > 0;)

@@ -244,21 +244,38 @@ TEST_F(CommandLineTest, TrailingBytesThatMakeNoRecordAreNoted)
 }
 
 #ifndef _WIN32
-// A summary that cannot be written, or ADIF that cannot reach standard
-// output, is a failure: a script must not take it for success.
+// A summary, help, version or check that cannot be written, or ADIF that cannot
+// reach standard output, is a failure: a script must not take it for success.
+// The writes go into the stream's buffer; only its flush fails.
 TEST_F(CommandLineTest, AnUnwritableStandardOutputFails)
 {
-    for (const bool adifToStandardOutput : {false, true}) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--replace", log}, {"-o", "-", log}, {"--help"}, {"--version"}, {"--check", log}};
+    for (const auto& arguments : cases) {
         std::FILE* full = std::fopen("/dev/full", "w");
         ASSERT_NE(full, nullptr);
         std::FILE* err = std::tmpfile();
-        const std::vector<std::string> arguments = adifToStandardOutput
-                                                       ? std::vector<std::string>{"-o", "-", log}
-                                                       : std::vector<std::string>{"--replace", log};
-        EXPECT_EQ(CommandLine::Run(arguments, full, err), 1);
+        EXPECT_EQ(CommandLine::Run(arguments, full, err), 1) << arguments[0];
         (void)std::fclose(full);
         EXPECT_EQ(CliRun::Contents(err),
                   "kestrel-to-adif: standard output: " + std::string(std::strerror(ENOSPC)) + "\n");
+    }
+}
+
+// The lines on standard error are the only notice of the records a conversion
+// skipped or changed: a run that cannot write them fails, though its ADIF is written.
+TEST_F(CommandLineTest, AnUnwritableStandardErrorFails)
+{
+    WriteFile(log, Record(kIllegalYearText) + Record(kSampleText));
+    WriteFile(adif, "");
+    for (const char* form : {"--replace", "--adif3"}) {
+        std::FILE* out = std::tmpfile();
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        (void)std::setvbuf(full, nullptr, _IONBF, 0); // as standard error is
+        EXPECT_EQ(CommandLine::Run({form, "--replace", log}, out, full), 1) << form;
+        (void)std::fclose(full);
+        EXPECT_EQ(CliRun::Contents(out), "1 QSOs written to " + adif + "\n");
     }
 }
 #endif

@@ -184,6 +184,30 @@ TEST_F(ErrorLogTest, FailingQueriesFollowReportInsteadOfRecursing)
     }
 }
 
+// A failure met at every record writes its first hundred reports and then how many more
+// there were; each run has its own hundred.
+TEST_F(ErrorLogTest, ARunWritesAHundredReportsAndCountsTheRest)
+{
+    const std::pair<int, std::string> runs[] = {
+        {150, "50 more reports of this run were not written"},
+        {101, "1 more report of this run was not written"},
+        {100, ""},
+    };
+    std::string expected;
+    for (const auto& [reports, count] : runs) {
+        expected += Header();
+        for (int i = 1; i <= reports; ++i) {
+            Common::LogError("report " + std::to_string(i));
+            if (i <= 100)
+                expected += Line("report " + std::to_string(i));
+        }
+        Common::ResetErrorLogForNewRun(); // the run ends
+        if (!count.empty())
+            expected += Line(count);
+    }
+    EXPECT_EQ(ReadFile(logPath), expected);
+}
+
 #ifndef _WIN32
 TEST(DefaultErrorLogPath, UserStateFolder)
 {

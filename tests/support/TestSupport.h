@@ -170,11 +170,16 @@ struct CapturedText : Common::OutputChannel
     std::string text;
 };
 
-// Sends error reports to a file in a fresh folder.
+// Sends error reports to a file in a fresh folder, as a run of their own: the reports of
+// every earlier test would use up the run's share.
 class TempErrorLog
 {
 public:
-    TempErrorLog() { Common::SetErrorLogPath(path_); }
+    TempErrorLog()
+    {
+        Common::ResetErrorLogForNewRun();
+        Common::SetErrorLogPath(path_);
+    }
     ~TempErrorLog() { Common::SetErrorLogPath(previous_); }
     std::string Contents() const { return ReadFile(path_); }
 
