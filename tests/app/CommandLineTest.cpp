@@ -275,7 +275,8 @@ TEST_F(CommandLineTest, AnUnwritableStandardErrorFails)
         (void)std::setvbuf(full, nullptr, _IONBF, 0); // as standard error is
         EXPECT_EQ(CommandLine::Run({form, "--replace", log}, out, full), 1) << form;
         (void)std::fclose(full);
-        EXPECT_EQ(CliRun::Contents(out), "1 QSOs written to " + adif + "\n");
+        // The standard form's summary goes on to name the report.
+        EXPECT_TRUE(CliRun::Contents(out).starts_with("1 QSOs written to " + adif)) << form;
     }
 }
 #endif
