@@ -248,52 +248,65 @@ bool IsThisProgramsHeader(std::string_view header)
            lines[2] == "<ProgramID:" + std::to_string(programId.size()) + ">" + programId;
 }
 
-// ADIF, or what only starts like it: text and fields up to <EOH> make a
-// header; fields up to <EOR> with nothing but blanks before and between them
-// make a record of the classic shape.
-ExistingContent AdifContent(Bytes& bytes)
+// What has been seen of a file that starts like ADIF.
+struct AdifScan
 {
     bool textBeforeFields = false;
     bool textBetweenFields = false;
     bool fieldSeen = false;
     bool adifVersion = false;
+
+    void Text() { (fieldSeen ? textBetweenFields : textBeforeFields) = true; }
+};
+
+// What the file holds, told at its first <EOH> or <EOR>, which starts at `tagStart`.
+ExistingContent AtFirstEnd(const AdifScan& scan, Tag::Kind end, const Bytes& bytes,
+                           std::uint64_t tagStart)
+{
+    if (end == Tag::Kind::EndOfHeader) {
+        if (scan.adifVersion)
+            return ExistingContent::Standard;
+        const bool kept = tagStart <= bytes.Kept().size();
+        return kept && IsThisProgramsHeader(bytes.Kept().substr(0, tagStart))
+                   ? ExistingContent::Classic
+                   : ExistingContent::OtherAdif;
+    }
+    if (scan.textBeforeFields)
+        return ExistingContent::UnendedHeader;
+    return scan.textBetweenFields ? ExistingContent::OtherRecords : ExistingContent::Classic;
+}
+
+// ADIF, or what only starts like it: text and fields up to <EOH> make a
+// header; fields up to <EOR> with nothing but blanks before and between them
+// make a record of the classic shape.
+ExistingContent AdifContent(Bytes& bytes)
+{
+    AdifScan scan;
     for (int c = bytes.Peek(); c != kEnd; c = bytes.Peek()) {
-        bool text = false;
-        if (c == '<') {
-            const std::uint64_t tagStart = bytes.Offset();
-            const std::optional<Tag> tag = ReadTag(bytes);
-            if (tag && tag->kind == Tag::Kind::EndOfHeader) {
-                if (adifVersion)
-                    return ExistingContent::Standard;
-                const bool kept = tagStart <= bytes.Kept().size();
-                return kept && IsThisProgramsHeader(bytes.Kept().substr(0, tagStart))
-                           ? ExistingContent::Classic
-                           : ExistingContent::OtherAdif;
-            }
-            if (tag && tag->kind == Tag::Kind::EndOfRecord) {
-                if (textBeforeFields)
-                    return ExistingContent::UnendedHeader;
-                return textBetweenFields ? ExistingContent::OtherRecords : ExistingContent::Classic;
-            }
-            if (tag) {
-                fieldSeen = true;
-                adifVersion = adifVersion || SameIgnoringCase(tag->name, "ADIF_VER");
-                if (!bytes.Skip(tag->length))
-                    break;
-            }
-            text = !tag;
-        } else {
+        if (c != '<') {
             bytes.Advance();
             if (IsControl(c) && bytes.Offset() <= kBinaryEvidenceSize)
                 return ExistingContent::BinaryData;
-            text = !IsBlank(c);
+            if (!IsBlank(c))
+                scan.Text();
+            continue;
         }
-        if (text)
-            (fieldSeen ? textBetweenFields : textBeforeFields) = true;
+        const std::uint64_t tagStart = bytes.Offset();
+        const std::optional<Tag> tag = ReadTag(bytes);
+        if (!tag) {
+            scan.Text();
+            continue;
+        }
+        if (tag->kind != Tag::Kind::Field)
+            return AtFirstEnd(scan, tag->kind, bytes, tagStart);
+        scan.fieldSeen = true;
+        scan.adifVersion = scan.adifVersion || SameIgnoringCase(tag->name, "ADIF_VER");
+        if (!bytes.Skip(tag->length))
+            break;
     }
-    if (!fieldSeen)
+    if (!scan.fieldSeen)
         return ExistingContent::PlainText;
-    return textBeforeFields ? ExistingContent::UnendedHeader : ExistingContent::OtherRecords;
+    return scan.textBeforeFields ? ExistingContent::UnendedHeader : ExistingContent::OtherRecords;
 }
 
 } // namespace

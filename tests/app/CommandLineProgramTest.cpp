@@ -77,8 +77,8 @@ TEST(CommandLineProgram, BothStreamsInOneFileKeepEachLogsLinesTogether)
         WriteFile(logs / name + ".log", Record(kIllegalYearText) + Record(kSampleText));
         expected += "Illegal year in QSO " + kIllegalYearText + ", ignoring QSO\n";
         expected += name + ".log: record 1: QSO_DATE \"01/02/AB\": illegal year; record skipped\n";
-        expected += "1 QSOs appended to " + name + ".ADI; 1 finding in 1 record, listed in " +
-                    name + "-findings.txt\n";
+        expected += "1 QSOs appended to " + name + ".ADI; 1 finding in 1 record, listed in ";
+        expected += name + "-findings.txt\n";
         expected += name + ".log: 1 finding in 1 record\n";
     }
     const std::string command = "cd '" + logs.Path() + "' && env XDG_STATE_HOME='" + logs.Path() +

@@ -46,7 +46,7 @@ TEST_F(WindowActionsTest, ARefusedConversionIsShownNotOnlyLogged)
     const std::string log = folder / "day.log";
     WriteFile(log, Record(kSampleText));
     std::filesystem::create_directory(folder / "day.ADI");
-    selector.choices.push_back(log);
+    selector.choices.emplace_back(log);
     actions.ConvertCmd_Click();
     ASSERT_EQ(messages.Texts(Conversion::MessageKind::Refused).size(), 1u);
     EXPECT_TRUE(
