@@ -41,8 +41,10 @@ std::optional<std::string> AppendRefusal(ExportFile& output, AdifForm form,
         return exportFilename + " is an ADX file, to which records cannot be added; replace it "
                                 "or convert to another file";
     case ExistingContent::OtherAdif:
-        return KeepsOneForm(exportFilename, "ADIF of another program, whose header has no ADIF_VER",
-                            form);
+        // Neither this program's classic form nor standard ADIF 3: which
+        // records would suit it cannot be told, so none are added.
+        return NothingAdded(exportFilename,
+                            "holds ADIF of another program, whose header has no ADIF_VER");
     case ExistingContent::UnendedHeader:
         return NothingAdded(exportFilename, "does not look like ADIF (its header has no <EOH>)");
     case ExistingContent::OtherRecords:

@@ -119,10 +119,8 @@ std::string UpdateReport(FindingsReport& report, const std::string& logPath, boo
     } catch (const std::exception& e) {
         Common::ProgramError(Common::ErrorNumberOf(std::current_exception()), kLocation);
         if (listed.lines.empty()) {
-            result.warning = report.Path() +
-                             " no longer describes what the ADIF file holds, "
-                             "and could not be removed: " +
-                             e.what();
+            result.warning =
+                report.Path() + " may no longer describe what the ADIF file holds: " + e.what();
             return {};
         }
         result.warning = "the findings (" + count + ") could not be listed in " + report.Path() +
@@ -225,7 +223,11 @@ ConversionResult ConvertCommand::ConvertLog(const std::string& logPath,
             return Failed(std::move(result));
         // Said to the person who asked, as any refusal; the error log is for
         // what nothing foresaw.
-        messages_.ShowMessage(MessageKind::Refused, e.what());
+        try {
+            messages_.ShowMessage(MessageKind::Refused, e.what());
+        } catch (...) {
+            return Failed(std::move(result));
+        }
         ConversionResult refused;
         refused.outcome = ConversionResult::Outcome::Refused;
         refused.failure = e.what();

@@ -32,7 +32,11 @@ void FindingList::Report(const Finding& finding)
 
 std::string FindingsReportPath(const std::string& exportFilename)
 {
-    return Common::StripExtension(exportFilename) + "-findings.txt";
+    // The ADI and the ADX file of one log each have a report of their own.
+    const std::string extension = Common::PathText(Common::NativePath(exportFilename).extension());
+    const bool adx = extension.size() == 4 && (extension[1] | 0x20) == 'a' &&
+                     (extension[2] | 0x20) == 'd' && (extension[3] | 0x20) == 'x';
+    return Common::StripExtension(exportFilename) + (adx ? "-adx-findings.txt" : "-findings.txt");
 }
 
 FindingsReport::FindingsReport(const std::string& exportFilename)
@@ -73,7 +77,8 @@ std::string FindingsReport::Update(const std::string& logPath, bool restarted,
                                    const FindingList& findings, const std::string& count,
                                    const OutputFolder::WaitNotice& onWait)
 {
-    if (failure_ && !findings.lines.empty())
+    // Said, whether there was something to list or a report to remove.
+    if (failure_ && (restarted || !findings.lines.empty()))
         std::rethrow_exception(failure_);
     if (failure_)
         return {};
@@ -106,7 +111,10 @@ void FindingsReport::Write(const std::string& logPath, bool restarted, const Fin
     Common::TextStream report(*file_);
     if (!adding)
         report.WriteLine(firstLine_);
-    report << (adding ? "Appended from " : "Converted from ") << logPath << ':';
+    // A report started by an append knows nothing of the records before.
+    if (!adding && !restarted)
+        report.WriteLine("(records written into it before are not listed here)");
+    report << (restarted ? "Converted from " : "Appended from ") << logPath << ':';
     report.EndLine();
     for (const std::string& line : findings.lines)
         report.WriteLine(line);

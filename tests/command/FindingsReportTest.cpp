@@ -85,6 +85,15 @@ TEST_F(FindingsReportTest, AppendingAddsTheNewFindingsUnderTheirOwnLine)
     std::filesystem::remove(adif);
     Click(log);
     EXPECT_EQ(SplitCrLfLines(ReadFile(report)).size(), 4u);
+
+    // A report started by an append does not claim the records before it.
+    std::filesystem::remove(report);
+    messages.answers = {Answer::No};
+    command.ConvertLog(other, adif);
+    EXPECT_EQ(SplitCrLfLines(ReadFile(report)),
+              (std::vector<std::string>{
+                  kFirstLine, "(records written into it before are not listed here)",
+                  "Appended from " + other + ":", kModeFinding, "1 finding in 1 record"}));
 }
 
 TEST_F(FindingsReportTest, AFileThatIsNoReportOfOursIsLeftAndTheSummarySaysWhere)
@@ -117,6 +126,12 @@ TEST_F(FindingsReportTest, TheCommandLineKeepsTheReportAsTheWindowDoes)
     EXPECT_EQ(standard.status, 0) << standard.err;
     EXPECT_EQ(standard.out,
               "2 QSOs appended to " + adif + "; 1 finding in 1 record, listed in " + report + "\n");
+    EXPECT_EQ(SplitCrLfLines(ReadFile(report)).size(), 4u);
+    // The ADX file of the same log has a report of its own.
+    const CliRun adx({"--adx", log});
+    EXPECT_EQ(adx.status, 0) << adx.err;
+    EXPECT_EQ(SplitCrLfLines(ReadFile(folder / "test-adx-findings.txt"))[0],
+              "Records that test.adx holds in another form or not at all:");
     EXPECT_EQ(SplitCrLfLines(ReadFile(report)).size(), 4u);
     const CliRun classic({"--replace", log});
     EXPECT_EQ(classic.status, 0) << classic.err;
