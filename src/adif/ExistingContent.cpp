@@ -2,9 +2,9 @@
 
 #include "adif/AdifWriter.h"
 #include "common/ApplicationIdentity.h"
+#include "common/AsciiCase.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,14 +43,6 @@ bool IsDigit(int c)
 bool IsLetter(int c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
 }
 
 // The file's bytes one at a time, read on in pieces only as far as they are
@@ -195,9 +187,9 @@ std::optional<Tag> ReadTag(Bytes& bytes)
         return std::nullopt;
     if (bytes.Peek() == '>') {
         bytes.Advance();
-        if (SameIgnoringCase(tag.name, "EOH"))
+        if (Common::SameIgnoringCase(tag.name, "EOH"))
             tag.kind = Tag::Kind::EndOfHeader;
-        else if (SameIgnoringCase(tag.name, "EOR"))
+        else if (Common::SameIgnoringCase(tag.name, "EOR"))
             tag.kind = Tag::Kind::EndOfRecord;
         else
             return std::nullopt;
@@ -300,7 +292,7 @@ ExistingContent AdifContent(Bytes& bytes)
         if (tag->kind != Tag::Kind::Field)
             return AtFirstEnd(scan, tag->kind, bytes, tagStart);
         scan.fieldSeen = true;
-        scan.adifVersion = scan.adifVersion || SameIgnoringCase(tag->name, "ADIF_VER");
+        scan.adifVersion = scan.adifVersion || Common::SameIgnoringCase(tag->name, "ADIF_VER");
         if (!bytes.Skip(tag->length))
             break;
     }

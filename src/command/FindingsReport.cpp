@@ -1,5 +1,7 @@
 #include "command/FindingsReport.h"
 
+#include "adif/AdifForm.h"
+#include "common/AsciiCase.h"
 #include "common/NativePath.h"
 #include "common/PathHelpers.h"
 #include "common/TextStream.h"
@@ -33,9 +35,9 @@ void FindingList::Report(const Finding& finding)
 std::string FindingsReportPath(const std::string& exportFilename)
 {
     // The ADI and the ADX file of one log each have a report of their own.
-    const std::string extension = Common::PathText(Common::NativePath(exportFilename).extension());
-    const bool adx = extension.size() == 4 && (extension[1] | 0x20) == 'a' &&
-                     (extension[2] | 0x20) == 'd' && (extension[3] | 0x20) == 'x';
+    const bool adx =
+        Common::SameIgnoringCase(Common::PathText(Common::NativePath(exportFilename).extension()),
+                                 FileExtensionOf(AdifForm::Adx));
     return Common::StripExtension(exportFilename) + (adx ? "-adx-findings.txt" : "-findings.txt");
 }
 
