@@ -9,7 +9,7 @@ void ClassicAdifWriter::WriteHeader(Common::TextStream& output)
     WriteExportHeader(output);
 }
 
-void ClassicAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t /*recordNumber*/,
+bool ClassicAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t /*recordNumber*/,
                                     Common::TextStream& output)
 {
     exportRecord_.clear();
@@ -28,6 +28,7 @@ void ClassicAdifWriter::WriteRecord(const RecordFields& fields, std::uint64_t /*
         AppendField(exportRecord_, "QSL_RCVD", "Y");
     exportRecord_ += "<EOR>";
     output.WriteLine(exportRecord_);
+    return true;
 }
 
 } // namespace Conversion

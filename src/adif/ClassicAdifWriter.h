@@ -13,7 +13,7 @@ class ClassicAdifWriter final : public RecordWriter
 {
 public:
     void WriteHeader(Common::TextStream& output) override;
-    void WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
+    bool WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
                      Common::TextStream& output) override;
 
 private:

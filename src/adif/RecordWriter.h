@@ -17,8 +17,9 @@ public:
 
     // The header of an output that holds nothing yet.
     virtual void WriteHeader(Common::TextStream& output) = 0;
-    // The record at position `recordNumber` of the log (from 1).
-    virtual void WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
+    // The record at position `recordNumber` of the log (from 1); false where
+    // it is left out, as one the output holds already.
+    virtual bool WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
                              Common::TextStream& output) = 0;
     // A record that is not written: its year cannot be read.
     virtual void SkipRecord(std::string_view /*recordText*/, std::uint64_t /*recordNumber*/) {}

@@ -1,5 +1,6 @@
 #include "command/ConvertCommand.h"
 
+#include "adif/standard/RecordGate.h"
 #include "command/AppendRefusal.h"
 #include "command/FindingsReport.h"
 #include "command/FormWriter.h"
@@ -44,12 +45,15 @@ bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
 // header where the channel holds nothing yet and before what closes the
 // file. A record whose year cannot be read is shown and skipped. Returns the
 // counts.
-ConversionResult ConvertRecords(LogFile& log, AdifForm form, Common::OutputChannel& channel,
+ConversionResult ConvertRecords(LogFile& log, const std::string& logPath, AdifForm form,
+                                const StandardOptions& options, Common::OutputChannel& channel,
                                 bool startsEmpty, MessageBoxes& messages, FindingSink& findings)
 {
     Common::TextStream output(channel);
     FindingTally tally(findings);
-    const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form, tally);
+    const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form, tally, options);
+    if (options.gate != nullptr && form != AdifForm::Classic)
+        options.gate->StartLog(logPath);
     // One header per file: appending to earlier records adds records only.
     if (startsEmpty)
         writer->WriteHeader(output);
@@ -64,8 +68,8 @@ ConversionResult ConvertRecords(LogFile& log, AdifForm form, Common::OutputChann
             writer->SkipRecord(recordText, recordNumber);
             continue;
         }
-        writer->WriteRecord(*fields, recordNumber, output);
-        ++counted.qsoCount;
+        if (writer->WriteRecord(*fields, recordNumber, output))
+            ++counted.qsoCount;
     }
     writer->WriteEnd(output);
     output.Flush();
@@ -296,8 +300,8 @@ ConversionResult ConvertCommand::Convert(const std::string& logPath, ExportFile&
     // Both files are closed, and the folder released, before the summary is shown.
     LogFile log(logPath);
     output.Begin(mode);
-    ConversionResult converted =
-        ConvertRecords(log, form_, output, output.StartsEmpty(), messages_, findings);
+    ConversionResult converted = ConvertRecords(log, logPath, form_, options_, output,
+                                                output.StartsEmpty(), messages_, findings);
     output.Commit();
     converted.outcome = ConversionResult::Outcome::Converted;
     return converted;
@@ -346,8 +350,9 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
             // closed before the summary is shown.
             LogFile log(logPath);
             ExportFile output(stream, streamName);
-            const ConversionResult counted = ConvertRecords(
-                log, form_, output, true, messages_, findings_ != nullptr ? *findings_ : unheard);
+            const ConversionResult counted =
+                ConvertRecords(log, logPath, form_, options_, output, true, messages_,
+                               findings_ != nullptr ? *findings_ : unheard);
             output.Commit();
             result = counted;
         }
@@ -366,8 +371,12 @@ ConversionResult ConvertCommand::CheckLog(const std::string& logPath) noexcept
         Discarded nowhere;
         NoMessages silent;
         UntoldFindings unheard;
-        ConversionResult result = ConvertRecords(log, AdifForm::Standard, nowhere, true, silent,
-                                                 findings_ != nullptr ? *findings_ : unheard);
+        // A check looks up every callsign's entity, so that it names the likely typos.
+        StandardOptions checked = options_;
+        checked.entities = true;
+        ConversionResult result =
+            ConvertRecords(log, logPath, AdifForm::Standard, checked, nowhere, true, silent,
+                           findings_ != nullptr ? *findings_ : unheard);
         result.outcome = ConversionResult::Outcome::Converted;
         return result;
     } catch (...) {

@@ -2,6 +2,7 @@
 
 #include "adif/AdifForm.h"
 #include "adif/standard/Findings.h"
+#include "adif/standard/StandardOptions.h"
 #include "command/ConversionServices.h"
 #include "files/ExportFile.h"
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace Conversion {
 
@@ -56,6 +58,10 @@ public:
     // The form the next conversions write; classic unless chosen.
     void ChooseForm(AdifForm form) { form_ = form; }
     AdifForm Form() const { return form_; }
+    // What the standard forms add and which records they write; the gate,
+    // if any, outlives the command.
+    void ChooseStandardOptions(StandardOptions options) { options_ = std::move(options); }
+    const StandardOptions& Options() const { return options_; }
 
     // The whole click: the Open dialog, then ConvertChosenLog.
     ConversionResult ConvertCmd_Click() noexcept;
@@ -100,6 +106,7 @@ private:
     WhenFolderBusy whenBusy_;
     FindingSink* findings_;
     AdifForm form_ = AdifForm::Classic;
+    StandardOptions options_;
     // The dialog's remembered choice, offered again at the next click.
     std::string fileName_;
 };

@@ -6,15 +6,16 @@
 
 namespace Conversion {
 
-std::unique_ptr<RecordWriter> MakeRecordWriter(AdifForm form, FindingSink& findings)
+std::unique_ptr<RecordWriter> MakeRecordWriter(AdifForm form, FindingSink& findings,
+                                               const StandardOptions& options)
 {
     switch (form) {
     case AdifForm::Classic:
         break;
     case AdifForm::Standard:
-        return std::make_unique<StandardAdifWriter>(findings);
+        return std::make_unique<StandardAdifWriter>(findings, options);
     case AdifForm::Adx:
-        return std::make_unique<AdxWriter>(findings);
+        return std::make_unique<AdxWriter>(findings, options);
     }
     return std::make_unique<ClassicAdifWriter>();
 }

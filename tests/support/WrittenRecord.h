@@ -1,6 +1,7 @@
 #pragma once
 
 #include "adif/standard/Findings.h"
+#include "adif/standard/StandardOptions.h"
 #include "common/TextStream.h"
 #include "record/LogRecord.h"
 #include "support/TestSupport.h"
@@ -24,12 +25,14 @@ struct ListedFindings : Conversion::FindingSink
 };
 
 // One record, whose 60 characters `text` holds, through a fresh writer of a
-// standard form: its line without the line end, and its findings.
+// standard form following `options`: its line without the line end, and its
+// findings.
 template <class Writer> struct Written
 {
-    explicit Written(const std::string& text, std::uint64_t recordNumber = 7)
+    explicit Written(const std::string& text, std::uint64_t recordNumber = 7,
+                     const Conversion::StandardOptions& options = {})
     {
-        Writer writer(findings);
+        Writer writer(findings, options);
         const std::optional<Conversion::RecordFields> fields = Conversion::DecodeFields(text);
         if (!fields) {
             writer.SkipRecord(text, recordNumber);

@@ -10,7 +10,10 @@ namespace Conversion {
 class AdxWriter final : public StandardFormWriter
 {
 public:
-    explicit AdxWriter(FindingSink& findings) : StandardFormWriter(findings) {}
+    AdxWriter(FindingSink& findings, const StandardOptions& options)
+        : StandardFormWriter(findings, options)
+    {
+    }
 
     void WriteHeader(Common::TextStream& output) override;
     void WriteEnd(Common::TextStream& output) override;

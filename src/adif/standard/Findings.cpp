@@ -37,9 +37,15 @@ std::string KeptFieldName(std::string_view field)
 std::string DescribeFinding(const Finding& finding)
 {
     std::string line = "record " + std::to_string(finding.record) + ": ";
-    line += finding.field;
-    line += " " + Quoted(finding.value) + ": ";
+    if (!finding.field.empty()) {
+        line += finding.field;
+        line += " " + Quoted(finding.value) + ": ";
+    }
     line += finding.problem;
+    if (!finding.detail.empty()) {
+        line += ' ';
+        line += finding.detail;
+    }
     line += "; ";
     switch (finding.action) {
     case Finding::Action::Translated:
@@ -55,8 +61,21 @@ std::string DescribeFinding(const Finding& finding)
     case Finding::Action::Skipped:
         line += "record skipped";
         break;
+    case Finding::Action::Written:
+        line += "written";
+        break;
+    case Finding::Action::LeftOutRecord:
+        line += "left out";
+        break;
     }
     return line;
+}
+
+std::string KindOf(const Finding& finding)
+{
+    if (finding.field.empty())
+        return std::string(finding.problem);
+    return std::string(finding.field) + " " + std::string(finding.problem);
 }
 
 std::string DescribeFindingCount(std::uint64_t findings, std::uint64_t records)

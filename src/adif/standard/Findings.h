@@ -16,6 +16,8 @@ struct Finding
         LeftOutAndKept, // no standard form: kept in the program's own field
         Missing,        // nothing there to write
         Skipped,        // the whole record is not written
+        Written,        // written as it is, with a doubt worth telling
+        LeftOutRecord,  // the whole record is not written: it is there already
     };
 
     // Views valid while the finding is reported: the record's own bytes.
@@ -25,6 +27,9 @@ struct Finding
     std::string_view problem;
     Action action = Action::LeftOutAndKept;
     std::string_view written; // for Translated: what was written instead
+    // What follows the problem where it names more than its kind: "record 3",
+    // "CURACAO, from 20101010". The field and the problem alone name the kind.
+    std::string_view detail;
 };
 
 // The name of the field of ours that keeps a value of the standard field
@@ -33,8 +38,13 @@ std::string KeptFieldName(std::string_view field);
 
 // One ASCII line: the record, the field, the value escaped, what is wrong and
 // what was done, e.g. `record 7: MODE "DIG": not an ADIF mode; left out, kept
-// in APP_KESTRELTOADIF_MODE`.
+// in APP_KESTRELTOADIF_MODE`. A finding about the whole record has no field:
+// `record 9: duplicate of record 4; left out`.
 std::string DescribeFinding(const Finding& finding);
+
+// What the finding is, without the record it is about: the field and the
+// problem, e.g. "MODE not an ADIF mode", "duplicate of".
+std::string KindOf(const Finding& finding);
 
 // "no findings", "1 finding in 1 record", "5 findings in 3 records".
 std::string DescribeFindingCount(std::uint64_t findings, std::uint64_t records);

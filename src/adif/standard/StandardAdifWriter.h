@@ -11,7 +11,10 @@ namespace Conversion {
 class StandardAdifWriter final : public StandardFormWriter
 {
 public:
-    explicit StandardAdifWriter(FindingSink& findings) : StandardFormWriter(findings) {}
+    StandardAdifWriter(FindingSink& findings, const StandardOptions& options)
+        : StandardFormWriter(findings, options)
+    {
+    }
 
     void WriteHeader(Common::TextStream& output) override;
 

@@ -2,6 +2,7 @@
 
 #include "adif/RecordWriter.h"
 #include "adif/standard/Findings.h"
+#include "adif/standard/StandardOptions.h"
 #include "adif/standard/StandardRecord.h"
 
 #include <string_view>
@@ -28,12 +29,15 @@ struct StandardField
 class StandardFormWriter : public RecordWriter
 {
 public:
-    void WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
+    bool WriteRecord(const RecordFields& fields, std::uint64_t recordNumber,
                      Common::TextStream& output) final;
     void SkipRecord(std::string_view recordText, std::uint64_t recordNumber) final;
 
 protected:
-    explicit StandardFormWriter(FindingSink& findings) : findings_(findings) {}
+    StandardFormWriter(FindingSink& findings, const StandardOptions& options)
+        : findings_(findings), options_(options)
+    {
+    }
 
     // Writes one field, never empty, of the record's line.
     virtual void WriteField(Common::TextStream& output, const StandardField& field) = 0;
@@ -43,6 +47,7 @@ protected:
 
 private:
     FindingSink& findings_;
+    const StandardOptions& options_;
     StandardRecord record_;
 };
 

@@ -1,6 +1,7 @@
 #include "adif/standard/StandardRecord.h"
 
 #include "adif/standard/AdifTables.h"
+#include "adif/standard/ValueSyntax.h"
 #include "adif/standard/Windows1252Text.h"
 #include "common/ApplicationIdentity.h"
 #include "common/DateTimeText.h"
@@ -15,11 +16,6 @@ namespace {
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool IsUpperLetter(char c)
-{
-    return c >= 'A' && c <= 'Z';
 }
 
 char UpperCase(char c)
@@ -55,38 +51,6 @@ bool IsTime(std::string_view text)
 {
     return text.size() == 4 && AllDigits(text) && TwoDigitValue(text, 0) <= 23 &&
            TwoDigitValue(text, 2) <= 59;
-}
-
-// What Logbook of the World accepts as a callsign, in upper case.
-bool IsCallsign(std::string_view call)
-{
-    const auto isCallsignCharacter = [](char c) {
-        return IsUpperLetter(c) || IsDigit(c) || c == '/';
-    };
-    if (call.size() < 3 || !std::all_of(call.begin(), call.end(), isCallsignCharacter) ||
-        std::none_of(call.begin(), call.end(), [](char c) { return IsUpperLetter(c); }) ||
-        std::none_of(call.begin(), call.end(), [](char c) { return IsDigit(c); }) ||
-        call.front() == '/' || call.back() == '/' || call.front() == '0')
-        return false;
-    return call.front() != '1' || call[1] == 'A' || call[1] == 'M' || call[1] == 'S';
-}
-
-// A Maidenhead locator of 2, 4, 6 or 8 characters, in any case: field
-// letters A-R, square digits, subsquare letters A-X, extended square digits.
-bool IsGridSquare(std::string_view grid)
-{
-    if (grid.empty() || grid.size() > 8 || grid.size() % 2 != 0)
-        return false;
-    constexpr std::string_view kHighest = "RR99XX99";
-    for (std::size_t i = 0; i < grid.size(); ++i) {
-        const char c = UpperCase(grid[i]);
-        const bool letterPair = i % 4 < 2;
-        if (letterPair ? !IsUpperLetter(c) : !IsDigit(c))
-            return false;
-        if (c > kHighest[i])
-            return false;
-    }
-    return true;
 }
 
 bool IsPlainAscii(std::string_view text)
@@ -129,7 +93,7 @@ void StandardRecord::Report(std::string_view field, std::string_view bytes,
                             std::string_view problem, Finding::Action action,
                             std::string_view written) const
 {
-    findings_->Report(Finding{recordNumber_, field, bytes, problem, action, written});
+    findings_->Report(Finding{recordNumber_, field, bytes, problem, action, written, {}});
 }
 
 void StandardRecord::Keep(std::string_view field, std::string_view bytes)
@@ -254,8 +218,42 @@ std::string_view StandardRecord::Text(std::string_view field, std::string_view s
     return written;
 }
 
+void StandardRecord::Entity(std::string_view stored)
+{
+    dxcc = country = cqZone = ituZone = continent = {};
+    entity_ = Dxcc::LookUpEntity(call, qsoDate, timeOn);
+    switch (entity_.result) {
+    case Dxcc::Lookup::Result::Found:
+        break;
+    case Dxcc::Lookup::Result::NoEntity:
+        Report("CALL", stored, "belongs to no DXCC entity", Finding::Action::Written);
+        return;
+    case Dxcc::Lookup::Result::NotOnDate:
+        findings_->Report(Finding{recordNumber_,
+                                  "CALL",
+                                  stored,
+                                  "names a DXCC entity that did not exist on the QSO's date:",
+                                  Finding::Action::Written,
+                                  {},
+                                  entity_.entity.name});
+        return;
+    case Dxcc::Lookup::Result::NoDate:
+    case Dxcc::Lookup::Result::Mobile:
+    case Dxcc::Lookup::Result::Ambiguous:
+        return;
+    }
+    dxccText_ = std::to_string(entity_.entity.dxcc);
+    cqZoneText_ = std::to_string(entity_.entity.cqZone);
+    ituZoneText_ = std::to_string(entity_.entity.ituZone);
+    dxcc = dxccText_;
+    country = entity_.entity.name;
+    cqZone = cqZoneText_;
+    ituZone = ituZoneText_;
+    continent = entity_.entity.continent;
+}
+
 void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumber,
-                            FindingSink& findings)
+                            FindingSink& findings, const StandardOptions& options)
 {
     recordNumber_ = recordNumber;
     findings_ = &findings;
@@ -278,6 +276,15 @@ void StandardRecord::Assign(const RecordFields& fields, std::uint64_t recordNumb
     }
     qslSent = fields.qslSent;
     qslReceived = fields.qslReceived;
+    // Looked up once the callsign and the date are standard; a callsign left
+    // out has no entity, and its finding is told already.
+    entity_ = {};
+    dxcc = country = cqZone = ituZone = continent = {};
+    if (options.entities && !call.empty())
+        Entity(fields.callsign);
+    stationCallsign = options.station.stationCallsign;
+    operatorCall = options.station.operatorCall;
+    myGridSquare = options.station.myGridSquare;
 }
 
 void ReportSkippedRecord(std::string_view recordText, std::uint64_t recordNumber,
@@ -288,6 +295,7 @@ void ReportSkippedRecord(std::string_view recordText, std::uint64_t recordNumber
                             recordText.substr(0, 8),
                             "illegal year",
                             Finding::Action::Skipped,
+                            {},
                             {}});
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "adif/standard/Findings.h"
+#include "adif/standard/StandardOptions.h"
+#include "dxcc/Entity.h"
 #include "record/LogRecord.h"
 
 #include <array>
@@ -32,9 +34,11 @@ public:
 
     // The standard values of `fields`, the record at position `recordNumber`
     // (from 1); what is changed beyond the plain translations (padding, case,
-    // old mode names, the band from its indicator) goes to `findings`. The
+    // old mode names, the band from its indicator) goes to `findings`, and so
+    // does a callsign without an entity where `options` ask for entities. The
     // values are valid until the next Assign.
-    void Assign(const RecordFields& fields, std::uint64_t recordNumber, FindingSink& findings);
+    void Assign(const RecordFields& fields, std::uint64_t recordNumber, FindingSink& findings,
+                const StandardOptions& options = {});
 
     // Empty where the field is left out.
     std::string_view qsoDate;
@@ -53,6 +57,19 @@ public:
     std::string_view commentIntl;
     bool qslSent = false;
     bool qslReceived = false;
+    // The entity's fields, where the options ask for them and the callsign
+    // has an entity on the QSO's date.
+    std::string_view dxcc;
+    std::string_view country;
+    std::string_view cqZone;
+    std::string_view ituZone;
+    std::string_view continent;
+    // The user's station, from the options.
+    std::string_view stationCallsign;
+    std::string_view operatorCall;
+    std::string_view myGridSquare;
+    // How the entity was looked up; NoEntity where the options do not ask.
+    const Dxcc::Lookup& EntityLookup() const { return entity_; }
     // The values kept in fields of ours, in the order of the fields.
     const std::vector<KeptValue>& Kept() const { return kept_; }
 
@@ -65,6 +82,7 @@ private:
     std::string_view Callsign(std::string_view stored);
     std::string_view Grid(std::string_view stored);
     std::string_view Text(std::string_view field, std::string_view stored, std::string& text);
+    void Entity(std::string_view stored);
 
     void Report(std::string_view field, std::string_view bytes, std::string_view problem,
                 Finding::Action action, std::string_view written = {}) const;
@@ -81,6 +99,10 @@ private:
     std::string commentText_;
     std::string commentIntlText_;
     std::vector<KeptValue> kept_;
+    Dxcc::Lookup entity_;
+    std::string dxccText_;
+    std::string cqZoneText_;
+    std::string ituZoneText_;
 
     // The record being assigned, for its findings.
     std::uint64_t recordNumber_ = 0;

@@ -17,17 +17,34 @@ TEST(DescribeFinding, OneAsciiLineForEachAction)
         Conversion::Finding finding;
         std::string line;
     } cases[] = {
-        {{7, "MODE", "DIG", "not an ADIF mode", Action::LeftOutAndKept, {}},
+        {{7, "MODE", "DIG", "not an ADIF mode", Action::LeftOutAndKept, {}, {}},
          R"(record 7: MODE "DIG": not an ADIF mode; left out, kept in APP_KESTRELTOADIF_MODE)"},
         // Every byte of the value kept, escaped; the quote too, so that its end is never in doubt.
-        {{12345678901234, "COMMENT", "Gr\xFC\xDF\x65\0\\\""sv, "holds characters beyond ASCII",
-          Action::Translated, "Grusse"},
+        {{12345678901234,
+          "COMMENT",
+          "Gr\xFC\xDF\x65\0\\\""sv,
+          "holds characters beyond ASCII",
+          Action::Translated,
+          "Grusse",
+          {}},
          R"(record 12345678901234: COMMENT "Gr\xFC\xDFe\x00\x5C\x22": holds characters beyond )"
          R"(ASCII; written as "Grusse", the original kept in APP_KESTRELTOADIF_COMMENT)"},
-        {{1, "CALL", "", "no callsign", Action::Missing, {}},
+        {{1, "CALL", "", "no callsign", Action::Missing, {}, {}},
          R"(record 1: CALL "": no callsign; left out)"},
-        {{18446744073709551615U, "QSO_DATE", "\xFF\xFF", "illegal year", Action::Skipped, {}},
+        {{18446744073709551615U, "QSO_DATE", "\xFF\xFF", "illegal year", Action::Skipped, {}, {}},
          R"(record 18446744073709551615: QSO_DATE "\xFF\xFF": illegal year; record skipped)"},
+        // A finding about the whole record names no field; a detail follows the problem.
+        {{9, {}, {}, "duplicate of", Action::LeftOutRecord, {}, "record 4 of a.log"},
+         "record 9: duplicate of record 4 of a.log; left out"},
+        {{5,
+          "CALL",
+          "pj2t",
+          "names a DXCC entity that did not exist on the QSO's date:",
+          Action::Written,
+          {},
+          "CURACAO"},
+         R"(record 5: CALL "pj2t": names a DXCC entity that did not exist on the QSO's date: )"
+         R"(CURACAO; written)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Conversion::DescribeFinding(c.finding), c.line);
@@ -58,7 +75,7 @@ TEST(FindingTally, CountsFindingsAndTheRecordsTheyNameOnTheirWay)
     } next;
     Conversion::FindingTally tally(next);
     for (const std::uint64_t record : {3, 3, 3, 8, 9, 9})
-        tally.Report({record, "MODE", "DIG", "not an ADIF mode", Action::LeftOutAndKept, {}});
+        tally.Report({record, "MODE", "DIG", "not an ADIF mode", Action::LeftOutAndKept, {}, {}});
     EXPECT_EQ(tally.Findings(), 6u);
     EXPECT_EQ(tally.Records(), 3u);
     EXPECT_EQ(next.records, (std::vector<std::uint64_t>{3, 3, 3, 8, 9, 9}));

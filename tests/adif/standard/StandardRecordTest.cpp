@@ -105,7 +105,8 @@ TEST(StandardForm, PlainTranslationsNeedNoFinding)
 TEST(StandardForm, EachRecordOfALogIsWrittenAsByAFreshWriter)
 {
     ListedFindings findings;
-    Conversion::StandardAdifWriter writer(findings);
+    const Conversion::StandardOptions options;
+    Conversion::StandardAdifWriter writer(findings, options);
     TestSupport::CapturedText captured;
     Common::TextStream output(captured, 1);
     Examples::RandomLog log(3);
