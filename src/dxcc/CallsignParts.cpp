@@ -26,16 +26,14 @@ CallParts SplitCall(std::string_view call)
         const std::size_t end = std::min(call.find('/', start), call.size());
         const std::string_view part = call.substr(start, end - start);
         start = end + 1;
-        if (part.empty()) {
-            split.unclear = true;
-        } else if (!first && (part == "MM" || part == "AM")) {
+        if (!first && (part == "MM" || part == "AM")) {
             split.mobile = true;
         } else if (!first && SaysHowNotWhere(part)) {
             continue;
         } else if (!first && part.size() == 1 && IsDigit(part[0])) {
             split.unclear = split.unclear || split.areaDigit != 0;
             split.areaDigit = part[0];
-        } else if (split.count == split.parts.size()) {
+        } else if (part.empty() || split.count == split.parts.size()) {
             split.unclear = true;
         } else {
             split.parts[split.count++] = part;

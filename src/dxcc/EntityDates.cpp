@@ -2,23 +2,21 @@
 
 #include "common/UTC.h"
 
-#include <algorithm>
 #include <array>
 
 namespace Dxcc {
 
 namespace {
 
-bool AllDigits(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
+// The value of `digits`, or -1 where any is not a digit.
 int Number(std::string_view digits)
 {
     int value = 0;
-    for (const char c : digits)
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return -1;
         value = value * 10 + (c - '0');
+    }
     return value;
 }
 
@@ -45,20 +43,17 @@ Order Compare(QsoMoment moment, std::uint32_t date, int time)
 
 std::optional<QsoMoment> ReadQsoMoment(std::string_view date, std::string_view time)
 {
-    if (date.size() != 8 || !AllDigits(date))
+    const int whole = date.size() == 8 ? Number(date) : -1;
+    const int year = whole / 10000;
+    const int month = whole / 100 % 100;
+    const int day = whole % 100;
+    if (whole < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
         return std::nullopt;
-    const int year = Number(date.substr(0, 4));
-    const int month = Number(date.substr(4, 2));
-    const int day = Number(date.substr(6, 2));
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
-        return std::nullopt;
-    QsoMoment moment{static_cast<std::uint32_t>(Number(date)), -1};
-    if ((time.size() == 4 || time.size() == 6) && AllDigits(time)) {
-        const int hours = Number(time.substr(0, 2));
-        const int minutes = Number(time.substr(2, 2));
-        if (hours < 24 && minutes < 60)
-            moment.time = hours * 100 + minutes;
-    }
+    QsoMoment moment{static_cast<std::uint32_t>(whole), -1};
+    const bool digits = (time.size() == 4 || time.size() == 6) && Number(time) >= 0;
+    const int hhmm = digits ? Number(time.substr(0, 4)) : -1;
+    if (hhmm >= 0 && hhmm / 100 < 24 && hhmm % 100 < 60)
+        moment.time = hhmm;
     return moment;
 }
 

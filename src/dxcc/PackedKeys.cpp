@@ -14,12 +14,16 @@ bool IsKeyCharacter(char c)
 }
 
 // The value of each code character; keys' characters have none.
-constexpr std::array<std::uint8_t, 128> kCodeValues = [] {
+constexpr std::array<std::uint8_t, 128> CodeValues()
+{
     std::array<std::uint8_t, 128> values{};
-    for (std::size_t i = 0; i < kCodes.size(); ++i)
-        values[static_cast<unsigned char>(kCodes[i])] = static_cast<std::uint8_t>(i);
+    std::uint8_t value = 0;
+    for (const char code : kCodes)
+        values[static_cast<unsigned char>(code)] = value++;
     return values;
-}();
+}
+
+constexpr std::array<std::uint8_t, 128> kCodeValues = CodeValues();
 
 std::size_t CodeValue(char c)
 {
@@ -28,11 +32,12 @@ std::size_t CodeValue(char c)
 
 WideKey Widen(std::string_view text)
 {
+    std::array<unsigned char, kLongestKey> bytes{};
+    std::copy_n(text.begin(), std::min(text.size(), kLongestKey), bytes.begin());
     WideKey key;
-    for (std::size_t i = 0; i < kLongestKey; ++i) {
-        const std::uint64_t byte = i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
-        std::uint64_t& half = i < 8 ? key.high : key.low;
-        half = half << 8 | byte;
+    for (std::size_t i = 0; i < 8; ++i) {
+        key.high = key.high << 8 | bytes[i];
+        key.low = key.low << 8 | bytes[8 + i];
     }
     return key;
 }
@@ -55,6 +60,13 @@ std::size_t Length(WideKey key)
     return key.high == 0 ? 0 : 8 - static_cast<std::size_t>(std::countr_zero(key.high)) / 8;
 }
 
+// A key's bit in a filter of 2^(64 - shift) bits: the highest bits of a
+// multiplicative hash.
+std::uint64_t FilterBit(WideKey key, int shift)
+{
+    return (key.high * 0x9E3779B97F4A7C15u ^ key.low * 0xC2B2AE3D27D4EB4Fu) >> shift;
+}
+
 } // namespace
 
 KeySearch::KeySearch(const PackedKeys& keys)
@@ -74,6 +86,21 @@ KeySearch::KeySearch(const PackedKeys& keys)
         keys_.push_back(Widen({key.data(), length}));
         variants_.push_back(static_cast<std::uint16_t>(variant));
     }
+    // About sixteen bits per key: one text in thirty that is not a key gets
+    // past it.
+    const auto bits = std::bit_ceil(std::max<std::size_t>(keys_.size() * 16, 64));
+    filterShift_ = 64 - std::countr_zero(bits);
+    filter_.assign(bits / 64, 0);
+    for (const WideKey& wide : keys_) {
+        const std::uint64_t bit = FilterBit(wide, filterShift_);
+        filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
+}
+
+bool KeySearch::MayHold(WideKey key) const
+{
+    const std::uint64_t bit = FilterBit(key, filterShift_);
+    return (filter_[bit / 64] >> (bit % 64) & 1u) != 0;
 }
 
 std::optional<std::uint16_t> KeySearch::Find(std::string_view key) const
@@ -81,6 +108,8 @@ std::optional<std::uint16_t> KeySearch::Find(std::string_view key) const
     if (key.size() > kLongestKey)
         return std::nullopt;
     const WideKey wanted = Widen(key);
+    if (!MayHold(wanted))
+        return std::nullopt;
     const auto found = std::lower_bound(keys_.begin(), keys_.end(), wanted);
     if (found == keys_.end() || *found != wanted)
         return std::nullopt;

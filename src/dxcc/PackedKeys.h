@@ -2,7 +2,6 @@
 
 #include "dxcc/EntityTable.h"
 
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -23,7 +22,11 @@ struct WideKey
 {
     std::uint64_t high = 0;
     std::uint64_t low = 0;
-    auto operator<=>(const WideKey&) const = default;
+    bool operator==(const WideKey&) const = default;
+    bool operator<(const WideKey& other) const
+    {
+        return high != other.high ? high < other.high : low < other.low;
+    }
 };
 
 class KeySearch
@@ -45,8 +48,14 @@ public:
     std::size_t Size() const { return keys_.size(); }
 
 private:
+    bool MayHold(WideKey key) const;
+
     std::vector<WideKey> keys_;
     std::vector<std::uint16_t> variants_;
+    // One bit per hash of a key, set for each key of the list: most texts
+    // that are not keys are turned away without a search.
+    std::vector<std::uint64_t> filter_;
+    int filterShift_ = 64;
 };
 
 } // namespace Dxcc::Table
