@@ -39,8 +39,11 @@ inline constexpr std::string_view kContinents[] = {"AF", "AN", "AS", "EU", "NA",
 // codes. Codes are characters that no key holds (see kCodes).
 struct PackedKeys
 {
-    std::string_view text;
-    std::size_t count;
+    // The text in parts, each of whole entries; a key may share characters
+    // with the last key of the part before.
+    const std::string_view* parts;
+    std::size_t partCount;
+    std::size_t count; // keys in all
 };
 
 inline constexpr std::string_view kCodes = "abcdefghijklmnopqrstuvwxyz!#$%&'()*+,-.:;<=>@[]^_`{|}~";

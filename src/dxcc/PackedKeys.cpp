@@ -74,17 +74,19 @@ KeySearch::KeySearch(const PackedKeys& keys)
     keys_.reserve(keys.count);
     variants_.reserve(keys.count);
     std::array<char, kLongestKey> key{};
-    const std::string_view text = keys.text;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = CodeValue(text[at++]);
-        while (at < text.size() && IsKeyCharacter(text[at]) && length < kLongestKey)
-            key[length++] = text[at++];
-        std::size_t variant = CodeValue(text[at++]);
-        if (variant >= kSingleCodes)
-            variant =
-                kSingleCodes + (variant - kSingleCodes) * kCodes.size() + CodeValue(text[at++]);
-        keys_.push_back(Widen({key.data(), length}));
-        variants_.push_back(static_cast<std::uint16_t>(variant));
+    for (std::size_t part = 0; part < keys.partCount; ++part) {
+        const std::string_view text = keys.parts[part];
+        for (std::size_t at = 0; at < text.size();) {
+            std::size_t length = CodeValue(text[at++]);
+            while (at < text.size() && IsKeyCharacter(text[at]) && length < kLongestKey)
+                key[length++] = text[at++];
+            std::size_t variant = CodeValue(text[at++]);
+            if (variant >= kSingleCodes)
+                variant =
+                    kSingleCodes + (variant - kSingleCodes) * kCodes.size() + CodeValue(text[at++]);
+            keys_.push_back(Widen({key.data(), length}));
+            variants_.push_back(static_cast<std::uint16_t>(variant));
+        }
     }
     // About sixteen bits per key: one text in thirty that is not a key gets
     // past it.

@@ -32,6 +32,8 @@ CODES = "abcdefghijklmnopqrstuvwxyz!#$%&'()*+,-.:;<=>@[]^_`{|}~"
 # end of CODES and any code after it.
 SINGLE = 46
 CONTINENTS = ["AF", "AN", "AS", "EU", "NA", "OC", "SA"]
+# The most characters of one part of a packed list.
+PART = 32768
 # The longest key the lookup reads (kLongestKey in PackedKeys.h).
 LONGEST_KEY = 16
 
@@ -124,22 +126,30 @@ def code(variant):
 
 
 def packed(keys, variant_of):
-    """Sorted keys front-coded, as the lines of a C++ string."""
-    text, previous = "", ""
+    """Sorted keys front-coded, in parts that each end with a whole entry and stay
+    well below the 65,536 characters that compilers must take in one string."""
+    parts, text, previous = [], "", ""
     for key in keys:
         shared = 0
         while shared < min(len(key), len(previous)) and key[shared] == previous[shared]:
             shared += 1
-        text += CODES[shared] + key[shared:] + code(variant_of[key])
+        entry = CODES[shared] + key[shared:] + code(variant_of[key])
+        if len(text) + len(entry) > PART:
+            parts.append(text)
+            text = ""
+        text += entry
         previous = key
-    # Lines short enough for clang-format to leave them alone.
-    return [text[at : at + 90] for at in range(0, len(text), 90)]
+    return parts + [text]
 
 
 def cpp_list(name, keys, variant_of):
-    text = f"const PackedKeys k{name} = {{\n"
-    text += "".join(f'    "{line}"\n' for line in packed(keys, variant_of))
-    text += f"    , {len(keys)}}};\n\n"
+    text = f"const std::string_view k{name}Parts[] = {{\n"
+    for part in packed(keys, variant_of):
+        # Lines short enough for clang-format to leave them alone.
+        lines = [f'    "{part[at : at + 90]}"' for at in range(0, len(part), 90)]
+        text += "\n".join(lines) + ",\n"
+    text += "};\n"
+    text += f"const PackedKeys k{name} = {{k{name}Parts, std::size(k{name}Parts), {len(keys)}}};\n\n"
     return text
 
 
@@ -169,7 +179,7 @@ def main():
     text = "// Made by make-entity-table.py from " + sources + "; do not edit.\n"
     text += "// The prefixes come from the country files of Jim Reisert AD1C, cty.csv\n"
     text += "// (Copyright (c) 1994- Jim Reisert AD1C, MIT licence: CountryFilesLicense.txt).\n"
-    text += '#include "dxcc/EntityTable.h"\n\nnamespace Dxcc::Table {\n\n'
+    text += '#include "dxcc/EntityTable.h"\n\n#include <iterator>\n\nnamespace Dxcc::Table {\n\n'
     text += f'const std::string_view kSources = "{sources}";\n\n'
     text += "const EntityRow kEntities[] = {\n"
     for number in numbers:
