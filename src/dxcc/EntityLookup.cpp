@@ -2,17 +2,18 @@
 #include "dxcc/Entity.h"
 #include "dxcc/EntityDates.h"
 #include "dxcc/EntityTable.h"
-#include "dxcc/PackedKeys.h"
+#include "dxcc/KeySearch.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-// The rules: an exact callsign of the table first, then its longest prefix;
-// of a callsign with "/", a prefix before the callsign names where the
-// station is, and what comes after it does not, unless it says the station
-// is mobile at sea or in the air. Where the rules give two answers, none is
-// chosen.
+// The rules: an exact callsign of the table first, then its longest prefix.
+// Of a callsign with "/", a prefix before the callsign names where the station
+// is; after it, /MM and /AM put the station at sea or in the air, the suffixes
+// of how it works say nothing, and a call area digit or a prefix counts only
+// where it names the entity the callsign does. Where the rules give two
+// answers, none is chosen.
 namespace Dxcc {
 
 namespace {
@@ -64,8 +65,8 @@ bool SameEntity(std::uint16_t variant, std::uint16_t other)
     return kVariants[variant].entity == kVariants[other].entity;
 }
 
-// A part that names a place: a prefix of the table as it stands, or a short
-// part that is no callsign ("F", "KH6", "VP2E").
+// A part that names a place: a prefix of the table as it stands ("VP2E"), or
+// a short part that is no callsign ("F", "KH6", "EA8").
 bool IsPrefixLike(std::string_view part)
 {
     const auto match = Prefixes().LongestBeginning(part);
@@ -81,15 +82,14 @@ Resolution InCallArea(std::string_view call, char digit)
     const std::optional<std::uint16_t> own = CallVariant(call);
     if (!own)
         return {Lookup::Result::NoEntity};
+    // No prefix is longer than a key, so the rest of a long call does not matter.
     std::array<char, Table::kLongestKey> moved{};
     const std::size_t length = std::min(call.size(), moved.size());
-    std::copy_n(call.begin(), length, moved.begin());
-    const auto lastDigit =
-        std::find_if(moved.rbegin() + static_cast<std::ptrdiff_t>(moved.size() - length),
-                     moved.rend(), [](char c) { return c >= '0' && c <= '9'; });
-    if (lastDigit == moved.rend())
+    const std::size_t areaAt = call.substr(0, length).find_last_of("0123456789");
+    if (areaAt == std::string_view::npos)
         return {Lookup::Result::Ambiguous};
-    *lastDigit = digit;
+    std::copy_n(call.begin(), length, moved.begin());
+    moved[areaAt] = digit;
     const std::optional<std::uint16_t> there = PrefixVariant({moved.data(), length});
     if (!there || !SameEntity(*own, *there))
         return {Lookup::Result::Ambiguous};
@@ -106,9 +106,9 @@ Resolution Resolve(std::string_view call)
 {
     if (call.find('/') == std::string_view::npos)
         return Found(CallVariant(call));
-    // At sea or in the air a station is in no entity, though the table
-    // lists a few such calls where contest logs placed them.
     const CallParts split = SplitCall(call);
+    // At sea or in the air a station is in no entity, though the table lists
+    // a few such callsigns where contest logs placed them.
     if (split.mobile)
         return {Lookup::Result::Mobile};
     if (const auto exact = ExactCalls().Find(call))

@@ -14,7 +14,7 @@ either package (trustedqsl would pull in a GUI toolkit). To make it again:
     clang-format -i src/dxcc/EntityTable.cpp
 
 Standard library only. The format of what it writes is described in
-EntityTable.h; PackedKeys.cpp reads it.
+EntityTable.h; KeySearch.cpp reads it.
 """
 
 import collections
@@ -34,7 +34,7 @@ SINGLE = 46
 CONTINENTS = ["AF", "AN", "AS", "EU", "NA", "OC", "SA"]
 # The most characters of one part of a packed list.
 PART = 32768
-# The longest key the lookup reads (kLongestKey in PackedKeys.h).
+# The longest key the lookup reads (kLongestKey in KeySearch.h).
 LONGEST_KEY = 16
 
 

@@ -1,4 +1,4 @@
-#include "dxcc/PackedKeys.h"
+#include "dxcc/KeySearch.h"
 
 #include <algorithm>
 #include <array>
