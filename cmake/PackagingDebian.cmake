@@ -18,3 +18,7 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "The package holds the window, KestrelToADIF, the command line,\n"
     "kestrel-to-adif, and the same converter as a page that any web browser opens,\n"
     "/usr/share/kestreltoadif/KestrelToADIF.html.")
+
+# The DXCC table's prefixes are AD1C's, whose MIT licence goes with them.
+install(FILES ${PROJECT_SOURCE_DIR}/src/dxcc/CountryFilesLicense.txt
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestreltoadif)

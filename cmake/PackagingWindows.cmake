@@ -19,3 +19,7 @@ set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/windows/PackageNam
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/ReadMe.txt ReadMe.txt @ONLY
     NEWLINE_STYLE CRLF)
 install(FILES ${PROJECT_BINARY_DIR}/ReadMe.txt DESTINATION .)
+# The DXCC table's prefixes are AD1C's, whose MIT licence goes with them.
+configure_file(${PROJECT_SOURCE_DIR}/src/dxcc/CountryFilesLicense.txt CountryFilesLicense.txt
+    @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${PROJECT_BINARY_DIR}/CountryFilesLicense.txt DESTINATION .)

@@ -10,6 +10,7 @@
 #include "common/ApplicationIdentity.h"
 #include "common/ErrorLog.h"
 #include "common/PathHelpers.h"
+#include "dxcc/Entity.h"
 #include "files/RunConflicts.h"
 
 #include <algorithm>
@@ -47,6 +48,14 @@ bool RunIsSafe(const Options& options, GatheredLines& told)
     if (!conflicts.empty())
         told.Say("nothing was converted");
     return conflicts.empty();
+}
+
+// What the standard forms add, as the options ask; the classic form has none.
+Conversion::StandardOptions ChosenStandardOptions(const Options& options)
+{
+    Conversion::StandardOptions chosen;
+    chosen.entities = options.entities;
+    return chosen;
 }
 
 // --check: the findings of every log on standard output.
@@ -112,6 +121,7 @@ int ConvertLogs(const Options& options, std::FILE* out, std::FILE* err)
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Wait, &findings);
     command.ChooseForm(options.form);
+    command.ChooseStandardOptions(ChosenStandardOptions(options));
 
     // Checked for the whole run before anything is written.
     if (!RunIsSafe(options, told))
@@ -140,6 +150,14 @@ int ConvertLogs(const Options& options, std::FILE* out, std::FILE* err)
     return status;
 }
 
+// --version: the program's, and where its DXCC entities come from.
+std::string VersionText()
+{
+    return std::string(kProgram) + " (" + Common::Identity().productName + ") " +
+           Common::Version() + "\nDXCC entities from " + std::string(Dxcc::EntityTableSources()) +
+           "\n";
+}
+
 } // namespace
 
 int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err)
@@ -151,10 +169,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
         return kUsageError;
     }
     if (options.help || options.version) {
-        const std::string text = options.help ? HelpText(TerminalName(Common::ErrorLogPath()))
-                                              : std::string(kProgram) + " (" +
-                                                    Common::Identity().productName + ") " +
-                                                    Common::Version() + "\n";
+        const std::string text =
+            options.help ? HelpText(TerminalName(Common::ErrorLogPath())) : VersionText();
         if (WriteNow(out, text))
             return kConverted;
         // A script that asked must not take the missing answer for one.

@@ -44,6 +44,8 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
                 return error;
         } else if (argument == "--check") {
             options.check = true;
+        } else if (argument == "--entities") {
+            options.entities = true;
         } else if (argument == "-o" || argument == "--output" ||
                    argument.starts_with("--output=")) {
             if (options.output)
@@ -64,8 +66,10 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
     if (options.logs.empty())
         return UsageError{"no log file given"};
     if (options.check && (options.output || options.existing != Options::Existing::Refuse ||
-                          options.form != Conversion::AdifForm::Classic))
+                          options.form != Conversion::AdifForm::Classic || options.entities))
         return UsageError{"--check writes nothing and takes no other option"};
+    if (options.entities && options.form == Conversion::AdifForm::Classic)
+        return UsageError{"--entities needs --adif3 or --adx: the classic form has no such fields"};
     if (options.output && options.logs.size() > 1)
         return UsageError{"-o/--output takes one log only"};
     if (options.output && options.output->empty())
@@ -89,8 +93,12 @@ std::string HelpText(const std::string& errorLogPath)
            "                     readers take it, rather than the classic form\n"
            "      --adx          write ADX, standard ADIF 3 in XML, to LOG's name with\n"
            "                     the extension .adx\n"
+           "      --entities     add each QSO's DXCC entity, CQ and ITU zones and continent\n"
+           "                     (DXCC, COUNTRY, CQZ, ITUZ, CONT) to the standard forms,\n"
+           "                     where its callsign had one on the QSO's date\n"
            "      --check        write nothing; list the records that the standard form\n"
-           "                     changes, leaves out in part or skips\n"
+           "                     changes, leaves out in part or skips, and the callsigns\n"
+           "                     without a DXCC entity on their date\n"
            "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
            "                     '-' writes it to standard output\n"
            "      --replace      replace an existing ADIF file\n"

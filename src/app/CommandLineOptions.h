@@ -13,6 +13,7 @@ inline constexpr const char* kProgram = "kestrel-to-adif";
 
 // What the command line was asked to do:
 //   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
+//   with --entities after --adif3 or --adx
 //   kestrel-to-adif --check LOG...
 struct Options
 {
@@ -21,6 +22,7 @@ struct Options
     Existing existing = Existing::Refuse;
     Conversion::AdifForm form = Conversion::AdifForm::Classic;
     bool check = false;
+    bool entities = false;             // the standard forms add each callsign's DXCC entity
     std::optional<std::string> output; // "-" for standard output
     std::vector<std::string> logs;
     bool help = false;

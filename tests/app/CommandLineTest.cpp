@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/TerminalText.h"
+#include "dxcc/Entity.h"
 #include "support/ConversionTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -36,6 +37,8 @@ TEST_F(CommandLineTest, UsageErrorsExitWithTwoAndTouchNothing)
         {"x.log", "-o"},
         {"--output=", "x.log"},
         {"-o", "a.ADI", "--output", "b.ADI", "x.log"},
+        {"--entities", "x.log"},
+        {"--check", "--entities", "x.log"},
     };
     for (const auto& arguments : cases) {
         const CliRun run(arguments);
@@ -56,7 +59,19 @@ TEST_F(CommandLineTest, HelpNamesTheErrorLogAndVersionTheNumber)
 
     const CliRun version({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "kestrel-to-adif (KestrelToADIF) 1.0.0\n");
+    EXPECT_EQ(version.out, "kestrel-to-adif (KestrelToADIF) 1.0.0\nDXCC entities from " +
+                               std::string(Dxcc::EntityTableSources()) + "\n");
+}
+
+// The entities are fields of the standard forms only; the classic form says so.
+TEST_F(CommandLineTest, EntitiesAreRefusedWithTheClassicForm)
+{
+    const CliRun classic({"--entities", log});
+    EXPECT_EQ(classic.status, 2);
+    EXPECT_NE(classic.err.find("--entities needs --adif3 or --adx"), std::string::npos)
+        << classic.err;
+    EXPECT_FALSE(std::filesystem::exists(adif));
+    EXPECT_EQ(CliRun({"--adx", "--entities", log}).status, 0);
 }
 
 TEST_F(CommandLineTest, ConvertsNextToTheLogAndReportsTheCount)

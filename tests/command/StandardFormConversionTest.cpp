@@ -45,7 +45,7 @@ TEST_F(StandardFormTest, GeneratedLogIsAllAsciiLosesNoRecordAndChecksAlike)
     WriteFile(log, Examples::RandomLogBytes(3000, 11));
 
     const CliRun classic({"-o", folder / "classic.ADI", log});
-    const CliRun standard({"--adif3", log});
+    const CliRun standard({"--adif3", "--entities", log});
     const CliRun check({"--check", log});
     ASSERT_EQ(classic.status, 0) << classic.err;
     ASSERT_EQ(standard.status, 0) << standard.err;
@@ -78,7 +78,7 @@ TEST_F(StandardFormTest, GeneratedLogIsAllAsciiLosesNoRecordAndChecksAlike)
 TEST_F(StandardFormTest, LongLogsTellEveryLineInRecordOrder)
 {
     WriteFile(log, Examples::RandomLogBytes(20000, 5));
-    const CliRun standard({"--adif3", "-o", "-", log});
+    const CliRun standard({"--adif3", "--entities", "-o", "-", log});
     const CliRun check({"--check", log});
     ASSERT_EQ(standard.status, 0) << standard.err;
     ASSERT_GT(standard.err.size(), std::size_t{3} * 64 * 1024);
@@ -117,6 +117,56 @@ TEST_F(StandardFormTest, CheckOfASoundLogFindsNothing)
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, log + ": no findings\n");
     EXPECT_FALSE(std::filesystem::exists(adif));
+}
+
+// A record made of kSampleText with another callsign and date.
+std::string RecordOf(const std::string& date, const std::string& call)
+{
+    std::string text = kSampleText;
+    text.replace(0, 8, date);
+    text.replace(18, 10, (call + std::string(10, ' ')).substr(0, 10));
+    return Record(text);
+}
+
+// With --entities, a callsign's entity and zones are added where it has one on
+// the QSO's date; --check names a callsign of no entity and an entity that did
+// not exist yet, and a station at sea is neither.
+TEST_F(StandardFormTest, EntitiesAreAddedWhereTheCallsignHasOneOnTheDate)
+{
+    WriteFile(log, RecordOf("10/09/03", "N0CALL") + RecordOf("10/09/03", "QQ1ABC") +
+                       RecordOf("10/09/08", "PJ2T") + RecordOf("10/09/03", "DL1ABC/MM") +
+                       RecordOf("10/09/11", "PJ2T"));
+    const CliRun standard({"--adif3", "--entities", "-o", "-", log});
+    ASSERT_EQ(standard.status, 0) << standard.err;
+    std::vector<std::string> records;
+    for (const std::string& line : SplitCrLfLines(standard.out))
+        if (line.ends_with("<EOR>"))
+            records.push_back(line);
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_NE(records[0].find("<DXCC:3>291 <COUNTRY:24>UNITED STATES OF AMERICA <CQZ:1>4 "
+                              "<ITUZ:1>7 <CONT:2>NA"),
+              std::string::npos)
+        << records[0];
+    EXPECT_NE(records[4].find("<DXCC:3>517 <COUNTRY:7>CURACAO <CQZ:1>9 <ITUZ:2>11 <CONT:2>SA"),
+              std::string::npos)
+        << records[4];
+    for (std::size_t i = 1; i < 4; ++i) {
+        for (const char* field : {"<DXCC:", "<COUNTRY:", "<CQZ:", "<ITUZ:", "<CONT:"})
+            EXPECT_EQ(records[i].find(field), std::string::npos) << records[i];
+    }
+    const std::string noEntity = log + ": record 2: CALL \"QQ1ABC\": belongs to no DXCC entity; "
+                                       "written\n";
+    const std::string notYet = log + ": record 3: CALL \"PJ2T\": names a DXCC entity that did "
+                                     "not exist on the QSO's date: CURACAO; written\n";
+    const CliRun check({"--check", log});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out, noEntity + notYet + log + ": 2 findings in 2 records\n");
+    EXPECT_NE(standard.err.find(noEntity + notYet), std::string::npos) << standard.err;
+
+    // Without --entities the standard form adds none, and tells nothing of them.
+    const CliRun plain({"--adif3", "-o", "-", log});
+    EXPECT_EQ(plain.out.find("<DXCC:"), std::string::npos);
+    EXPECT_EQ(plain.err, "5 QSOs written to standard output\n");
 }
 
 TEST_F(StandardFormTest, EachFileKeepsOneForm)

@@ -1,5 +1,6 @@
 #!/usr/bin/env node
-// Converts Kestrel logs into every form and reads the results with readers that are not ours:
+// Converts Kestrel logs into every form, the standard ones with --entities, and reads the
+// results with readers that are not ours:
 // the strict ADIF 3 reader of the npm package tcadif (found through NODE_PATH), Python's XML
 // parser for ADX and, when given, TQSL's QSO checks (tqsl-check). Fails when a record that no
 // finding names is refused, when the standard file holds anything but printable ASCII and
@@ -227,8 +228,10 @@ function checkLogIn(log, options, scratch, failures) {
     const files = { classic: path.join(scratch, 'classic.adi'), standard: path.join(scratch, 'standard.adi'),
                     adx: path.join(scratch, 'standard.adx') };
     const classic = run(options.program, ['-o', files.classic, log]);
-    const standard = run(options.program, ['--adif3', '-o', files.standard, log]);
-    const adxRun = run(options.program, ['--adx', '-o', files.adx, log]);
+    // With the entities, so that the readers see their fields too and the
+    // conversions report what --check does.
+    const standard = run(options.program, ['--adif3', '--entities', '-o', files.standard, log]);
+    const adxRun = run(options.program, ['--adx', '--entities', '-o', files.adx, log]);
     const check = run(options.program, ['--check', log]);
     for (const [name, r] of [['classic', classic], ['--adif3', standard], ['--adx', adxRun]]) {
         if (r.status !== 0) throw new Error(`${log}: the ${name} conversion failed (${r.status}): ${r.stderr}`);
