@@ -232,7 +232,7 @@ void StandardRecord::Entity(std::string_view stored)
         findings_->Report(Finding{recordNumber_,
                                   "CALL",
                                   stored,
-                                  "names a DXCC entity that did not exist on the QSO's date:",
+                                  "names a DXCC entity that was not on the DXCC list on the QSO's date:",
                                   Finding::Action::Written,
                                   {},
                                   entity_.entity.name});
