@@ -14,6 +14,7 @@ inline constexpr const char* kProgram = "kestrel-to-adif";
 // What the command line was asked to do:
 //   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
 //   kestrel-to-adif --check LOG...
+//   kestrel-to-adif --stats [--json] LOG...
 struct Options
 {
     // What happens to an ADIF file that is there already.
@@ -21,6 +22,8 @@ struct Options
     Existing existing = Existing::Refuse;
     Conversion::AdifForm form = Conversion::AdifForm::Classic;
     bool check = false;
+    bool stats = false;
+    bool json = false;                 // the statistics as JSON
     std::optional<std::string> output; // "-" for standard output
     std::vector<std::string> logs;
     bool help = false;
