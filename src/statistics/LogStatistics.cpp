@@ -69,7 +69,10 @@ void LogStatistics::Count(const Conversion::StandardRecord& record)
             first_ = date;
         if (date > last_)
             last_ = date;
-        ++years_[static_cast<std::size_t>((date[2] - '0') * 10 + (date[3] - '0'))];
+        const auto digit = [date](std::size_t at) {
+            return static_cast<std::size_t>(date[at] - '0');
+        };
+        ++years_[digit(2) * 10 + digit(3)];
     }
     const std::size_t band = BandPlace(record.band);
     if (band != kNoBand)

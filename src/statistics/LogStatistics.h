@@ -49,7 +49,7 @@ private:
 };
 
 // The 4-character grid squares, AA00 to RR99, each by its place.
-inline constexpr std::size_t kGridSquares = 18 * 18 * 10 * 10;
+inline constexpr std::size_t kGridSquares = std::size_t{18} * 18 * 10 * 10;
 using GridSet = std::bitset<kGridSquares>;
 // "JN58" for a place of GridSet.
 std::string GridSquareName(std::size_t place);

@@ -86,7 +86,7 @@ std::string CalendarDate(const std::string& text, int year)
     if (month < 1 || month > 12 || day < 1 || day > days[month - 1])
         return "";
     char date[9];
-    std::snprintf(date, sizeof date, "%04d%02d%02d", full, month, day);
+    (void)std::snprintf(date, sizeof date, "%04d%02d%02d", full, month, day);
     return date;
 }
 
@@ -123,51 +123,62 @@ bool IsLocator(const std::string& grid)
            (grid.size() == 4 || (letter(grid[4], 'X') && letter(grid[5], 'X')));
 }
 
+// The call's entity on the QSO's date, looked up as the standard form looks it up.
+void CountEntity(Tally& tally, const std::string& call, const std::string& text,
+                 const std::string& date, const std::string& band)
+{
+    const std::string time = text.substr(8, 4);
+    const bool isTime = std::all_of(time.begin(), time.end(), Digit) &&
+                        std::stoi(time.substr(0, 2)) < 24 && std::stoi(time.substr(2)) < 60;
+    const Dxcc::Lookup lookup = Dxcc::LookUpEntity(call, date, isTime ? time : "");
+    if (lookup.result != Dxcc::Lookup::Result::Found)
+        return;
+    Tally::Entity& entity = tally.entities[lookup.entity.dxcc];
+    ++entity.qsos;
+    entity.confirmed = entity.confirmed || text[59] == 'R';
+    if (!band.empty())
+        entity.bands.insert(band);
+}
+
+// A record whose year can be read.
+void CountQso(Tally& tally, const std::string& text, int year)
+{
+    const std::string date = CalendarDate(text, year);
+    if (!date.empty()) {
+        ++tally.years[date.substr(0, 4)];
+        tally.first = tally.first.empty() ? date : std::min(tally.first, date);
+        tally.last = std::max(tally.last, date);
+    }
+    const auto found = kBandOf.find(Trimmed(text.substr(12, 3)));
+    const std::string band = found != kBandOf.end() ? found->second : "";
+    if (!band.empty())
+        ++tally.bands[band];
+    const auto mode = kModeOf.find(Upper(Trimmed(text.substr(15, 3))));
+    if (mode != kModeOf.end())
+        ++tally.modes[mode->second];
+    const std::string grid = Trimmed(text.substr(40, 6));
+    if (IsLocator(grid)) {
+        tally.grids.insert(Upper(grid.substr(0, 4)));
+        if (text[59] == 'R')
+            tally.confirmedGrids.insert(Upper(grid.substr(0, 4)));
+    }
+    const std::string call = Upper(Trimmed(text.substr(18, 10)));
+    if (IsCall(call)) {
+        tally.calls.insert(call);
+        CountEntity(tally, call, text, date, band);
+    }
+}
+
 Tally Count(const std::string& bytes)
 {
     Tally tally;
     for (std::size_t at = 0; at + 64 <= bytes.size(); at += 64) {
         const std::string text = bytes.substr(at, 60);
         ++tally.records;
-        const std::optional<int> year = Year(text[6], text[7]);
-        if (!year) {
+        if (const std::optional<int> year = Year(text[6], text[7]))
+            CountQso(tally, text, *year);
+        else
             ++tally.skipped;
-            continue;
-        }
-        const std::string date = CalendarDate(text, *year);
-        if (!date.empty()) {
-            ++tally.years[date.substr(0, 4)];
-            tally.first = tally.first.empty() ? date : std::min(tally.first, date);
-            tally.last = std::max(tally.last, date);
-        }
-        const auto band = kBandOf.find(Trimmed(text.substr(12, 3)));
-        if (band != kBandOf.end())
-            ++tally.bands[band->second];
-        const auto mode = kModeOf.find(Upper(Trimmed(text.substr(15, 3))));
-        if (mode != kModeOf.end())
-            ++tally.modes[mode->second];
-        const bool confirmed = text[59] == 'R';
-        const std::string grid = Trimmed(text.substr(40, 6));
-        if (IsLocator(grid)) {
-            tally.grids.insert(Upper(grid.substr(0, 4)));
-            if (confirmed)
-                tally.confirmedGrids.insert(Upper(grid.substr(0, 4)));
-        }
-        const std::string call = Upper(Trimmed(text.substr(18, 10)));
-        if (!IsCall(call))
-            continue;
-        tally.calls.insert(call);
-        const std::string time = text.substr(8, 4);
-        const bool isTime = std::all_of(time.begin(), time.end(), Digit) &&
-                            std::stoi(time.substr(0, 2)) < 24 && std::stoi(time.substr(2)) < 60;
-        const Dxcc::Lookup lookup = Dxcc::LookUpEntity(call, date, isTime ? time : "");
-        if (lookup.result != Dxcc::Lookup::Result::Found)
-            continue;
-        Tally::Entity& entity = tally.entities[lookup.entity.dxcc];
-        ++entity.qsos;
-        entity.confirmed = entity.confirmed || confirmed;
-        if (band != kBandOf.end())
-            entity.bands.insert(band->second);
     }
     return tally;
 }
@@ -180,7 +191,7 @@ std::uint64_t Sum(const std::map<std::string, std::uint64_t>& counts)
     return sum;
 }
 
-// A log's object against the test's own count; `findings` the count --check gives.
+// A log's object against the test's own count of it.
 void ExpectCounts(const JsonValue& counts, const Tally& tally)
 {
     EXPECT_EQ(counts["records"].number, tally.records);
@@ -199,7 +210,7 @@ void ExpectCounts(const JsonValue& counts, const Tally& tally)
     EXPECT_TRUE(std::is_sorted(years.begin(), years.end()));
     std::vector<std::string> bands;
     std::copy_if(kBandOrder.begin(), kBandOrder.end(), std::back_inserter(bands),
-                 [&tally](const std::string& band) { return tally.bands.count(band) != 0; });
+                 [&tally](const std::string& band) { return tally.bands.contains(band); });
     EXPECT_EQ(counts["bands"].Keys(), bands);
 
     const JsonValue& entities = counts["entities"];
@@ -274,7 +285,8 @@ TEST_F(StatisticsCommandTest, RunCountsEveryLogItCanReadAndAllOfThemTogether)
     const std::string missing = folder / "missing.log";
     const std::string part = folder / "caf\xE9.log"; // not UTF-8: Windows-1252 in the JSON
     const std::string fullBytes = Examples::RandomLogBytes(400, 3);
-    const std::string partBytes = fullBytes.substr(0, 64 * 50) + Record(kIllegalYearText);
+    const std::string partBytes =
+        fullBytes.substr(0, std::size_t{64} * 50) + Record(kIllegalYearText);
     WriteFile(full, fullBytes);
     WriteFile(empty, "");
     WriteFile(part, partBytes);

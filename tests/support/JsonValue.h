@@ -121,6 +121,36 @@ private:
         Expect(text, at, '"');
         return out;
     }
+    // The items of an array or the members of an object, `parse` reading each, up to `close`.
+    template <class Parse>
+    static void ParseList(const std::string& text, std::size_t& at, char close, Parse parse)
+    {
+        SkipBlanks(text, at);
+        if (at < text.size() && text[at] == close) {
+            ++at;
+            return;
+        }
+        for (;;) {
+            parse();
+            SkipBlanks(text, at);
+            if (at >= text.size() || text[at] != ',')
+                break;
+            ++at;
+        }
+        Expect(text, at, close);
+    }
+    static JsonValue ParseNumber(const std::string& text, std::size_t& at)
+    {
+        JsonValue value;
+        value.type = Type::Number;
+        const std::size_t start = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        if (text[start] == '0' && at - start > 1)
+            throw std::invalid_argument("leading zero");
+        value.number = std::stoull(text.substr(start, at - start));
+        return value;
+    }
     static JsonValue ParseValue(const std::string& text, std::size_t& at)
     {
         SkipBlanks(text, at);
@@ -130,43 +160,21 @@ private:
         const char c = text[at];
         if (c == '{') {
             value.type = Type::Object;
-            Expect(text, at, '{');
-            SkipBlanks(text, at);
-            if (at < text.size() && text[at] == '}') {
-                ++at;
-                return value;
-            }
-            do {
+            ++at;
+            ParseList(text, at, '}', [&] {
                 std::string key = ParseString(text, at);
                 Expect(text, at, ':');
                 value.members.emplace_back(std::move(key), ParseValue(text, at));
-                SkipBlanks(text, at);
-            } while (at < text.size() && text[at] == ',' && ++at);
-            Expect(text, at, '}');
+            });
         } else if (c == '[') {
             value.type = Type::Array;
-            Expect(text, at, '[');
-            SkipBlanks(text, at);
-            if (at < text.size() && text[at] == ']') {
-                ++at;
-                return value;
-            }
-            do {
-                value.items.push_back(ParseValue(text, at));
-                SkipBlanks(text, at);
-            } while (at < text.size() && text[at] == ',' && ++at);
-            Expect(text, at, ']');
+            ++at;
+            ParseList(text, at, ']', [&] { value.items.push_back(ParseValue(text, at)); });
         } else if (c == '"') {
             value.type = Type::String;
             value.string = ParseString(text, at);
         } else if (c >= '0' && c <= '9') {
-            value.type = Type::Number;
-            const std::size_t start = at;
-            while (at < text.size() && text[at] >= '0' && text[at] <= '9')
-                ++at;
-            if (text[start] == '0' && at - start > 1)
-                throw std::invalid_argument("leading zero");
-            value.number = std::stoull(text.substr(start, at - start));
+            value = ParseNumber(text, at);
         } else if (text.compare(at, 4, "true") == 0 || text.compare(at, 5, "false") == 0) {
             value.type = Type::Bool;
             value.boolean = c == 't';
