@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/CommandLineOptions.h"
+#include "app/StatisticsRun.h"
 #include "app/TerminalReport.h"
 #include "app/TerminalText.h"
 #include "app/TerminalWriter.h"
@@ -178,6 +179,8 @@ int Run(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* er
         Say(err, std::string(kStandardOutputName) + ": " + std::strerror(error));
         return kFailed;
     }
+    if (options.stats)
+        return ShowStatistics(options, out, err);
     return options.check ? CheckLogs(options, out, err) : ConvertLogs(options, out, err);
 }
 

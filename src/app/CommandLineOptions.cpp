@@ -46,6 +46,10 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
             options.check = true;
         } else if (argument == "--entities") {
             options.entities = true;
+        } else if (argument == "--stats") {
+            options.stats = true;
+        } else if (argument == "--json") {
+            options.json = true;
         } else if (argument == "-o" || argument == "--output" ||
                    argument.starts_with("--output=")) {
             if (options.output)
@@ -63,8 +67,14 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
     }
     if (options.help || options.version)
         return std::nullopt;
+    if (options.json && !options.stats)
+        return UsageError{"--json goes with --stats only"};
     if (options.logs.empty())
         return UsageError{"no log file given"};
+    if (options.stats &&
+        (options.check || options.output || options.existing != Options::Existing::Refuse ||
+         options.form != Conversion::AdifForm::Classic || options.entities))
+        return UsageError{"--stats writes no ADIF and takes no other option but --json"};
     if (options.check && (options.output || options.existing != Options::Existing::Refuse ||
                           options.form != Conversion::AdifForm::Classic || options.entities))
         return UsageError{"--check writes nothing and takes no other option"};
@@ -84,6 +94,9 @@ std::string HelpText(const std::string& errorLogPath)
            "       " +
            kProgram +
            " --check LOG...\n"
+           "       " +
+           kProgram +
+           " --stats [--json] LOG...\n"
            "Convert Kestrel log files into ADIF files.\n"
            "\n"
            "Each LOG is converted into a file of the same name with the extension .ADI,\n"
@@ -99,6 +112,10 @@ std::string HelpText(const std::string& errorLogPath)
            "      --check        write nothing; list the records that the standard form\n"
            "                     changes, leaves out in part or skips, and the callsigns\n"
            "                     without a DXCC entity on their date\n"
+           "      --stats        write nothing; show what each log holds and all of them\n"
+           "                     together: QSOs per year, band and mode, callsigns, DXCC\n"
+           "                     entities and grid squares worked and confirmed, findings\n"
+           "      --json         with --stats: show them as JSON, for scripts\n"
            "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
            "                     '-' writes it to standard output\n"
            "      --replace      replace an existing ADIF file\n"
@@ -116,6 +133,7 @@ std::string HelpText(const std::string& errorLogPath)
            "Exit status: 0 when every log was converted and reported, 1 when any was\n"
            "not or the report could not be written, 2 for a usage error. With --check:\n"
            "0 when no record needs a look, 1 when any does or a log could not be read.\n"
+           "With --stats: 0, or 1 when a log could not be read.\n"
            "\n"
            "Unexpected failures are recorded in the error log:\n"
            "  " +

@@ -15,6 +15,7 @@ inline constexpr const char* kProgram = "kestrel-to-adif";
 //   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
 //   with --entities after --adif3 or --adx
 //   kestrel-to-adif --check LOG...
+//   kestrel-to-adif --stats [--json] LOG...
 struct Options
 {
     // What happens to an ADIF file that is there already.
@@ -22,7 +23,9 @@ struct Options
     Existing existing = Existing::Refuse;
     Conversion::AdifForm form = Conversion::AdifForm::Classic;
     bool check = false;
-    bool entities = false;             // the standard forms add each callsign's DXCC entity
+    bool entities = false; // the standard forms add each callsign's DXCC entity
+    bool stats = false;
+    bool json = false;                 // the statistics as JSON
     std::optional<std::string> output; // "-" for standard output
     std::vector<std::string> logs;
     bool help = false;

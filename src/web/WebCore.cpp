@@ -1,7 +1,8 @@
 // The page's way into the conversion core. The page's worker puts each log
 // where KestrelConvert reads it and takes the ADIF from where it writes it
 // (devices of the worker's own in the browser's file system); what a window
-// would show in message boxes goes to the page as it comes, by kind.
+// would show in message boxes goes to the page as it comes, by kind, and after a conversion
+// the log's statistics, for the page's pictures.
 
 #include "adif/AdifForm.h"
 #include "adif/standard/Findings.h"
@@ -9,9 +10,12 @@
 #include "command/ConvertCommand.h"
 #include "command/UnattendedServices.h"
 #include "common/PathHelpers.h"
+#include "statistics/CountLog.h"
+#include "statistics/StatisticsJson.h"
 
 #include <cstdio>
 #include <emscripten.h>
+#include <exception>
 #include <fcntl.h>
 #include <iterator>
 #include <string>
@@ -28,6 +32,7 @@ enum class PageMessage {
     OutputName = 4, // the download's name
     Finding = 5,
     Other = 6,
+    Statistics = 7, // the log's statistics as JSON, with its grid squares for the map
 };
 
 // clang-format off
@@ -85,6 +90,18 @@ constexpr Conversion::AdifForm kPageForms[] = {
     Conversion::AdifForm::Adx,
 };
 
+// The log read once more, after its conversion, for the page's pictures; the ADIF is
+// written whether or not they can be drawn.
+void ShowStatistics(const char* logPath, const char* logName)
+{
+    try {
+        Show(PageMessage::Statistics,
+             Statistics::LogJsonWithGridList(logName, Statistics::CountLog(logPath)));
+    } catch (const std::exception& e) {
+        Show(PageMessage::Note, std::string("the log at a glance could not be shown: ") + e.what());
+    }
+}
+
 } // namespace
 
 // Converts the log at `logPath` into the output at `adifPath`, both opened as
@@ -133,5 +150,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
         Show(PageMessage::Note, std::string(logName) + " ends in " +
                                     std::to_string(result.ignoredBytes) +
                                     " bytes too few for a record; they were ignored");
+    ShowStatistics(logPath, logName);
     return 0;
 }

@@ -169,8 +169,14 @@ constexpr bool BandsAscending()
     return true;
 }
 static_assert(BandsAscending(), "BandContaining stops at the first band above");
+static_assert(kBands.size() == kBandCount, "kBandCount counts the bands");
 
 } // namespace
+
+std::span<const Band, kBandCount> AllBands()
+{
+    return kBands;
+}
 
 std::optional<Hertz> ParseMegahertz(std::string_view text)
 {

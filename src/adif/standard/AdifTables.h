@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 // The enumerations of ADIF 3.1.7 that the standard forms translate into:
@@ -18,6 +20,12 @@ struct Band
     Hertz lowest;
     Hertz highest;
 };
+
+// How many bands ADIF 3.1.7 has.
+inline constexpr std::size_t kBandCount = 33;
+
+// Every band, in frequency order, lowest first.
+std::span<const Band, kBandCount> AllBands();
 
 // A frequency in MHz as ADIF's Number type writes it, without a sign: digits
 // with at most one '.'. Nothing for any other text, and for a value above

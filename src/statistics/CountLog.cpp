@@ -1,0 +1,34 @@
+#include "statistics/CountLog.h"
+
+#include "adif/standard/StandardOptions.h"
+#include "adif/standard/StandardRecord.h"
+#include "files/LogFile.h"
+#include "record/LogRecord.h"
+
+#include <optional>
+
+namespace Statistics {
+
+LogStatistics CountLog(const std::string& path)
+{
+    Conversion::LogFile log(path);
+    LogStatistics counts;
+    Conversion::StandardRecord record;
+    Conversion::StandardOptions options;
+    options.entities = true;
+    std::uint64_t recordNumber = 0;
+    for (std::string_view bytes = log.ReadRecord(); !bytes.empty(); bytes = log.ReadRecord()) {
+        ++recordNumber;
+        const std::string_view recordText = Conversion::BuildRecordText(bytes);
+        const std::optional<Conversion::RecordFields> fields = Conversion::DecodeFields(recordText);
+        if (!fields) {
+            counts.CountSkipped(recordText, recordNumber);
+            continue;
+        }
+        record.Assign(*fields, recordNumber, counts, options);
+        counts.Count(record);
+    }
+    return counts;
+}
+
+} // namespace Statistics
