@@ -80,7 +80,7 @@ void LogStatistics::Count(const Conversion::StandardRecord& record)
     if (!record.mode.empty())
         modes_.Add(record.mode);
     if (!record.call.empty())
-        calls_.Insert(record.call);
+        calls_.emplace(record.call);
     const std::size_t grid = GridPlace(record.gridSquare);
     if (grid != kGridSquares) {
         gridsWorked_.set(grid);
@@ -134,7 +134,7 @@ void LogStatistics::Add(const LogStatistics& other)
         modes_.Add(mode, count);
     for (const auto& [continent, count] : other.continents_.Sorted())
         continents_.Add(continent, count);
-    calls_.Merge(other.calls_);
+    calls_.insert(other.calls_.begin(), other.calls_.end());
     if (other.entities_.size() > entities_.size())
         entities_.resize(other.entities_.size());
     for (const EntityCount& theirs : other.entities_) {

@@ -3,7 +3,6 @@
 #include "adif/standard/AdifTables.h"
 #include "adif/standard/Findings.h"
 #include "adif/standard/StandardRecord.h"
-#include "statistics/CallsignSet.h"
 
 #include <array>
 #include <bitset>
@@ -12,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -81,7 +81,7 @@ public:
     const NameCounts& Modes() const { return modes_; }
     // QSOs per continent of their entity; a QSO without an entity counts in none.
     const NameCounts& Continents() const { return continents_; }
-    std::size_t Calls() const { return calls_.Size(); }
+    std::size_t Calls() const { return calls_.size(); }
     // The entities worked, by DXCC number, ascending.
     std::vector<const EntityCount*> Entities() const;
     const GridSet& GridsWorked() const { return gridsWorked_; }
@@ -99,7 +99,7 @@ private:
     std::array<std::uint64_t, Conversion::kBandCount> bands_{};
     NameCounts modes_;
     NameCounts continents_;
-    CallsignSet calls_;
+    std::unordered_set<std::string> calls_;
     // By DXCC number: the numbers are small.
     std::vector<EntityCount> entities_;
     GridSet gridsWorked_;
