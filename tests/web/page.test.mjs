@@ -169,9 +169,11 @@ function asThePageShowsIt(cliLine) {
 
 // Chooses the logs, converts them in the form given and waits for the end; returns for each log
 // its name, the messages shown and the download's name and bytes.
-async function convert(logs, form = 'classic') {
+async function convert(logs, form = 'classic', { entities = false } = {}) {
     await page.setInputFiles('#logs', logs);
     await page.getByRole('radio', { name: new RegExp('^' + form) }).check();
+    const entitiesBox = page.getByRole('checkbox', { name: /^Add DXCC entity fields/ });
+    if (await entitiesBox.isEnabled()) await entitiesBox.setChecked(entities);
     await page.getByRole('button', { name: 'Convert' }).click();
     await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'),
         null, { timeout: 300_000 });
@@ -250,6 +252,39 @@ describe('standard ADIF 3 and ADX', () => {
             assertSameLines(result.messages, expected.shown, `${form} of realistic.log`);
         });
     }
+});
+
+describe('DXCC entity fields', () => {
+    let log;
+    before(() => { log = generated(2000, 31, 'entities.log'); });
+    for (const [form, options] of [['standard', ['--adif3']], ['ADX', ['--adx']]]) {
+        test(`${form}: added as kestrel-to-adif --entities adds them`, async () => {
+            const [result] = await convert([log], form, { entities: true });
+            const expected = execFileSync(cli, [...options, '--entities', '-o', '-', log],
+                { maxBuffer: 1 << 30, stdio: ['ignore', 'pipe', 'ignore'] });
+            assertSameAdif(result.adif, expected, `${form} of entities.log with entities`);
+            const entityField = form === 'ADX' ? /<DXCC>\d+<\/DXCC>/ : /<DXCC:\d+>\d+ /;
+            assert.ok(entityField.test(result.adif.toString('latin1')), 'some records have a DXCC entity');
+        });
+    }
+
+    test('offered for the standard forms alone: classic stays as the programs write it', async () => {
+        const entitiesBox = page.getByRole('checkbox', { name: /^Add DXCC entity fields/ });
+        await page.setInputFiles('#logs', [log]);
+        await page.getByRole('radio', { name: /^standard/ }).check();
+        await entitiesBox.check();
+        await page.getByRole('radio', { name: /^classic/ }).check();
+        assert.equal(await entitiesBox.isDisabled(), true);
+        // Left ticked from before, it adds nothing to the classic form.
+        assert.equal(await entitiesBox.isChecked(), true);
+        await page.getByRole('button', { name: 'Convert' }).click();
+        await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'));
+        const [result] = await collect();
+        assertSameAdif(result.adif, commandLine(log).adif, 'classic of entities.log');
+        await page.getByRole('radio', { name: /^ADX/ }).check();
+        assert.equal(await entitiesBox.isEnabled(), true);
+        await entitiesBox.uncheck();
+    });
 });
 
 describe('hostile input', () => {
@@ -378,7 +413,7 @@ describe('the page itself', () => {
         await page.reload();
         assert.equal(await page.evaluate(() => document.getElementById('convert-form').elements.form.value), '1');
         const reached = [];
-        for (let i = 0; i < 3; ++i) {
+        for (let i = 0; i < 4; ++i) {
             await page.keyboard.press('Tab');
             reached.push(await page.evaluate(() => {
                 const focused = document.activeElement;
@@ -387,7 +422,9 @@ describe('the page itself', () => {
         }
         // One tab stop for the radio group, the checked form's, as browsers do.
         assert.deepEqual(reached, ['Kestrel logs (.log)',
-            "standard ADIF 3, for today's loggers and LoTW, with a check of every record", 'Convert']);
+            "standard ADIF 3, for today's loggers and LoTW, with a check of every record",
+            "Add DXCC entity fields: each contact's country, zones and continent, found from its callsign and date",
+            'Convert']);
         // Choosing with the keyboard alone: classic one arrow away and back, Enter on Convert.
         const log = generated(10, 4, 'keys.log');
         await page.setInputFiles('#logs', [log]);

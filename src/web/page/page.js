@@ -14,6 +14,9 @@
     const convertButton = document.getElementById('convert');
     const status = document.getElementById('status');
     const results = document.getElementById('results');
+    const standardOnly = document.getElementById('standard-only');
+    const entities = document.getElementById('entities');
+    const CLASSIC = 0;
 
     let chosen = [];        // the logs to convert: File objects
     let worker = null;
@@ -46,6 +49,13 @@
     }
 
     picker.addEventListener('change', () => choose(Array.from(picker.files), []));
+
+    // The classic form is the programs' own, with nothing added: what only the standard forms
+    // do is offered when one of them is chosen.
+    function formChosen() {
+        standardOnly.disabled = Number(form.elements.form.value) === CLASSIC;
+    }
+    form.addEventListener('change', formChosen);
 
     // A drop anywhere on the page chooses its logs; a folder is named and left out, as a folder
     // holds no records.
@@ -174,6 +184,7 @@
             return;
         }
         const chosenForm = Number(form.elements.form.value);
+        const withEntities = !standardOnly.disabled && entities.checked;
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
@@ -192,7 +203,7 @@
             item.append(element('h3', file.name), messages);
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
-            worker.postMessage({ type: 'convert', id, file, form: chosenForm });
+            worker.postMessage({ type: 'convert', id, file, form: chosenForm, entities: withEntities });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'
@@ -200,4 +211,5 @@
     });
 
     showChosen([]);
+    formChosen();
 })();
