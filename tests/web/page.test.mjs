@@ -287,6 +287,142 @@ describe('DXCC entity fields', () => {
     });
 });
 
+// What the page shows of a log at a glance, read from its text: the tables beside the pictures,
+// the sentences, and the squares the map draws.
+async function glanceOf(item) {
+    return item.$eval('.glance', (glance) => {
+        const counts = (selector) => Object.fromEntries(Array.from(glance.querySelectorAll(selector + ' tbody tr'),
+            (row) => [row.cells[0].textContent, Number(row.cells[row.cells.length - 1].textContent)]));
+        const figureNamed = (caption) => Array.from(glance.querySelectorAll('figure'))
+            .find((figure) => figure.querySelector('figcaption').textContent === caption);
+        const sentences = Array.from(glance.querySelectorAll('p'), (p) => p.textContent);
+        const entityTable = glance.querySelector('table.entities');
+        const path = (className) => glance.querySelector(`svg.map path.${className}`)?.getAttribute('d') ?? '';
+        return {
+            sentences,
+            years: counts('details table.bars'),
+            bands: Object.fromEntries(Array.from(figureNamed('QSOs per band').querySelectorAll('tbody tr'),
+                (row) => [row.cells[0].textContent, Number(row.cells[1].textContent)])),
+            bandOrder: Array.from(figureNamed('QSOs per band').querySelectorAll('tbody th'), (th) => th.textContent),
+            modes: Object.fromEntries(Array.from(figureNamed('QSOs per mode').querySelectorAll('tbody tr'),
+                (row) => [row.cells[0].textContent, Number(row.cells[1].textContent)])),
+            entities: entityTable ? Array.from(entityTable.tBodies[0].rows, (row) =>
+                Array.from(row.cells, (cell) => cell.textContent)) : [],
+            fields: Array.from(glance.querySelectorAll('table.fields tbody tr'), (row) =>
+                ({ field: row.cells[0].textContent, confirmed: row.cells[1].textContent.split(' ').filter(Boolean),
+                   worked: row.cells[2].textContent.split(' ').filter(Boolean) })),
+            confirmedPath: path('confirmed'),
+            workedPath: path('worked'),
+        };
+    });
+}
+
+// The south-west corners of the squares a map path draws, as longitude and latitude: the map is
+// 3600 by 1800, a tenth of a degree each, from 180 degrees west and 90 north. Worked squares are
+// drawn smaller, `inset` inside their own.
+function cornersDrawn(d, inset) {
+    return Array.from(d.matchAll(/M(\d+) (\d+)h(\d+)v(\d+)/g), ([, x, y, , height]) =>
+        `${(Number(x) - inset) / 10 - 180},${90 - (Number(y) - inset / 2 + Number(height) + inset) / 10}`).sort();
+}
+
+// A Maidenhead square's south-west corner: 20 by 10 degrees for the field's letters, from 180
+// west and 90 south, 2 by 1 for the square's digits.
+function cornerOf(square) {
+    const letter = (i) => square.toUpperCase().charCodeAt(i) - 65;
+    const digit = (i) => square.charCodeAt(i) - 48;
+    return `${letter(0) * 20 + digit(2) * 2 - 180},${letter(1) * 10 + digit(3) - 90}`;
+}
+
+describe('the log at a glance', () => {
+    let log;
+    let counted;
+    before(() => {
+        log = generated(3000, 23, 'glance.log');
+        const json = execFileSync(cli, ['--stats', '--json', log], { encoding: 'utf8', maxBuffer: 1 << 30 });
+        [counted] = JSON.parse(json).logs;
+    });
+
+    test('the pictures\' tables and sentences say what kestrel-to-adif --stats --json counts', async () => {
+        await convert([log], 'standard');
+        const [item] = await page.$$('#results > li');
+        const shown = await glanceOf(item);
+        assert.equal(shown.sentences[0], `${counted.records} records: ${counted.qsos} QSOs written, ` +
+            `${counted.skipped} skipped. First QSO ${counted.first.replace(/(\d{4})(\d\d)(\d\d)/, '$1-$2-$3')}, ` +
+            `last ${counted.last.replace(/(\d{4})(\d\d)(\d\d)/, '$1-$2-$3')}. ${counted.calls} different callsigns.`);
+        assert.deepEqual(shown.years, counted.years);
+        assert.deepEqual(shown.bands, counted.bands);
+        assert.deepEqual(shown.modes, counted.modes);
+        // From the longest wavelength down, as on a dial.
+        const dial = ['160m', '80m', '40m', '20m', '10m', '6m', '2m', '70cm'].filter((band) => band in counted.bands);
+        assert.deepEqual(shown.bandOrder.filter((band) => dial.includes(band)), dial);
+
+        assert.ok(counted.entities.list.length > 1, 'the generated log has callsigns of several entities');
+        assert.ok(shown.sentences.includes(`${counted.entities.worked} entities worked, ` +
+            `${counted.entities.confirmed} of them confirmed (QSL received).`));
+        assert.deepEqual(shown.entities.map(([name, dxcc, continent, qsos, confirmed]) =>
+            ({ name, dxcc: Number(dxcc), continent, qsos: Number(qsos), confirmed: confirmed === 'yes' }))
+            .sort((a, b) => a.dxcc - b.dxcc),
+        counted.entities.list.map(({ name, dxcc, continent, qsos, confirmed }) => ({ name, dxcc, continent, qsos, confirmed }))
+            .sort((a, b) => a.dxcc - b.dxcc));
+
+        assert.ok(shown.sentences.includes(`${counted.grids.worked} grid squares worked, ` +
+            `${counted.grids.confirmed} of them confirmed (QSL received).`));
+        const confirmed = counted.gridList.filter((entry) => entry.confirmed).map((entry) => entry.square.toUpperCase());
+        const worked = counted.gridList.filter((entry) => !entry.confirmed).map((entry) => entry.square.toUpperCase());
+        assert.equal(confirmed.length, counted.grids.confirmed);
+        assert.deepEqual(shown.fields.flatMap((row) => row.confirmed).sort(), confirmed.sort());
+        assert.deepEqual(shown.fields.flatMap((row) => row.worked).sort(), worked.sort());
+        assert.ok(shown.fields.every((row) => [...row.confirmed, ...row.worked].every((square) => square.startsWith(row.field))));
+        assert.deepEqual(cornersDrawn(shown.confirmedPath, 0), confirmed.map(cornerOf).sort());
+        assert.deepEqual(cornersDrawn(shown.workedPath, 4), worked.map(cornerOf).sort());
+    });
+
+    test('the table of entities sorts by a heading, clicked or pressed, and says how it is sorted', async () => {
+        const table = page.locator('#results > li').first().locator('table.entities');
+        const column = async (i) => table.locator('tbody tr').evaluateAll((rows, at) => rows.map((row) => row.cells[at].textContent), i);
+        const sortedBy = () => table.locator('thead th').evaluateAll((cells) =>
+            cells.filter((cell) => cell.getAttribute('aria-sort') !== 'none')
+                .map((cell) => [cell.querySelector('button').firstChild.textContent, cell.getAttribute('aria-sort')]));
+        const byNumber = (direction) => (a, b) => direction * (Number(a) - Number(b));
+        const byName = (a, b) => a.localeCompare(b, 'en');
+
+        assert.deepEqual(await sortedBy(), [['QSOs', 'descending']]);
+        const qsos = await column(3);
+        assert.deepEqual(qsos, qsos.slice().sort(byNumber(-1)));
+
+        await table.getByRole('button', { name: /^Entity/ }).click();
+        assert.deepEqual(await sortedBy(), [['Entity', 'ascending']]);
+        const names = await column(0);
+        assert.deepEqual(names, names.slice().sort(byName));
+        await table.getByRole('button', { name: /^Entity/ }).click();
+        assert.deepEqual(await sortedBy(), [['Entity', 'descending']]);
+        assert.deepEqual(await column(0), names.slice().reverse());
+
+        await table.getByRole('button', { name: /^DXCC/ }).focus();
+        await page.keyboard.press('Enter');
+        assert.deepEqual(await sortedBy(), [['DXCC', 'ascending']]);
+        const numbers = await column(1);
+        assert.deepEqual(numbers, numbers.slice().sort(byNumber(1)));
+        await page.keyboard.press('Space');
+        assert.deepEqual(await sortedBy(), [['DXCC', 'descending']]);
+        assert.deepEqual(await column(1), numbers.slice().sort(byNumber(-1)));
+    });
+
+    test('several logs: a glance at each, under its own name', async () => {
+        const other = generated(300, 24, 'other.log');
+        const results = await convert([log, other], 'ADX');
+        const items = await page.$$('#results > li');
+        assert.equal(results.length, 2);
+        const [first, second] = [await glanceOf(items[0]), await glanceOf(items[1])];
+        assert.deepEqual(first.years, counted.years);
+        const [otherCounted] = JSON.parse(execFileSync(cli, ['--stats', '--json', other], { encoding: 'utf8' })).logs;
+        assert.deepEqual(second.years, otherCounted.years);
+        assert.match(second.sentences[0], new RegExp(`^${otherCounted.records} records: ${otherCounted.qsos} QSOs written`));
+        const ids = await page.$$eval('#results [id]', (elements) => elements.map((e) => e.id));
+        assert.equal(new Set(ids).size, ids.length, 'no id is used twice');
+    });
+});
+
 describe('hostile input', () => {
     test('record text is shown as Windows-1252 text, control bytes escaped, markup never obeyed', async () => {
         // Date 01/02/XX: a year that cannot be read, so the record is quoted in full.
@@ -441,10 +577,12 @@ describe('the page itself', () => {
         assertSameAdif(result.adif, commandLine(log, 'standard').adif, 'keys.log');
     });
 
-    test('at 200% zoom nothing runs off the side, long record text included', async () => {
+    test('at 200% zoom nothing runs off the side, long record text and the pictures included', async () => {
         await page.setViewportSize({ width: 640, height: 800 });
         await page.evaluate(() => { document.body.style.zoom = '2'; });
-        await convert([logFile('wide.log', Buffer.from('01/02/XX' + 'W'.repeat(52) + 'pad!', 'latin1'))]);
+        await convert([logFile('wide.log', Buffer.from('01/02/XX' + 'W'.repeat(52) + 'pad!', 'latin1')),
+            generated(2000, 41, 'pictures.log')], 'standard');
+        assert.equal(await page.locator('#results .glance figure svg.map').count(), 1);
         const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
         assert.ok(overflow <= 0, `${overflow} pixels run off the side`);
         await page.evaluate(() => { document.body.style.zoom = ''; });

@@ -1,6 +1,6 @@
 // The page around the converter: the logs chosen or dropped, the form, and for each log its
-// progress, its messages and its download. Everything a log holds is shown as text, never as
-// markup.
+// progress, its messages, its download and what it holds at a glance (glance.js). Everything a
+// log holds is shown as text, never as markup.
 'use strict';
 
 (() => {
@@ -146,6 +146,18 @@
         }
     }
 
+    function showGlance(id, shown, text) {
+        let statistics;
+        try {
+            statistics = JSON.parse(text);
+        } catch (e) {
+            shown.messages.append(element('li', 'The page could not read what the converter counted in ' +
+                shown.file.name + ' (' + e.message + ').', 'failure'));
+            return;
+        }
+        shown.item.append(KestrelGlance.draw(statistics, 'glance-' + id));
+    }
+
     function received(data) {
         const shown = running.get(data.id);
         if (!shown) return;
@@ -172,6 +184,7 @@
             shown.item.append(link);
             shown.batch.converted += 1;
         }
+        if (data.converted && data.statistics) showGlance(data.id, shown, data.statistics);
         finish(data.id, shown);
     }
 
