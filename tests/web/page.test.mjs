@@ -602,6 +602,11 @@ describe('the page itself', () => {
         await page.evaluate(() => { document.body.style.zoom = ''; });
     });
 
+    test('the one file, converter, DXCC table and world map included, stays under 1.5 MB', () => {
+        const size = fs.statSync(pagePath).size;
+        assert.ok(size < 1_500_000, `the page is ${size} bytes`);
+    });
+
     test('the product icon is the page icon, and nothing was requested but the page itself', async () => {
         const icon = await page.getAttribute('link[rel="icon"]', 'href');
         const expected = fs.readFileSync(new URL('../../resources/icons/kestreltoadif-64.png', import.meta.url));
