@@ -53,8 +53,9 @@ const KestrelGlance = (() => {
         return made;
     }
 
-    // A table whose first column names each row; the chart and its text at once when `bar`
-    // gives each row its share of the longest bar, and the part of that bar drawn solid.
+    // A table whose first column names each row and whose last cell holds a number and its bar:
+    // the chart and its text at once. `bar` gives a row's length, and the part of it drawn solid
+    // where only a part is (the rest hatched).
     function barTable(labelledBy, headings, rows, bar) {
         const table = element('table', undefined, 'bars');
         table.setAttribute('aria-labelledby', labelledBy);
@@ -71,9 +72,10 @@ const KestrelGlance = (() => {
             const line = element('tr');
             const name = element('th', row[0]);
             name.scope = 'row';
-            line.append(name, ...row.slice(1).map((value) => element('td', String(value))));
-            const last = line.lastChild;
-            last.replaceChildren(element('span', last.textContent, 'count'));
+            const values = row.slice(1);
+            line.append(name, ...values.slice(0, -1).map((value) => element('td', String(value))));
+            const last = element('td');
+            last.append(element('span', String(values[values.length - 1]), 'count'));
             const { length, solid } = bar(row);
             const track = element('span', undefined, 'track');
             track.setAttribute('aria-hidden', 'true');
@@ -85,6 +87,7 @@ const KestrelGlance = (() => {
             }
             track.append(drawn);
             last.append(track);
+            line.append(last);
             table.tBodies[0].append(line);
         }
         return table;
@@ -171,7 +174,8 @@ const KestrelGlance = (() => {
                 return typeof x === 'string' ? names.compare(x, y) : x - y;
             };
             // Ties keep the order by name, the first column's.
-            lines.sort((a, b) => sign * compare(a, b) || names.compare(columns[0].key(a.row), columns[0].key(b.row)));
+            const byName = (a, b) => names.compare(columns[0].key(a.row), columns[0].key(b.row));
+            lines.sort((a, b) => sign * compare(a, b) || byName(a, b));
             headings.forEach((heading, i) => {
                 heading.setAttribute('aria-sort', i === index ? direction : 'none');
                 heading.querySelector('.sort-mark').textContent =
