@@ -6,6 +6,7 @@
 
 #include "adif/AdifForm.h"
 #include "adif/standard/Findings.h"
+#include "adif/standard/StandardOptions.h"
 #include "command/ConversionServices.h"
 #include "command/ConvertCommand.h"
 #include "command/UnattendedServices.h"
@@ -106,9 +107,10 @@ void ShowStatistics(const char* logPath, const char* logName)
 
 // Converts the log at `logPath` into the output at `adifPath`, both opened as
 // they are (the worker's devices), naming them `logName` and the download's
-// name in messages. Returns 0 when the log was converted, 1 when it was not.
+// name in messages; `entities` non-zero adds each record's DXCC entity in the
+// standard forms. Returns 0 when the log was converted, 1 when it was not.
 extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const char* logName,
-                                                   const char* adifPath, int form)
+                                                   const char* adifPath, int form, int entities)
 {
     if (form < 0 || form >= static_cast<int>(std::size(kPageForms))) {
         Show(PageMessage::Failure, "the page asked for a form of ADIF it does not have");
@@ -135,6 +137,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Refuse, &findings);
     command.ChooseForm(adifForm);
+    Conversion::StandardOptions options;
+    options.entities = entities != 0;
+    command.ChooseStandardOptions(options);
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
     const bool closed = std::fclose(stream) == 0;
 

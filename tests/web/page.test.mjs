@@ -169,9 +169,11 @@ function asThePageShowsIt(cliLine) {
 
 // Chooses the logs, converts them in the form given and waits for the end; returns for each log
 // its name, the messages shown and the download's name and bytes.
-async function convert(logs, form = 'classic') {
+async function convert(logs, form = 'classic', { entities = false } = {}) {
     await page.setInputFiles('#logs', logs);
     await page.getByRole('radio', { name: new RegExp('^' + form) }).check();
+    const entitiesBox = page.getByRole('checkbox', { name: /^Add DXCC entity fields/ });
+    if (await entitiesBox.isEnabled()) await entitiesBox.setChecked(entities);
     await page.getByRole('button', { name: 'Convert' }).click();
     await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'),
         null, { timeout: 300_000 });
@@ -250,6 +252,189 @@ describe('standard ADIF 3 and ADX', () => {
             assertSameLines(result.messages, expected.shown, `${form} of realistic.log`);
         });
     }
+});
+
+describe('DXCC entity fields', () => {
+    let log;
+    before(() => { log = generated(2000, 31, 'entities.log'); });
+    for (const [form, options] of [['standard', ['--adif3']], ['ADX', ['--adx']]]) {
+        test(`${form}: added as kestrel-to-adif --entities adds them`, async () => {
+            const [result] = await convert([log], form, { entities: true });
+            const expected = execFileSync(cli, [...options, '--entities', '-o', '-', log],
+                { maxBuffer: 1 << 30, stdio: ['ignore', 'pipe', 'ignore'] });
+            assertSameAdif(result.adif, expected, `${form} of entities.log with entities`);
+            const entityField = form === 'ADX' ? /<DXCC>\d+<\/DXCC>/ : /<DXCC:\d+>\d+ /;
+            assert.ok(entityField.test(result.adif.toString('latin1')), 'some records have a DXCC entity');
+        });
+    }
+
+    test('offered for the standard forms alone: classic stays as the programs write it', async () => {
+        const entitiesBox = page.getByRole('checkbox', { name: /^Add DXCC entity fields/ });
+        await page.setInputFiles('#logs', [log]);
+        await page.getByRole('radio', { name: /^standard/ }).check();
+        await entitiesBox.check();
+        await page.getByRole('radio', { name: /^classic/ }).check();
+        assert.equal(await entitiesBox.isDisabled(), true);
+        // Left ticked from before, it adds nothing to the classic form.
+        assert.equal(await entitiesBox.isChecked(), true);
+        await page.getByRole('button', { name: 'Convert' }).click();
+        await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Done'));
+        const [result] = await collect();
+        assertSameAdif(result.adif, commandLine(log).adif, 'classic of entities.log');
+        await page.getByRole('radio', { name: /^ADX/ }).check();
+        assert.equal(await entitiesBox.isEnabled(), true);
+        await entitiesBox.uncheck();
+    });
+});
+
+// What the page shows of a log at a glance, read from its text: the tables beside the pictures,
+// the sentences, and the squares the map draws.
+async function glanceOf(item) {
+    return item.$eval('.glance', (glance) => {
+        const counts = (selector) => Object.fromEntries(Array.from(glance.querySelectorAll(selector + ' tbody tr'),
+            (row) => [row.cells[0].textContent, Number(row.cells[row.cells.length - 1].textContent)]));
+        const figureNamed = (caption) => Array.from(glance.querySelectorAll('figure'))
+            .find((figure) => figure.querySelector('figcaption').textContent === caption);
+        const sentences = Array.from(glance.querySelectorAll('p'), (p) => p.textContent);
+        const entityTable = glance.querySelector('table.entities');
+        const path = (className) => glance.querySelector(`svg.map path.${className}`)?.getAttribute('d') ?? '';
+        return {
+            sentences,
+            years: counts('details table.bars'),
+            bands: Object.fromEntries(Array.from(figureNamed('QSOs per band').querySelectorAll('tbody tr'),
+                (row) => [row.cells[0].textContent, Number(row.cells[1].textContent)])),
+            bandOrder: Array.from(figureNamed('QSOs per band').querySelectorAll('tbody th'), (th) => th.textContent),
+            modes: Object.fromEntries(Array.from(figureNamed('QSOs per mode').querySelectorAll('tbody tr'),
+                (row) => [row.cells[0].textContent, Number(row.cells[1].textContent)])),
+            entities: entityTable ? Array.from(entityTable.tBodies[0].rows, (row) =>
+                Array.from(row.cells, (cell) => cell.textContent)) : [],
+            fields: Array.from(glance.querySelectorAll('table.fields tbody tr'), (row) =>
+                ({ field: row.cells[0].textContent, confirmed: row.cells[1].textContent.split(' ').filter(Boolean),
+                   worked: row.cells[2].textContent.split(' ').filter(Boolean) })),
+            confirmedPath: path('confirmed'),
+            workedPath: path('worked'),
+        };
+    });
+}
+
+// The south-west corners of the squares a map path draws, as longitude and latitude: the map is
+// 3600 by 1800, a tenth of a degree each, from 180 degrees west and 90 north. Worked squares are
+// drawn smaller, `inset` inside their own.
+function cornersDrawn(d, inset) {
+    return Array.from(d.matchAll(/M(\d+) (\d+)h(\d+)v(\d+)/g), ([, x, y, , height]) =>
+        `${(Number(x) - inset) / 10 - 180},${90 - (Number(y) - inset / 2 + Number(height) + inset) / 10}`).sort();
+}
+
+// A Maidenhead square's south-west corner: 20 by 10 degrees for the field's letters, from 180
+// west and 90 south, 2 by 1 for the square's digits.
+function cornerOf(square) {
+    const letter = (i) => square.toUpperCase().charCodeAt(i) - 65;
+    const digit = (i) => square.charCodeAt(i) - 48;
+    return `${letter(0) * 20 + digit(2) * 2 - 180},${letter(1) * 10 + digit(3) - 90}`;
+}
+
+// The 4-character grid squares of a standard ADI's QSOs, each confirmed when any QSO in it has a
+// QSL received: the test's own count, as the command line's JSON does not list the squares.
+function gridSquaresOf(adif) {
+    const squares = new Map();
+    for (const record of adif.toString('latin1').split('<EOR>')) {
+        const grid = /<GRIDSQUARE:\d+>([A-R]{2}\d{2})/i.exec(record);
+        if (!grid) continue;
+        const square = grid[1].toUpperCase();
+        squares.set(square, squares.get(square) === true || record.includes('<QSL_RCVD:1>Y'));
+    }
+    return squares;
+}
+
+describe('the log at a glance', () => {
+    let log;
+    let counted;
+    before(() => {
+        log = generated(3000, 23, 'glance.log');
+        const json = execFileSync(cli, ['--stats', '--json', log], { encoding: 'utf8', maxBuffer: 1 << 30 });
+        [counted] = JSON.parse(json).logs;
+    });
+
+    test('the pictures\' tables and sentences say what kestrel-to-adif --stats --json counts', async () => {
+        const [result] = await convert([log], 'standard');
+        const [item] = await page.$$('#results > li');
+        const shown = await glanceOf(item);
+        assert.equal(shown.sentences[0], `${counted.records} records: ${counted.qsos} QSOs written, ` +
+            `${counted.skipped} skipped. First QSO ${counted.first.replace(/(\d{4})(\d\d)(\d\d)/, '$1-$2-$3')}, ` +
+            `last ${counted.last.replace(/(\d{4})(\d\d)(\d\d)/, '$1-$2-$3')}. ${counted.calls} different callsigns.`);
+        assert.deepEqual(shown.years, counted.years);
+        assert.deepEqual(shown.bands, counted.bands);
+        assert.deepEqual(shown.modes, counted.modes);
+        // From the longest wavelength down, as on a dial.
+        const dial = ['160m', '80m', '40m', '20m', '10m', '6m', '2m', '70cm'].filter((band) => band in counted.bands);
+        assert.deepEqual(shown.bandOrder.filter((band) => dial.includes(band)), dial);
+
+        assert.ok(counted.entities.list.length > 1, 'the generated log has callsigns of several entities');
+        assert.ok(shown.sentences.includes(`${counted.entities.worked} entities worked, ` +
+            `${counted.entities.confirmed} of them confirmed (QSL received).`));
+        assert.deepEqual(shown.entities.map(([name, dxcc, continent, qsos, confirmed]) =>
+            ({ name, dxcc: Number(dxcc), continent, qsos: Number(qsos), confirmed: confirmed === 'yes' }))
+            .sort((a, b) => a.dxcc - b.dxcc),
+        counted.entities.list.map(({ name, dxcc, continent, qsos, confirmed }) => ({ name, dxcc, continent, qsos, confirmed }))
+            .sort((a, b) => a.dxcc - b.dxcc));
+
+        assert.ok(shown.sentences.includes(`${counted.grids.worked} grid squares worked, ` +
+            `${counted.grids.confirmed} of them confirmed (QSL received).`));
+        const squares = gridSquaresOf(result.adif);
+        const confirmed = [...squares].filter(([, yes]) => yes).map(([square]) => square);
+        const worked = [...squares].filter(([, yes]) => !yes).map(([square]) => square);
+        assert.deepEqual([squares.size, confirmed.length], [counted.grids.worked, counted.grids.confirmed]);
+        assert.deepEqual(shown.fields.flatMap((row) => row.confirmed).sort(), confirmed.sort());
+        assert.deepEqual(shown.fields.flatMap((row) => row.worked).sort(), worked.sort());
+        assert.ok(shown.fields.every((row) => [...row.confirmed, ...row.worked].every((square) => square.startsWith(row.field))));
+        assert.deepEqual(cornersDrawn(shown.confirmedPath, 0), confirmed.map(cornerOf).sort());
+        assert.deepEqual(cornersDrawn(shown.workedPath, 4), worked.map(cornerOf).sort());
+    });
+
+    test('the table of entities sorts by a heading, clicked or pressed, and says how it is sorted', async () => {
+        const table = page.locator('#results > li').first().locator('table.entities');
+        const column = async (i) => table.locator('tbody tr').evaluateAll((rows, at) => rows.map((row) => row.cells[at].textContent), i);
+        const sortedBy = () => table.locator('thead th').evaluateAll((cells) =>
+            cells.filter((cell) => cell.getAttribute('aria-sort') !== 'none')
+                .map((cell) => [cell.querySelector('button').firstChild.textContent, cell.getAttribute('aria-sort')]));
+        const byNumber = (direction) => (a, b) => direction * (Number(a) - Number(b));
+        const byName = (a, b) => a.localeCompare(b, 'en');
+
+        assert.deepEqual(await sortedBy(), [['QSOs', 'descending']]);
+        const qsos = await column(3);
+        assert.deepEqual(qsos, qsos.slice().sort(byNumber(-1)));
+
+        await table.getByRole('button', { name: /^Entity/ }).click();
+        assert.deepEqual(await sortedBy(), [['Entity', 'ascending']]);
+        const names = await column(0);
+        assert.deepEqual(names, names.slice().sort(byName));
+        await table.getByRole('button', { name: /^Entity/ }).click();
+        assert.deepEqual(await sortedBy(), [['Entity', 'descending']]);
+        assert.deepEqual(await column(0), names.slice().reverse());
+
+        await table.getByRole('button', { name: /^DXCC/ }).focus();
+        await page.keyboard.press('Enter');
+        assert.deepEqual(await sortedBy(), [['DXCC', 'ascending']]);
+        const numbers = await column(1);
+        assert.deepEqual(numbers, numbers.slice().sort(byNumber(1)));
+        await page.keyboard.press('Space');
+        assert.deepEqual(await sortedBy(), [['DXCC', 'descending']]);
+        assert.deepEqual(await column(1), numbers.slice().sort(byNumber(-1)));
+    });
+
+    test('several logs: a glance at each, under its own name', async () => {
+        const other = generated(300, 24, 'other.log');
+        const results = await convert([log, other], 'ADX');
+        const items = await page.$$('#results > li');
+        assert.equal(results.length, 2);
+        const [first, second] = [await glanceOf(items[0]), await glanceOf(items[1])];
+        assert.deepEqual(first.years, counted.years);
+        const [otherCounted] = JSON.parse(execFileSync(cli, ['--stats', '--json', other], { encoding: 'utf8' })).logs;
+        assert.deepEqual(second.years, otherCounted.years);
+        assert.match(second.sentences[0], new RegExp(`^${otherCounted.records} records: ${otherCounted.qsos} QSOs written`));
+        const ids = await page.$$eval('#results [id]', (elements) => elements.map((e) => e.id));
+        assert.equal(new Set(ids).size, ids.length, 'no id is used twice');
+    });
 });
 
 describe('hostile input', () => {
@@ -378,7 +563,7 @@ describe('the page itself', () => {
         await page.reload();
         assert.equal(await page.evaluate(() => document.getElementById('convert-form').elements.form.value), '1');
         const reached = [];
-        for (let i = 0; i < 3; ++i) {
+        for (let i = 0; i < 4; ++i) {
             await page.keyboard.press('Tab');
             reached.push(await page.evaluate(() => {
                 const focused = document.activeElement;
@@ -387,7 +572,9 @@ describe('the page itself', () => {
         }
         // One tab stop for the radio group, the checked form's, as browsers do.
         assert.deepEqual(reached, ['Kestrel logs (.log)',
-            "standard ADIF 3, for today's loggers and LoTW, with a check of every record", 'Convert']);
+            "standard ADIF 3, for today's loggers and LoTW, with a check of every record",
+            "Add DXCC entity fields: each contact's country, zones and continent, found from its callsign and date",
+            'Convert']);
         // Choosing with the keyboard alone: classic one arrow away and back, Enter on Convert.
         const log = generated(10, 4, 'keys.log');
         await page.setInputFiles('#logs', [log]);
@@ -404,13 +591,20 @@ describe('the page itself', () => {
         assertSameAdif(result.adif, commandLine(log, 'standard').adif, 'keys.log');
     });
 
-    test('at 200% zoom nothing runs off the side, long record text included', async () => {
+    test('at 200% zoom nothing runs off the side, long record text and the pictures included', async () => {
         await page.setViewportSize({ width: 640, height: 800 });
         await page.evaluate(() => { document.body.style.zoom = '2'; });
-        await convert([logFile('wide.log', Buffer.from('01/02/XX' + 'W'.repeat(52) + 'pad!', 'latin1'))]);
+        await convert([logFile('wide.log', Buffer.from('01/02/XX' + 'W'.repeat(52) + 'pad!', 'latin1')),
+            generated(2000, 41, 'pictures.log')], 'standard');
+        assert.equal(await page.locator('#results .glance figure svg.map').count(), 1);
         const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
         assert.ok(overflow <= 0, `${overflow} pixels run off the side`);
         await page.evaluate(() => { document.body.style.zoom = ''; });
+    });
+
+    test('the one file, converter, DXCC table and world map included, stays under 1.5 MB', () => {
+        const size = fs.statSync(pagePath).size;
+        assert.ok(size < 1_500_000, `the page is ${size} bytes`);
     });
 
     test('the product icon is the page icon, and nothing was requested but the page itself', async () => {

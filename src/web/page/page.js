@@ -1,6 +1,6 @@
 // The page around the converter: the logs chosen or dropped, the form, and for each log its
-// progress, its messages and its download. Everything a log holds is shown as text, never as
-// markup.
+// progress, its messages, its download and what it holds at a glance (glance.js). Everything a
+// log holds is shown as text, never as markup.
 'use strict';
 
 (() => {
@@ -14,6 +14,9 @@
     const convertButton = document.getElementById('convert');
     const status = document.getElementById('status');
     const results = document.getElementById('results');
+    const standardOnly = document.getElementById('standard-only');
+    const entities = document.getElementById('entities');
+    const CLASSIC = 0;
 
     let chosen = [];        // the logs to convert: File objects
     let worker = null;
@@ -46,6 +49,13 @@
     }
 
     picker.addEventListener('change', () => choose(Array.from(picker.files), []));
+
+    // The classic form is the programs' own, with nothing added: what only the standard forms
+    // do is offered when one of them is chosen.
+    function formChosen() {
+        standardOnly.disabled = Number(form.elements.form.value) === CLASSIC;
+    }
+    form.addEventListener('change', formChosen);
 
     // A drop anywhere on the page chooses its logs; a folder is named and left out, as a folder
     // holds no records.
@@ -136,6 +146,18 @@
         }
     }
 
+    function showGlance(id, shown, text) {
+        let statistics;
+        try {
+            statistics = JSON.parse(text);
+        } catch (e) {
+            shown.messages.append(element('li', 'The page could not read what the converter counted in ' +
+                shown.file.name + ' (' + e.message + ').', 'failure'));
+            return;
+        }
+        shown.item.append(KestrelGlance.draw(statistics, 'glance-' + id));
+    }
+
     function received(data) {
         const shown = running.get(data.id);
         if (!shown) return;
@@ -162,6 +184,7 @@
             shown.item.append(link);
             shown.batch.converted += 1;
         }
+        if (data.converted && data.statistics) showGlance(data.id, shown, data.statistics);
         finish(data.id, shown);
     }
 
@@ -174,6 +197,7 @@
             return;
         }
         const chosenForm = Number(form.elements.form.value);
+        const withEntities = !standardOnly.disabled && entities.checked;
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
@@ -192,7 +216,7 @@
             item.append(element('h3', file.name), messages);
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
-            worker.postMessage({ type: 'convert', id, file, form: chosenForm });
+            worker.postMessage({ type: 'convert', id, file, form: chosenForm, entities: withEntities });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'
@@ -200,4 +224,5 @@
     });
 
     showChosen([]);
+    formChosen();
 })();

@@ -4,7 +4,8 @@
 'use strict';
 
 // Kinds of what the core tells, as WebCore.cpp numbers them.
-const Kind = { IllegalYear: 0, Summary: 1, Note: 2, Failure: 3, OutputName: 4, Finding: 5, Other: 6 };
+const Kind = { IllegalYear: 0, Summary: 1, Note: 2, Failure: 3, OutputName: 4, Finding: 5, Other: 6,
+               Statistics: 7 };
 // A hostile log can hold millions of unreadable records: the page lists this many of each kind
 // and counts the rest.
 const MOST_SHOWN = 200;
@@ -41,6 +42,11 @@ function report(kind, bytes) {
     if (!job) return;
     if (kind === Kind.OutputName) {
         job.outputName = utf8.decode(bytes);
+        return;
+    }
+    // What the core counted in the log, as JSON, for the page's pictures; not a message.
+    if (kind === Kind.Statistics) {
+        job.statistics = utf8.decode(bytes);
         return;
     }
     const count = (job.counts[kind] || 0) + 1;
@@ -113,9 +119,9 @@ function devicePath(name) {
     return '/in/' + (usable ? name : 'log');
 }
 
-async function convert({ id, file, form }) {
+async function convert({ id, file, form, entities }) {
     job = { id, file, read: 0, output: [], pending: [], counts: {}, lastPost: 0,
-            outputName: null, readError: null };
+            outputName: null, readError: null, statistics: null };
     let converted = false;
     let failure = null;
     let path = null;
@@ -123,8 +129,9 @@ async function convert({ id, file, form }) {
         if (!core) core = await loadCore();
         path = devicePath(file.name);
         core.FS.mkdev(path, 0o444, core.FS.makedev(64, LOG_DEVICE));
-        converted = core.ccall('KestrelConvert', 'number', ['string', 'string', 'string', 'number'],
-            [path, file.name, '/adif', form]) === 0;
+        converted = core.ccall('KestrelConvert', 'number',
+            ['string', 'string', 'string', 'number', 'number'],
+            [path, file.name, '/adif', form, entities ? 1 : 0]) === 0;
     } catch (e) {
         // The module stops for good after an abort (out of memory): the next log gets a new one.
         core = null;
@@ -142,7 +149,8 @@ async function convert({ id, file, form }) {
     if (failure) job.pending.push({ kind: Kind.Failure, text: escapeControls(failure) });
     flush(true);
     const blob = converted ? new Blob(job.output, { type: 'application/octet-stream' }) : null;
-    postMessage({ type: 'done', id, converted, blob, name: job.outputName, counts: job.counts });
+    postMessage({ type: 'done', id, converted, blob, name: job.outputName, counts: job.counts,
+                  statistics: converted ? job.statistics : null });
     job = null;
 }
 
