@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace CommandLine {
 
@@ -112,6 +113,9 @@ int ConvertLogs(const Options& options, std::FILE* out, std::FILE* err)
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Wait, &findings);
     command.ChooseForm(options.form);
+    Conversion::StandardOptions standard = command.Options();
+    standard.station = options.station;
+    command.ChooseStandardOptions(std::move(standard));
 
     // Checked for the whole run before anything is written.
     if (!RunIsSafe(options, told))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "adif/AdifForm.h"
+#include "adif/standard/StandardOptions.h"
 
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@ inline constexpr const char* kProgram = "kestrel-to-adif";
 
 // What the command line was asked to do:
 //   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
+//                   with the standard forms [--station-callsign CALL] [--operator CALL]
+//                   [--my-gridsquare LOCATOR]
 //   kestrel-to-adif --check LOG...
 struct Options
 {
@@ -23,6 +26,8 @@ struct Options
     bool check = false;
     std::optional<std::string> output; // "-" for standard output
     std::vector<std::string> logs;
+    // Written into every standard record, as the records carry them.
+    Conversion::StationFields station;
     bool help = false;
     bool version = false;
 };
