@@ -14,6 +14,7 @@
     const convertButton = document.getElementById('convert');
     const status = document.getElementById('status');
     const results = document.getElementById('results');
+    const station = document.getElementById('station');
 
     let chosen = [];        // the logs to convert: File objects
     let worker = null;
@@ -46,6 +47,18 @@
     }
 
     picker.addEventListener('change', () => choose(Array.from(picker.files), []));
+
+    // The classic form has no place for the station's fields.
+    function formChosen() {
+        station.disabled = form.elements.form.value === '0';
+    }
+    form.addEventListener('change', formChosen);
+    formChosen();
+    function stationFields() {
+        const value = (name) => (station.disabled ? '' : form.elements[name].value.trim());
+        return { stationCallsign: value('stationCallsign'), operatorCall: value('operatorCall'),
+                 myGridSquare: value('myGridSquare') };
+    }
 
     // A drop anywhere on the page chooses its logs; a folder is named and left out, as a folder
     // holds no records.
@@ -174,6 +187,7 @@
             return;
         }
         const chosenForm = Number(form.elements.form.value);
+        const chosenStation = stationFields();
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
@@ -192,7 +206,7 @@
             item.append(element('h3', file.name), messages);
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
-            worker.postMessage({ type: 'convert', id, file, form: chosenForm });
+            worker.postMessage({ type: 'convert', id, file, form: chosenForm, station: chosenStation });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'

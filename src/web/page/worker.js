@@ -113,7 +113,7 @@ function devicePath(name) {
     return '/in/' + (usable ? name : 'log');
 }
 
-async function convert({ id, file, form }) {
+async function convert({ id, file, form, station }) {
     job = { id, file, read: 0, output: [], pending: [], counts: {}, lastPost: 0,
             outputName: null, readError: null };
     let converted = false;
@@ -123,8 +123,10 @@ async function convert({ id, file, form }) {
         if (!core) core = await loadCore();
         path = devicePath(file.name);
         core.FS.mkdev(path, 0o444, core.FS.makedev(64, LOG_DEVICE));
-        converted = core.ccall('KestrelConvert', 'number', ['string', 'string', 'string', 'number'],
-            [path, file.name, '/adif', form]) === 0;
+        converted = core.ccall('KestrelConvert', 'number',
+            ['string', 'string', 'string', 'number', 'string', 'string', 'string'],
+            [path, file.name, '/adif', form, station.stationCallsign, station.operatorCall,
+             station.myGridSquare]) === 0;
     } catch (e) {
         // The module stops for good after an abort (out of memory): the next log gets a new one.
         core = null;
