@@ -13,7 +13,7 @@ namespace {
 struct StationOption
 {
     std::string_view name;
-    std::string_view value; // as the help and the errors name it
+    std::string_view value; // what it takes, as an error names it
     std::optional<std::string> (*written)(std::string_view given);
     std::string_view problem;
     std::string Conversion::StationFields::*field;

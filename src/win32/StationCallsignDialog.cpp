@@ -33,18 +33,24 @@ std::string EnteredText(HWND dialog)
 
 void Take(HWND dialog, DialogState& state)
 {
+    // The message that refuses a text belongs to the window behind: meanwhile
+    // the dialog takes no second OK.
+    EnableWindow(dialog, FALSE);
+    bool taken = false;
     try {
-        if (state.take(EnteredText(dialog))) {
-            EndDialog(dialog, IDOK);
-            return;
-        }
-        HWND edit = GetDlgItem(dialog, KESTREL_IDC_STATION_CALLSIGN);
-        SetFocus(edit);
-        SendMessageW(edit, EM_SETSEL, 0, -1);
+        taken = state.take(EnteredText(dialog));
     } catch (...) {
         state.failure = std::current_exception();
-        EndDialog(dialog, IDCANCEL);
     }
+    EnableWindow(dialog, TRUE);
+    if (taken || state.failure) {
+        EndDialog(dialog, taken ? IDOK : IDCANCEL);
+        return;
+    }
+    HWND edit = GetDlgItem(dialog, KESTREL_IDC_STATION_CALLSIGN);
+    SetActiveWindow(dialog);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
