@@ -268,7 +268,7 @@ void KestrelConversion::StationCallsign_Click()
     if (actions_.Converting())
         return;
     Common::ReportFailures("KestrelConversion.StationCallsign_Click", [&] {
-        const auto instance =
+        auto* const instance =
             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
         AskStationCallsign(
             window_, instance, actions_.StationCallsign(),
