@@ -263,7 +263,7 @@ TEST_F(KestrelConversionTest, StationCallsignItemAsksForTheCallsignAndKeepsIt)
     EXPECT_EQ(items[1]->text(), QStringLiteral("Station callsign..."));
 
     // Each answer in turn: the text to type, or nothing for Cancel.
-    std::vector<std::optional<QString>> answers;
+    std::vector<std::optional<QString>> answers{QStringLiteral("w1@w"), QStringLiteral(" k1abc ")};
     std::vector<QString> offered;
     QTimer dialogOpen;
     QObject::connect(&dialogOpen, &QTimer::timeout, [&] {
@@ -283,7 +283,6 @@ TEST_F(KestrelConversionTest, StationCallsignItemAsksForTheCallsignAndKeepsIt)
     dialogOpen.start(0);
     const std::string key = "KestrelToADIF/General/StationCallsign";
 
-    answers = {QStringLiteral("w1@w"), QStringLiteral(" k1abc ")};
     items[1]->trigger();
     EXPECT_EQ(offered, (std::vector<QString>{QString(), QStringLiteral("w1@w")}));
     EXPECT_EQ(

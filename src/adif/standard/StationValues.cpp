@@ -2,6 +2,8 @@
 
 #include "adif/standard/ValueSyntax.h"
 
+#include <algorithm>
+
 namespace Conversion {
 
 namespace {
@@ -21,9 +23,8 @@ char Lower(char c)
 
 std::optional<std::string> StationCallsign(std::string_view given)
 {
-    std::string call(given);
-    for (char& c : call)
-        c = Upper(c);
+    std::string call(given.size(), '\0');
+    std::transform(given.begin(), given.end(), call.begin(), Upper);
     if (!IsCallsign(call))
         return std::nullopt;
     return call;
