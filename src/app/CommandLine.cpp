@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace CommandLine {
 
@@ -56,6 +57,7 @@ Conversion::StandardOptions ChosenStandardOptions(const Options& options)
 {
     Conversion::StandardOptions chosen;
     chosen.entities = options.entities;
+    chosen.station = options.station;
     return chosen;
 }
 

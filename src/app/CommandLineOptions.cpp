@@ -1,8 +1,40 @@
 #include "app/CommandLineOptions.h"
 
+#include "adif/standard/StationValues.h"
+#include "app/TerminalText.h"
+
 #include <string_view>
 
 namespace CommandLine {
+
+namespace {
+
+// One of the station's own fields: its option, what it takes, and where it goes.
+struct StationOption
+{
+    std::string_view name;
+    std::string_view value; // what it takes, as an error names it
+    std::optional<std::string> (*written)(std::string_view given);
+    std::string_view problem;
+    std::string Conversion::StationFields::*field;
+};
+
+constexpr StationOption kStationOptions[] = {
+    {"--station-callsign", "a callsign", Conversion::StationCallsign, Conversion::kNotACallsign,
+     &Conversion::StationFields::stationCallsign},
+    {"--operator", "a callsign", Conversion::StationCallsign, Conversion::kNotACallsign,
+     &Conversion::StationFields::operatorCall},
+    {"--my-gridsquare", "a locator", Conversion::StationGridSquare, Conversion::kNotALocator,
+     &Conversion::StationFields::myGridSquare},
+};
+
+bool HasStationField(const Conversion::StationFields& station)
+{
+    return !station.stationCallsign.empty() || !station.operatorCall.empty() ||
+           !station.myGridSquare.empty();
+}
+
+} // namespace
 
 // NOLINTNEXTLINE(readability-function-cognitive-complexity): one flat branch per option.
 std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments, Options& options)
@@ -18,6 +50,36 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
             return UsageError{"--adif3 and --adx cannot be combined"};
         options.form = form;
         return std::nullopt;
+    };
+    // `--name VALUE` or `--name=VALUE`, given once and checked.
+    const auto setStation = [&](const StationOption& option,
+                                std::size_t& i) -> std::optional<UsageError> {
+        const std::string& argument = arguments[i];
+        std::string given;
+        if (argument.size() > option.name.size()) {
+            given = argument.substr(option.name.size() + 1);
+        } else if (i + 1 < arguments.size()) {
+            given = arguments[++i];
+        } else {
+            return UsageError{"option " + argument + " needs " + std::string(option.value)};
+        }
+        std::string& field = options.station.*option.field;
+        if (!field.empty())
+            return UsageError{std::string(option.name) + " can be given once only"};
+        const std::optional<std::string> written = option.written(given);
+        if (!written)
+            return UsageError{std::string(option.name) + " \"" + TerminalName(given) +
+                              "\": " + std::string(option.problem)};
+        field = *written;
+        return std::nullopt;
+    };
+    const auto stationOption = [](std::string_view argument) -> const StationOption* {
+        for (const StationOption& option : kStationOptions) {
+            if (argument == option.name || (argument.starts_with(option.name) &&
+                                            argument.substr(option.name.size()).starts_with('=')))
+                return &option;
+        }
+        return nullptr;
     };
     bool onlyLogs = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -61,6 +123,9 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
             } else {
                 return UsageError{"option " + argument + " needs a file name"};
             }
+        } else if (const StationOption* station = stationOption(argument)) {
+            if (auto error = setStation(*station, i))
+                return error;
         } else {
             return UsageError{"unknown option " + argument};
         }
@@ -73,13 +138,19 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
         return UsageError{"no log file given"};
     if (options.stats &&
         (options.check || options.output || options.existing != Options::Existing::Refuse ||
-         options.form != Conversion::AdifForm::Classic || options.entities))
+         options.form != Conversion::AdifForm::Classic || options.entities ||
+         HasStationField(options.station)))
         return UsageError{"--stats writes no ADIF and takes no other option but --json"};
     if (options.check && (options.output || options.existing != Options::Existing::Refuse ||
-                          options.form != Conversion::AdifForm::Classic || options.entities))
+                          options.form != Conversion::AdifForm::Classic || options.entities ||
+                          HasStationField(options.station)))
         return UsageError{"--check writes nothing and takes no other option"};
+    // The classic form is fixed: it has no place for them.
     if (options.entities && options.form == Conversion::AdifForm::Classic)
         return UsageError{"--entities needs --adif3 or --adx: the classic form has no such fields"};
+    if (HasStationField(options.station) && options.form == Conversion::AdifForm::Classic)
+        return UsageError{
+            "--station-callsign, --operator and --my-gridsquare need --adif3 or --adx"};
     if (options.output && options.logs.size() > 1)
         return UsageError{"-o/--output takes one log only"};
     if (options.output && options.output->empty())
@@ -90,7 +161,8 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
 std::string HelpText(const std::string& errorLogPath)
 {
     return std::string("Usage: ") + kProgram +
-           " [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...\n"
+           " [--adif3 | --adx] [--append | --replace] [-o FILE]\n"
+           "         [--station-callsign CALL] [--operator CALL] [--my-gridsquare LOCATOR] LOG...\n"
            "       " +
            kProgram +
            " --check LOG...\n"
@@ -118,6 +190,12 @@ std::string HelpText(const std::string& errorLogPath)
            "      --json         with --stats: show them as JSON, for scripts\n"
            "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
            "                     '-' writes it to standard output\n"
+           "      --station-callsign CALL\n"
+           "      --operator CALL\n"
+           "      --my-gridsquare LOCATOR\n"
+           "                     with --adif3 or --adx: write your station's callsign,\n"
+           "                     its operator's or its locator into every record\n"
+           "                     (STATION_CALLSIGN, OPERATOR, MY_GRIDSQUARE)\n"
            "      --replace      replace an existing ADIF file\n"
            "      --append       add the QSOs to an existing ADIF file of the same form\n"
            "  -h, --help         show this help and exit\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "adif/AdifForm.h"
+#include "adif/standard/StandardOptions.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +14,8 @@ inline constexpr const char* kProgram = "kestrel-to-adif";
 
 // What the command line was asked to do:
 //   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
-//   with --entities after --adif3 or --adx
+//                   with the standard forms [--entities] [--station-callsign CALL]
+//                   [--operator CALL] [--my-gridsquare LOCATOR]
 //   kestrel-to-adif --check LOG...
 //   kestrel-to-adif --stats [--json] LOG...
 struct Options
@@ -28,6 +30,8 @@ struct Options
     bool json = false;                 // the statistics as JSON
     std::optional<std::string> output; // "-" for standard output
     std::vector<std::string> logs;
+    // Written into every standard record, as the records carry them.
+    Conversion::StationFields station;
     bool help = false;
     bool version = false;
 };

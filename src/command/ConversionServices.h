@@ -35,7 +35,7 @@ enum class MessageKind {
     IllegalYear, // quotes record bytes
     Summary,     // the count of QSOs written
     Cancelled,   // "conversion cancelled"
-    Refused,     // a conversion that could not be started safely
+    Refused,     // a conversion that could not be started safely, or a value refused
     Waiting,     // for another conversion writing in the same folder
 };
 

@@ -3,6 +3,7 @@
 #include "common/ApplicationIdentity.h"
 #include "common/ProgramError.h"
 #include "qt/QtPathText.h"
+#include "qt/QtStationCallsignDialog.h"
 #include "window/WindowLayout.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       ConvertCmd_(new QPushButton(this)), StandardAdif3_(new QAction(this)),
+      StationCallsign_(new QAction(this)),
       actions_(fileSelector, messages, settings,
                [this](bool converting) { OnConverting(converting); })
 {
@@ -90,6 +92,11 @@ KestrelConversion::KestrelConversion(FileSelector& fileSelector, MessageBoxes& m
     StandardAdif3_->setChecked(actions_.StandardAdif3());
     connect(StandardAdif3_, &QAction::toggled, this, &KestrelConversion::StandardAdif3_Toggled);
     addAction(StandardAdif3_);
+    StationCallsign_->setObjectName(FromLayout(WindowLayout::kStationCallsignName));
+    StationCallsign_->setText(FromLayout(WindowLayout::kStationCallsignCaption));
+    connect(StationCallsign_, &QAction::triggered, this,
+            &KestrelConversion::StationCallsign_Triggered);
+    addAction(StationCallsign_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -117,6 +124,7 @@ std::optional<std::string> KestrelConversion::DroppedLog(const QMimeData* mimeDa
 void KestrelConversion::OnConverting(bool converting)
 {
     StandardAdif3_->setEnabled(!converting);
+    StationCallsign_->setEnabled(!converting);
 }
 
 void KestrelConversion::ConvertCmd_Click()
@@ -128,6 +136,20 @@ void KestrelConversion::StandardAdif3_Toggled(bool checked)
 {
     Common::ReportFailures("KestrelConversion.StandardAdif3_Toggled",
                            [&] { actions_.ChooseStandardAdif3(checked); });
+}
+
+void KestrelConversion::StationCallsign_Triggered()
+{
+    if (actions_.Converting())
+        return;
+    Common::ReportFailures("KestrelConversion.StationCallsign_Triggered", [&] {
+        QString entered = QString::fromStdString(actions_.StationCallsign());
+        while (const std::optional<QString> answer = Platform::AskStationCallsign(this, entered)) {
+            entered = *answer;
+            if (actions_.ChooseStationCallsign(entered.toStdString()))
+                return;
+        }
+    });
 }
 
 void KestrelConversion::keyPressEvent(QKeyEvent* event)

@@ -18,9 +18,9 @@ class QPushButton;
 
 namespace Conversion {
 
-// The main window drawn by Qt: one button, a context menu of one checkable
-// item, "Standard ADIF 3", and logs dropped onto it; what each does is the
-// window's own (WindowActions).
+// The main window drawn by Qt: one button, a context menu of a checkable
+// item, "Standard ADIF 3", and "Station callsign...", and logs dropped onto
+// it; what each does is the window's own (WindowActions).
 class KestrelConversion : public QWidget
 {
     Q_OBJECT
@@ -39,6 +39,9 @@ public slots: // NOLINT(readability-redundant-access-specifiers): Qt's `slots` m
     void ConvertCmd_Click();
     // The menu item: the form of the next conversions, remembered.
     void StandardAdif3_Toggled(bool checked);
+    // The other item: the dialog, again with what was typed until it holds a
+    // callsign, nothing or is cancelled.
+    void StationCallsign_Triggered();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -52,6 +55,7 @@ private:
 
     QPushButton* ConvertCmd_;
     QAction* StandardAdif3_;
+    QAction* StationCallsign_;
     WindowActions actions_;
 };
 

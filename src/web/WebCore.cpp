@@ -7,6 +7,7 @@
 #include "adif/AdifForm.h"
 #include "adif/standard/Findings.h"
 #include "adif/standard/StandardOptions.h"
+#include "adif/standard/StationValues.h"
 #include "command/ConversionServices.h"
 #include "command/ConvertCommand.h"
 #include "command/UnattendedServices.h"
@@ -19,8 +20,11 @@
 #include <exception>
 #include <fcntl.h>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -103,19 +107,50 @@ void ShowStatistics(const char* logPath, const char* logName)
     }
 }
 
+// The page's field `label` into `field` as the records carry it; empty is
+// none. False, with the page told why, when it is not such a value.
+bool TakeStationField(std::string_view label, const char* given,
+                      std::optional<std::string> (*written)(std::string_view),
+                      std::string_view problem, std::string& field)
+{
+    const std::string_view text = given != nullptr ? given : "";
+    if (text.empty())
+        return true;
+    const std::optional<std::string> value = written(text);
+    if (!value) {
+        Show(PageMessage::Failure, std::string(label) + " \"" + std::string(text) +
+                                       "\": " + std::string(problem) + "; nothing was converted");
+        return false;
+    }
+    field = *value;
+    return true;
+}
+
 } // namespace
 
 // Converts the log at `logPath` into the output at `adifPath`, both opened as
 // they are (the worker's devices), naming them `logName` and the download's
 // name in messages; `entities` non-zero adds each record's DXCC entity in the
-// standard forms. Returns 0 when the log was converted, 1 when it was not.
+// standard forms, which write the station's fields given (empty for none).
+// Returns 0 when the log was converted, 1 when it was not.
 extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const char* logName,
-                                                   const char* adifPath, int form, int entities)
+                                                   const char* adifPath, int form, int entities,
+                                                   const char* stationCallsign,
+                                                   const char* operatorCall,
+                                                   const char* myGridSquare)
 {
     if (form < 0 || form >= static_cast<int>(std::size(kPageForms))) {
         Show(PageMessage::Failure, "the page asked for a form of ADIF it does not have");
         return 1;
     }
+    Conversion::StationFields station;
+    if (!TakeStationField("station callsign", stationCallsign, Conversion::StationCallsign,
+                          Conversion::kNotACallsign, station.stationCallsign) ||
+        !TakeStationField("operator", operatorCall, Conversion::StationCallsign,
+                          Conversion::kNotACallsign, station.operatorCall) ||
+        !TakeStationField("my grid square", myGridSquare, Conversion::StationGridSquare,
+                          Conversion::kNotALocator, station.myGridSquare))
+        return 1;
     const Conversion::AdifForm adifForm = kPageForms[form];
     const std::string adifName =
         Common::StripExtension(logName) + std::string(Conversion::FileExtensionOf(adifForm));
@@ -137,9 +172,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Refuse, &findings);
     command.ChooseForm(adifForm);
-    Conversion::StandardOptions options;
-    options.entities = entities != 0;
-    command.ChooseStandardOptions(options);
+    Conversion::StandardOptions standard = command.Options();
+    standard.entities = entities != 0;
+    standard.station = std::move(station);
+    command.ChooseStandardOptions(std::move(standard));
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
     const bool closed = std::fclose(stream) == 0;
 

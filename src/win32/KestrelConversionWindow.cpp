@@ -5,6 +5,7 @@
 #include "common/WideText.h"
 #include "files/Win32Support.h"
 #include "win32/Resource.h"
+#include "win32/StationCallsignDialog.h"
 #include "window/WindowLayout.h"
 
 #include <commctrl.h>
@@ -21,7 +22,9 @@ constexpr int kConvertCmdId = 100;
 // A system menu command: below SC_SIZE (0xF000), where the system's own
 // start, and a multiple of 16, as the system uses the four low bits.
 constexpr UINT kStandardAdif3Id = 0x0100;
+constexpr UINT kStationCallsignId = 0x0110;
 static_assert(kStandardAdif3Id < SC_SIZE && (kStandardAdif3Id & 0xF) == 0);
+static_assert(kStationCallsignId < SC_SIZE && (kStationCallsignId & 0xF) == 0);
 // Posted by a drop: the conversion starts once the drop has returned.
 constexpr UINT kConvertDroppedLog = WM_APP + 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -190,7 +193,9 @@ void KestrelConversion::AddMenuItem()
     const UINT checked = actions_.StandardAdif3() ? MF_CHECKED : MF_UNCHECKED;
     if (menu == nullptr || AppendMenuW(menu, MF_SEPARATOR, 0, nullptr) == FALSE ||
         AppendMenuW(menu, MF_STRING | checked, kStandardAdif3Id,
-                    Wide(Layout::kStandardAdif3Caption).c_str()) == FALSE)
+                    Wide(Layout::kStandardAdif3Caption).c_str()) == FALSE ||
+        AppendMenuW(menu, MF_STRING, kStationCallsignId,
+                    Wide(Layout::kStationCallsignCaption).c_str()) == FALSE)
         ThrowLastError("AppendMenuW");
 }
 
@@ -258,6 +263,19 @@ void KestrelConversion::StandardAdif3_Click()
                   MF_BYCOMMAND | (actions_.StandardAdif3() ? MF_CHECKED : MF_UNCHECKED));
 }
 
+void KestrelConversion::StationCallsign_Click()
+{
+    if (actions_.Converting())
+        return;
+    Common::ReportFailures("KestrelConversion.StationCallsign_Click", [&] {
+        auto* const instance =
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+        AskStationCallsign(
+            window_, instance, actions_.StationCallsign(),
+            [this](const std::string& entered) { return actions_.ChooseStationCallsign(entered); });
+    });
+}
+
 void KestrelConversion::OnDropFiles(HDROP drop)
 {
     Common::ReportFailures("KestrelConversion.DropFiles", [&] {
@@ -304,6 +322,10 @@ LRESULT KestrelConversion::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == kStandardAdif3Id) {
             StandardAdif3_Click();
+            return 0;
+        }
+        if ((wParam & 0xFFF0) == kStationCallsignId) {
+            StationCallsign_Click();
             return 0;
         }
         return DefWindowProcW(window_, message, wParam, lParam);

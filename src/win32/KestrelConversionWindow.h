@@ -13,9 +13,9 @@
 
 namespace Win32 {
 
-// The main window drawn by Win32: one button, a system menu that ends with
-// one checkable item, "Standard ADIF 3", and logs dropped onto it; what each
-// does is the window's own (WindowActions).
+// The main window drawn by Win32: one button, a system menu that ends with a
+// checkable item, "Standard ADIF 3", and "Station callsign...", and logs
+// dropped onto it; what each does is the window's own (WindowActions).
 class KestrelConversion
 {
 public:
@@ -53,6 +53,9 @@ public:
     // The menu item: switches the form of the next conversions and keeps the
     // choice; does nothing while a conversion runs.
     void StandardAdif3_Click();
+    // The other item: the dialog, open until it takes a callsign or nothing,
+    // or is cancelled; not while a conversion runs.
+    void StationCallsign_Click();
     bool Converting() const { return actions_.Converting(); }
 
 private:

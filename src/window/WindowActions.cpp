@@ -1,5 +1,6 @@
 #include "window/WindowActions.h"
 
+#include "adif/standard/StationValues.h"
 #include "common/NativePath.h"
 #include "window/WindowSettings.h"
 
@@ -11,10 +12,13 @@ namespace Conversion {
 
 WindowActions::WindowActions(FileSelector& fileSelector, MessageBoxes& messages,
                              SettingsStore& settings, ConvertingNotice onConverting)
-    : settings_(settings), command_(fileSelector, messages, settings),
+    : settings_(settings), messages_(messages), command_(fileSelector, messages, settings),
       onConverting_(std::move(onConverting))
 {
     command_.ChooseForm(WindowSettings::LoadForm(settings));
+    StandardOptions options = command_.Options();
+    options.station.stationCallsign = WindowSettings::LoadStationCallsign(settings);
+    command_.ChooseStandardOptions(std::move(options));
 }
 
 namespace {
@@ -67,6 +71,32 @@ void WindowActions::ChooseStandardAdif3(bool standard)
     // while the window is open.
     command_.ChooseForm(form);
     WindowSettings::SaveForm(settings_, form);
+}
+
+bool WindowActions::ChooseStationCallsign(std::string_view entered)
+{
+    if (converting_)
+        return true;
+    const std::size_t first = entered.find_first_not_of(" \t");
+    entered = first == std::string_view::npos
+                  ? std::string_view()
+                  : entered.substr(first, entered.find_last_not_of(" \t") - first + 1);
+    const std::optional<std::string> callsign =
+        entered.empty() ? std::string() : Conversion::StationCallsign(entered);
+    if (!callsign) {
+        const std::string& kept = StationCallsign();
+        messages_.ShowMessage(MessageKind::Refused,
+                              "\"" + std::string(entered) + "\" is " + std::string(kNotACallsign) +
+                                  (kept.empty() ? "; there is still no station callsign"
+                                                : "; the station callsign is still " + kept));
+        return false;
+    }
+    // Chosen before it is stored, as the form is.
+    StandardOptions options = command_.Options();
+    options.station.stationCallsign = *callsign;
+    command_.ChooseStandardOptions(std::move(options));
+    WindowSettings::SaveStationCallsign(settings_, *callsign);
+    return true;
 }
 
 std::optional<std::string> WindowActions::DroppedLog(const std::vector<std::string>& paths)

@@ -34,11 +34,18 @@ inline constexpr int kConvertCmdFontPoints = 8;
 inline constexpr int kConvertCmdLeastFontPoints = 6;
 inline constexpr int kConvertCmdLabelMargin = 2;
 
-// The one item of the window's menu (the system menu on Windows, a context
-// menu elsewhere), checked while the window writes standard ADIF 3; the
-// button stays the only control.
+// The items of the window's menu (the system menu on Windows, a context menu
+// elsewhere); the button stays the only control. The first is checked while
+// the window writes standard ADIF 3.
 inline constexpr std::string_view kStandardAdif3Name = "StandardAdif3";
 inline constexpr std::string_view kStandardAdif3Caption = "Standard ADIF 3";
+// The second asks, in a small dialog of the toolkit, for the callsign of the
+// user's station that standard conversions write.
+inline constexpr std::string_view kStationCallsignName = "StationCallsign";
+inline constexpr std::string_view kStationCallsignCaption = "Station callsign...";
+inline constexpr std::string_view kStationCallsignTitle = "Station callsign";
+inline constexpr std::string_view kStationCallsignPrompt =
+    "Your station's callsign, written into standard ADIF 3 (empty for none):";
 
 // The sizes the application icon comes in, smallest first.
 inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128};

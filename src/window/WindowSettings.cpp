@@ -1,5 +1,6 @@
 #include "window/WindowSettings.h"
 
+#include "adif/standard/StationValues.h"
 #include "common/ApplicationIdentity.h"
 
 #include <string>
@@ -34,6 +35,20 @@ void SaveForm(SettingsStore& settings, AdifForm form)
 {
     settings.SaveSetting(Common::Identity().productName, std::string(kSettingsSection),
                          std::string(kStandardAdif3), std::string(StoredTextOf(form)));
+}
+
+std::string LoadStationCallsign(SettingsStore& settings)
+{
+    const std::string stored =
+        settings.GetSetting(Common::Identity().productName, std::string(kSettingsSection),
+                            std::string(kStationCallsign), std::string());
+    return StationCallsign(stored).value_or(std::string());
+}
+
+void SaveStationCallsign(SettingsStore& settings, const std::string& callsign)
+{
+    settings.SaveSetting(Common::Identity().productName, std::string(kSettingsSection),
+                         std::string(kStationCallsign), callsign);
 }
 
 } // namespace Conversion::WindowSettings

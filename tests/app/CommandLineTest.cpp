@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace TestSupport;
 
@@ -47,6 +48,58 @@ TEST_F(CommandLineTest, UsageErrorsExitWithTwoAndTouchNothing)
         EXPECT_NE(run.err.find("--help"), std::string::npos);
         EXPECT_EQ(run.out, "");
     }
+}
+
+// The station's own fields go into every record of both standard forms, in
+// the case the records carry them, however they were typed.
+TEST_F(CommandLineTest, StationOptionsGoIntoEveryStandardRecord)
+{
+    const std::vector<std::string> station = {"--station-callsign", "k1abc/p", "--operator=w1xyz",
+                                              "--my-gridsquare", "fn42AB"};
+    const CliRun adi(Concat({{"--adif3", "-o", "-"}, station, {log}}));
+    EXPECT_EQ(adi.status, 0) << adi.err;
+    const std::string fields = "<STATION_CALLSIGN:7>K1ABC/P <OPERATOR:5>W1XYZ "
+                               "<MY_GRIDSQUARE:6>FN42ab <EOR>\r\n";
+    const std::size_t first = adi.out.find(fields);
+    ASSERT_NE(first, std::string::npos) << adi.out;
+    EXPECT_NE(adi.out.find(fields, first + 1), std::string::npos) << "the second record";
+
+    const CliRun adx(Concat({{"--adx", "-o", "-"}, station, {log}}));
+    EXPECT_EQ(adx.status, 0) << adx.err;
+    EXPECT_NE(adx.out.find("<STATION_CALLSIGN>K1ABC/P</STATION_CALLSIGN>"), std::string::npos);
+    EXPECT_NE(adx.out.find("<MY_GRIDSQUARE>FN42ab</MY_GRIDSQUARE>"), std::string::npos);
+}
+
+// Exit 2 with the reason, and nothing written: a value that is not one, one
+// given twice or missing, and the classic form or --check, which have no place
+// for them.
+TEST_F(CommandLineTest, StationOptionsThatCannotBeWrittenAreUsageErrors)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--adif3", "--station-callsign", "W1@W", log},
+         "--station-callsign \"W1@W\": not a callsign"},
+        {{"--adx", "--operator=1BC2", log}, "--operator \"1BC2\": not a callsign"},
+        {{"--adif3", "--station-callsign", "", log}, "--station-callsign \"\": not a callsign"},
+        {{"--adif3", "--my-gridsquare", "FN42A", log},
+         "--my-gridsquare \"FN42A\": not a Maidenhead locator"},
+        {{"--adif3", "--my-gridsquare", "SN42", log},
+         "--my-gridsquare \"SN42\": not a Maidenhead locator"},
+        {{"--adif3", log, "--my-gridsquare"}, "option --my-gridsquare needs a locator"},
+        {{"--adif3", "--operator", "K1ABC", "--operator", "K1ABC", log},
+         "--operator can be given once only"},
+        {{"--station-callsign", "K1ABC", log},
+         "--station-callsign, --operator and --my-gridsquare need --adif3 or --adx"},
+        {{"--check", "--my-gridsquare", "FN42", log},
+         "--check writes nothing and takes no other option"},
+    };
+    for (const auto& [arguments, problem] : cases) {
+        const CliRun run(arguments);
+        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(arguments);
+        EXPECT_EQ(run.err, "kestrel-to-adif: " + problem +
+                               "\nTry 'kestrel-to-adif --help' for more information.\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(adif));
 }
 
 TEST_F(CommandLineTest, HelpNamesTheErrorLogAndVersionTheNumber)

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFontMetrics>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -247,6 +249,56 @@ TEST_F(KestrelConversionTest, ContextMenuItemSwitchesTheFormAndKeepsIt)
     EXPECT_EQ(settings.values[kStandardAdif3Key], "0");
     const std::string classic = Convert(window, "classic");
     EXPECT_TRUE(classic.starts_with("ADIF file\r\n")) << classic;
+}
+
+// The second item opens the toolkit's dialog on the callsign kept; a text that
+// is not a callsign is refused in a message and offered again, a callsign is
+// kept and written, and Cancel changes nothing.
+TEST_F(KestrelConversionTest, StationCallsignItemAsksForTheCallsignAndKeepsIt)
+{
+    const QList<QAction*> items = window.actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0], StandardAdif3(window));
+    EXPECT_EQ(items[1]->objectName(), QStringLiteral("StationCallsign"));
+    EXPECT_EQ(items[1]->text(), QStringLiteral("Station callsign..."));
+
+    // Each answer in turn: the text to type, or nothing for Cancel.
+    std::vector<std::optional<QString>> answers{QStringLiteral("w1@w"), QStringLiteral(" k1abc ")};
+    std::vector<QString> offered;
+    QTimer dialogOpen;
+    QObject::connect(&dialogOpen, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || answers.empty())
+            return;
+        offered.push_back(dialog->textValue());
+        const std::optional<QString> answer = answers.front();
+        answers.erase(answers.begin());
+        if (!answer) {
+            dialog->reject();
+            return;
+        }
+        dialog->setTextValue(*answer);
+        dialog->accept();
+    });
+    dialogOpen.start(0);
+    const std::string key = "KestrelToADIF/General/StationCallsign";
+
+    items[1]->trigger();
+    EXPECT_EQ(offered, (std::vector<QString>{QString(), QStringLiteral("w1@w")}));
+    EXPECT_EQ(
+        messages.Texts(MessageKind::Refused),
+        std::vector<std::string>{"\"w1@w\" is not a callsign; there is still no station callsign"});
+    EXPECT_EQ(settings.values[key], "K1ABC");
+    StandardAdif3(window)->trigger();
+    EXPECT_NE(Convert(window, "station").find("<STATION_CALLSIGN:5>K1ABC <EOR>"),
+              std::string::npos);
+
+    offered.clear();
+    answers = {std::nullopt};
+    items[1]->trigger();
+    EXPECT_EQ(offered, std::vector<QString>{QStringLiteral("K1ABC")});
+    EXPECT_EQ(settings.values[key], "K1ABC");
+    EXPECT_TRUE(answers.empty());
 }
 
 // Only "1" means standard; what else the setting holds keeps the classic

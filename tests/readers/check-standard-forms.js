@@ -5,7 +5,8 @@
 // parser for ADX and, when given, TQSL's QSO checks (tqsl-check). Fails when a record that no
 // finding names is refused, when the standard file holds anything but printable ASCII and
 // CR LF, when a value of the standard ADI holds < or >, when --check and the conversions report different records, when the two forms write
-// different numbers of records, or when the ADX differs from the ADI.
+// different numbers of records, when the ADX differs from the ADI, or when a record lacks the
+// station's own fields, which the standard conversions are given.
 //
 // node check-standard-forms.js --program kestrel-to-adif [--tqsl tqsl-check] LOG...
 'use strict';
@@ -17,6 +18,10 @@ const path = require('path');
 const { Field, Header, QSO, enums } = require('tcadif');
 
 const kRecordSize = 64;
+// The station's own fields, typed as a user might; every standard record must hold them as
+// written here. The callsign is tqsl-check's station location's.
+const kStationOptions = ['--station-callsign', 'n0call', '--operator', 'w1aw/4', '--my-gridsquare', 'fn42AB'];
+const kStationFields = [['STATION_CALLSIGN', 'N0CALL'], ['OPERATOR', 'W1AW/4'], ['MY_GRIDSQUARE', 'FN42ab']];
 
 function usage() {
     console.error('usage: check-standard-forms.js --program KESTREL_TO_ADIF [--tqsl TQSL_CHECK] LOG...');
@@ -228,10 +233,10 @@ function checkLogIn(log, options, scratch, failures) {
     const files = { classic: path.join(scratch, 'classic.adi'), standard: path.join(scratch, 'standard.adi'),
                     adx: path.join(scratch, 'standard.adx') };
     const classic = run(options.program, ['-o', files.classic, log]);
-    // With the entities, so that the readers see their fields too and the
-    // conversions report what --check does.
-    const standard = run(options.program, ['--adif3', '--entities', '-o', files.standard, log]);
-    const adxRun = run(options.program, ['--adx', '--entities', '-o', files.adx, log]);
+    // With the entities and the station's fields, so that the readers see
+    // those fields too and the conversions report what --check does.
+    const standard = run(options.program, ['--adif3', '--entities', ...kStationOptions, '-o', files.standard, log]);
+    const adxRun = run(options.program, ['--adx', '--entities', ...kStationOptions, '-o', files.adx, log]);
     const check = run(options.program, ['--check', log]);
     for (const [name, r] of [['classic', classic], ['--adif3', standard], ['--adx', adxRun]]) {
         if (r.status !== 0) throw new Error(`${log}: the ${name} conversion failed (${r.status}): ${r.stderr}`);
@@ -298,6 +303,10 @@ function checkLogIn(log, options, scratch, failures) {
             if (value === '') failures.push(`${at}: ${name} written empty`);
             // Readers that look for tags instead of counting lengths take them for a field's edge.
             if (/[<>]/.test(value)) failures.push(`${at}: ${name} ${JSON.stringify(value)} holds < or >`);
+        }
+        const fields = Object.fromEntries(entries);
+        for (const [name, value] of kStationFields) {
+            if (fields[name] !== value) failures.push(`${at}: ${name} is ${JSON.stringify(fields[name])}, not ${JSON.stringify(value)}`);
         }
         const outside = freqOutsideBand(entries);
         if (outside !== null && !named.has(positions[i])) failures.push(`${at}: no finding names it, ${outside}`);

@@ -437,6 +437,32 @@ describe('the log at a glance', () => {
     });
 });
 
+describe('your station', () => {
+    test('its fields go into every standard record as the command line writes them; a value that is not one converts nothing', async () => {
+        const log = generated(300, 8, 'station.log');
+        const fields = [['Station callsign', 'k1abc/p', '--station-callsign'], ['Operator', 'w1xyz', '--operator'],
+            ['My grid square', 'fn42AB', '--my-gridsquare']];
+        for (const [label, value] of fields) await page.getByLabel(label).fill(value);
+        const [result] = await convert([log], 'standard');
+        const options = fields.flatMap(([, value, option]) => [option, value]);
+        const cliAdif = execFileSync(cli, ['--adif3', ...options, '-o', '-', log], { stdio: ['ignore', 'pipe', 'ignore'] });
+        assertSameAdif(result.adif, cliAdif, 'station.log');
+        const text = result.adif.toString('latin1');
+        const records = text.split('<EOR>').length - 1;
+        assert.ok(records > 200);
+        assert.equal(text.split('<STATION_CALLSIGN:7>K1ABC/P <OPERATOR:5>W1XYZ <MY_GRIDSQUARE:6>FN42ab ').length - 1, records);
+
+        await page.getByLabel('Operator').fill('W1@W');
+        const [refused] = await convert([log], 'standard');
+        assert.deepEqual(refused.messages, ['operator "W1@W": not a callsign; nothing was converted']);
+        assert.equal(refused.download, null);
+        for (const [label] of fields) await page.getByLabel(label).fill('');
+        // The classic form has no place for them.
+        await page.getByRole('radio', { name: /^classic/ }).check();
+        assert.ok(await page.getByLabel('Station callsign').isDisabled());
+    });
+});
+
 describe('hostile input', () => {
     test('record text is shown as Windows-1252 text, control bytes escaped, markup never obeyed', async () => {
         // Date 01/02/XX: a year that cannot be read, so the record is quoted in full.
@@ -563,7 +589,7 @@ describe('the page itself', () => {
         await page.reload();
         assert.equal(await page.evaluate(() => document.getElementById('convert-form').elements.form.value), '1');
         const reached = [];
-        for (let i = 0; i < 4; ++i) {
+        for (let i = 0; i < 7; ++i) {
             await page.keyboard.press('Tab');
             reached.push(await page.evaluate(() => {
                 const focused = document.activeElement;
@@ -574,7 +600,7 @@ describe('the page itself', () => {
         assert.deepEqual(reached, ['Kestrel logs (.log)',
             "standard ADIF 3, for today's loggers and LoTW, with a check of every record",
             "Add DXCC entity fields: each contact's country, zones and continent, found from its callsign and date",
-            'Convert']);
+            'Station callsign', 'Operator', 'My grid square', 'Convert']);
         // Choosing with the keyboard alone: classic one arrow away and back, Enter on Convert.
         const log = generated(10, 4, 'keys.log');
         await page.setInputFiles('#logs', [log]);

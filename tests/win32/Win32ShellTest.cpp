@@ -2,6 +2,7 @@
 #include "common/WideText.h"
 #include "win32/KestrelConversionWindow.h"
 #include "win32/RegistrySettingsStore.h"
+#include "win32/Resource.h"
 #include "win32/Win32FileSelector.h"
 #include "win32/Win32MessageBoxes.h"
 #include "window/WindowLayout.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <shlobj.h>
 #include <string>
 #include <vector>
@@ -121,11 +123,12 @@ std::string ReadAll(const fs::path& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// The window's own item: the last of its system menu.
+// One of the window's own items at the end of its system menu: "Standard
+// ADIF 3" next to last, "Station callsign..." last.
 struct MenuItem
 {
-    explicit MenuItem(HWND window)
-        : menu(GetSystemMenu(window, FALSE)), position(GetMenuItemCount(menu) - 1),
+    explicit MenuItem(HWND window, int fromLast = 2)
+        : menu(GetSystemMenu(window, FALSE)), position(GetMenuItemCount(menu) - fromLast),
           id(GetMenuItemID(menu, position))
     {
     }
@@ -374,6 +377,65 @@ TEST_F(WindowTest, SystemMenuItemSwitchesTheFormAndKeepsIt)
     EXPECT_EQ(services.settings[kStandardAdif3Key], "0");
     const std::string classic = Convert(window, L"classic");
     EXPECT_EQ(classic.rfind("ADIF file\r\n", 0), 0u) << classic;
+}
+
+// What the station callsign's dialog is to do each time it opens: the text
+// to type and OK, or nothing for Cancel; and what it offered.
+struct DialogAnswers
+{
+    std::vector<std::optional<std::wstring>> answers;
+    std::vector<std::wstring> offered;
+};
+DialogAnswers* answering = nullptr;
+
+// Runs in the dialog's own message loop.
+void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dialog = FindWindowW(L"#32770", W(Layout::kStationCallsignTitle).c_str());
+    if (dialog == nullptr || answering == nullptr || answering->answers.empty() ||
+        !IsWindowEnabled(dialog))
+        return;
+    wchar_t text[64] = {};
+    GetDlgItemTextW(dialog, KESTREL_IDC_STATION_CALLSIGN, text, 64);
+    answering->offered.emplace_back(text);
+    const std::optional<std::wstring> answer = answering->answers.front();
+    answering->answers.erase(answering->answers.begin());
+    if (answer)
+        SetDlgItemTextW(dialog, KESTREL_IDC_STATION_CALLSIGN, answer->c_str());
+    PostMessageW(dialog, WM_COMMAND, answer ? IDOK : IDCANCEL, 0);
+}
+
+// The last item opens the dialog on the callsign kept; a text that is not a
+// callsign is refused in a message and the dialog stays, a callsign is kept
+// and written, and Cancel changes nothing.
+TEST_F(WindowTest, StationCallsignItemAsksForTheCallsignAndKeepsIt)
+{
+    const MenuItem item(window.Handle(), 1);
+    EXPECT_EQ(item.Text(), W(Layout::kStationCallsignCaption));
+    EXPECT_LT(item.id, UINT(SC_SIZE));
+    EXPECT_EQ(item.id & 0xF, 0u);
+    EXPECT_NE(item.id, MenuItem(window.Handle()).id);
+
+    DialogAnswers dialog{{L"w1@w", L" k1abc "}, {}};
+    answering = &dialog;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &AnswerDialog);
+    SendMessageW(window.Handle(), WM_SYSCOMMAND, item.id, 0);
+    EXPECT_EQ(dialog.offered, (std::vector<std::wstring>{L"", L"w1@w"}));
+    EXPECT_EQ(
+        services.refusals,
+        std::vector<std::string>{"\"w1@w\" is not a callsign; there is still no station callsign"});
+    const std::string key = "KestrelToADIF/General/StationCallsign";
+    EXPECT_EQ(services.settings[key], "K1ABC");
+    SendMessageW(window.Handle(), WM_SYSCOMMAND, MenuItem(window.Handle()).id, 0);
+    EXPECT_NE(Convert(window, L"station").find("<STATION_CALLSIGN:5>K1ABC <EOR>"),
+              std::string::npos);
+
+    dialog = {{std::nullopt}, {}};
+    SendMessageW(window.Handle(), WM_SYSCOMMAND, item.id, 0);
+    KillTimer(nullptr, timer);
+    answering = nullptr;
+    EXPECT_EQ(dialog.offered, std::vector<std::wstring>{L"K1ABC"});
+    EXPECT_EQ(services.settings[key], "K1ABC");
 }
 
 TEST_F(WindowTest, ANewWindowStartsWithTheStoredChoice)

@@ -71,6 +71,50 @@ TEST_F(WindowActionsTest, TheMenuItemChoosesTheFormOfTheNextConversionsAndIsKept
     EXPECT_TRUE(WindowActions(selector, messages, settings).StandardAdif3());
 }
 
+// The callsign the dialog was given, blanks and case aside, goes into the next
+// standard conversions and is kept; an empty one is none; one that is not a
+// callsign is refused with a message and the old one stays.
+TEST_F(WindowActionsTest, TheStationCallsignIsTakenKeptAndRefusedWhenItIsNoCallsign)
+{
+    const std::string key = "KestrelToADIF/General/StationCallsign";
+    settings.values[kStandardAdif3Key] = "1";
+    settings.values[key] = "k1abc";
+    WindowActions actions(selector, messages, settings);
+    EXPECT_EQ(actions.StationCallsign(), "K1ABC");
+    const std::string log = folder / "day.log";
+    WriteFile(log, Record(kSampleText));
+    const auto converted = [&] {
+        std::filesystem::remove(folder / "day.ADI");
+        actions.ConvertDroppedLog(log);
+        return ReadFile(folder / "day.ADI");
+    };
+    EXPECT_NE(converted().find("<STATION_CALLSIGN:5>K1ABC <EOR>"), std::string::npos);
+
+    EXPECT_TRUE(actions.ChooseStationCallsign(" w1aw/4\t"));
+    EXPECT_EQ(settings.values[key], "W1AW/4");
+    EXPECT_NE(converted().find("<STATION_CALLSIGN:6>W1AW/4 <EOR>"), std::string::npos);
+
+    messages.messages.clear();
+    EXPECT_FALSE(actions.ChooseStationCallsign("W1@W"));
+    ASSERT_EQ(messages.Texts(Conversion::MessageKind::Refused),
+              std::vector<std::string>{
+                  "\"W1@W\" is not a callsign; the station callsign is still W1AW/4"});
+    EXPECT_EQ(settings.values[key], "W1AW/4");
+    EXPECT_EQ(actions.StationCallsign(), "W1AW/4");
+
+    EXPECT_TRUE(actions.ChooseStationCallsign("  "));
+    EXPECT_EQ(settings.values[key], "");
+    EXPECT_EQ(converted().find("STATION_CALLSIGN"), std::string::npos);
+    EXPECT_FALSE(actions.ChooseStationCallsign("0AB1"));
+    EXPECT_EQ(messages.Texts(Conversion::MessageKind::Refused).back(),
+              "\"0AB1\" is not a callsign; there is still no station callsign");
+
+    // A stored value that is not a callsign is none, and stays as it is.
+    settings.values[key] = "W1@W";
+    EXPECT_EQ(WindowActions(selector, messages, settings).StationCallsign(), "");
+    EXPECT_EQ(settings.values[key], "W1@W");
+}
+
 // A window's boxes spin its event loop: whatever the user does in the
 // window meanwhile must not act inside the running conversion.
 TEST_F(WindowActionsTest, NothingActsWhileAConversionRuns)
@@ -84,6 +128,7 @@ TEST_F(WindowActionsTest, NothingActsWhileAConversionRuns)
         actions.ConvertCmd_Click();
         actions.ConvertDroppedLog(log);
         actions.ChooseStandardAdif3(true);
+        actions.ChooseStationCallsign("K1ABC");
     };
     actions.ConvertDroppedLog(log);
     EXPECT_FALSE(actions.Converting());
@@ -91,6 +136,7 @@ TEST_F(WindowActionsTest, NothingActsWhileAConversionRuns)
     EXPECT_EQ(messages.messages.size(), 1u) << "one summary, of one conversion";
     EXPECT_FALSE(actions.StandardAdif3());
     EXPECT_EQ(settings.values.count(kStandardAdif3Key), 0u);
+    EXPECT_EQ(actions.StationCallsign(), "");
     EXPECT_EQ(notices, (std::vector<bool>{true, false}));
 }
 

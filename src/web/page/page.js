@@ -17,6 +17,7 @@
     const standardOnly = document.getElementById('standard-only');
     const entities = document.getElementById('entities');
     const CLASSIC = 0;
+    const station = document.getElementById('station');
 
     let chosen = [];        // the logs to convert: File objects
     let worker = null;
@@ -53,9 +54,16 @@
     // The classic form is the programs' own, with nothing added: what only the standard forms
     // do is offered when one of them is chosen.
     function formChosen() {
-        standardOnly.disabled = Number(form.elements.form.value) === CLASSIC;
+        const classic = Number(form.elements.form.value) === CLASSIC;
+        standardOnly.disabled = classic;
+        station.disabled = classic;
     }
     form.addEventListener('change', formChosen);
+    function stationFields() {
+        const value = (name) => (station.disabled ? '' : form.elements[name].value.trim());
+        return { stationCallsign: value('stationCallsign'), operatorCall: value('operatorCall'),
+                 myGridSquare: value('myGridSquare') };
+    }
 
     // A drop anywhere on the page chooses its logs; a folder is named and left out, as a folder
     // holds no records.
@@ -198,6 +206,7 @@
         }
         const chosenForm = Number(form.elements.form.value);
         const withEntities = !standardOnly.disabled && entities.checked;
+        const chosenStation = stationFields();
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
@@ -216,7 +225,8 @@
             item.append(element('h3', file.name), messages);
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
-            worker.postMessage({ type: 'convert', id, file, form: chosenForm, entities: withEntities });
+            worker.postMessage({ type: 'convert', id, file, form: chosenForm, entities: withEntities,
+                                 station: chosenStation });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'

@@ -119,7 +119,7 @@ function devicePath(name) {
     return '/in/' + (usable ? name : 'log');
 }
 
-async function convert({ id, file, form, entities }) {
+async function convert({ id, file, form, entities, station }) {
     job = { id, file, read: 0, output: [], pending: [], counts: {}, lastPost: 0,
             outputName: null, readError: null, statistics: null };
     let converted = false;
@@ -130,8 +130,9 @@ async function convert({ id, file, form, entities }) {
         path = devicePath(file.name);
         core.FS.mkdev(path, 0o444, core.FS.makedev(64, LOG_DEVICE));
         converted = core.ccall('KestrelConvert', 'number',
-            ['string', 'string', 'string', 'number', 'number'],
-            [path, file.name, '/adif', form, entities ? 1 : 0]) === 0;
+            ['string', 'string', 'string', 'number', 'number', 'string', 'string', 'string'],
+            [path, file.name, '/adif', form, entities ? 1 : 0, station.stationCallsign,
+             station.operatorCall, station.myGridSquare]) === 0;
     } catch (e) {
         // The module stops for good after an abort (out of memory): the next log gets a new one.
         core = null;
