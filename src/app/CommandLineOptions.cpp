@@ -55,6 +55,18 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
             } else {
                 return UsageError{"option " + argument + " needs a file name"};
             }
+        } else if (argument == "--new-only" || argument.starts_with("--new-only=")) {
+            if (options.newOnly)
+                return UsageError{"only one logbook can be given"};
+            if (argument.starts_with("--new-only=")) {
+                options.newOnly = argument.substr(std::string_view("--new-only=").size());
+            } else if (i + 1 < arguments.size()) {
+                options.newOnly = arguments[++i];
+            } else {
+                return UsageError{"option --new-only needs a logbook file name"};
+            }
+            if (options.newOnly->empty())
+                return UsageError{"the logbook file name is empty"};
         } else {
             return UsageError{"unknown option " + argument};
         }
@@ -65,7 +77,10 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
         return UsageError{"no log file given"};
     if (options.check && (options.output || options.existing != Options::Existing::Refuse ||
                           options.form != Conversion::AdifForm::Classic))
-        return UsageError{"--check writes nothing and takes no other option"};
+        return UsageError{"--check writes nothing and takes no other option but --new-only"};
+    if (options.newOnly && !options.check && options.form == Conversion::AdifForm::Classic)
+        return UsageError{"--new-only needs --adif3, --adx or --check: the classic form "
+                          "writes every record"};
     if (options.output && options.logs.size() > 1)
         return UsageError{"-o/--output takes one log only"};
     if (options.output && options.output->empty())
@@ -76,10 +91,11 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
 std::string HelpText(const std::string& errorLogPath)
 {
     return std::string("Usage: ") + kProgram +
-           " [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...\n"
+           " [--adif3 | --adx] [--append | --replace] [-o FILE]\n"
+           "                       [--new-only LOGBOOK] LOG...\n"
            "       " +
            kProgram +
-           " --check LOG...\n"
+           " --check [--new-only LOGBOOK] LOG...\n"
            "Convert Kestrel log files into ADIF files.\n"
            "\n"
            "Each LOG is converted into a file of the same name with the extension .ADI,\n"
@@ -91,6 +107,11 @@ std::string HelpText(const std::string& errorLogPath)
            "                     the extension .adx\n"
            "      --check        write nothing; list the records that the standard form\n"
            "                     changes, leaves out in part or skips\n"
+           "      --new-only LOGBOOK\n"
+           "                     with --adif3, --adx or --check: leave out the QSOs that\n"
+           "                     LOGBOOK, an ADI file exported from any logging program,\n"
+           "                     holds already (same call, band and mode group, within\n"
+           "                     30 minutes)\n"
            "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
            "                     '-' writes it to standard output\n"
            "      --replace      replace an existing ADIF file\n"
@@ -102,7 +123,9 @@ std::string HelpText(const std::string& errorLogPath)
            "The standard forms keep what they cannot write as the log holds it in fields\n"
            "named APP_KESTRELTOADIF_..., and list each such record on standard error as\n"
            "'LOG: record N: FIELD \"value\": problem; what was done'; --check lists them\n"
-           "on standard output.\n"
+           "on standard output. They leave out a record that repeats an earlier one of\n"
+           "the run (same call, band, mode and date, at most 15 minutes apart) and holds\n"
+           "nothing more, and name one that holds more as a possible duplicate.\n"
            "Runs writing into the same folder at the same time take turns.\n"
            "\n"
            "Exit status: 0 when every log was converted and reported, 1 when any was\n"

@@ -12,8 +12,9 @@ namespace CommandLine {
 inline constexpr const char* kProgram = "kestrel-to-adif";
 
 // What the command line was asked to do:
-//   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
-//   kestrel-to-adif --check LOG...
+//   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE]
+//                   [--new-only LOGBOOK] LOG...
+//   kestrel-to-adif --check [--new-only LOGBOOK] LOG...
 struct Options
 {
     // What happens to an ADIF file that is there already.
@@ -22,6 +23,8 @@ struct Options
     Conversion::AdifForm form = Conversion::AdifForm::Classic;
     bool check = false;
     std::optional<std::string> output; // "-" for standard output
+    // The user's logbook (ADI), whose contacts the standard forms leave out.
+    std::optional<std::string> newOnly;
     std::vector<std::string> logs;
     bool help = false;
     bool version = false;

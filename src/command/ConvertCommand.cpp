@@ -11,6 +11,7 @@
 #include "common/TextStream.h"
 #include "files/LogFile.h"
 #include "files/OutputFailure.h"
+#include "matching/RunDuplicates.h"
 #include "record/LogRecord.h"
 
 #include <filesystem>
@@ -43,14 +44,18 @@ bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
 
 // Writes every complete record of `log` in `form` onto `channel`, after the
 // header where the channel holds nothing yet and before what closes the
-// file. A record whose year cannot be read is shown and skipped. Returns the
+// file. A record whose year cannot be read is shown and skipped. Without a
+// gate of the run's, the duplicates within the log are left out. Returns the
 // counts.
 ConversionResult ConvertRecords(LogFile& log, const std::string& logPath, AdifForm form,
-                                const StandardOptions& options, Common::OutputChannel& channel,
+                                StandardOptions options, Common::OutputChannel& channel,
                                 bool startsEmpty, MessageBoxes& messages, FindingSink& findings)
 {
     Common::TextStream output(channel);
     FindingTally tally(findings);
+    Matching::RunDuplicates duplicates;
+    if (options.gate == nullptr)
+        options.gate = &duplicates;
     const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form, tally, options);
     if (options.gate != nullptr && form != AdifForm::Classic)
         options.gate->StartLog(logPath);
