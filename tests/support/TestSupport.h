@@ -39,14 +39,6 @@ inline const std::string kEarlierAdif =
 // One record's 60 characters of fields, and the ADIF line made of them.
 inline const std::string kSampleText =
     "10/09/03141214 SSBN0CALL    59    57    FN42  ------------  ";
-// The sample record at another time of its day (HHMM): another contact
-// with the same station, which is no duplicate an hour or more apart.
-inline std::string SampleAt(const std::string& time)
-{
-    std::string text = kSampleText;
-    text.replace(8, 4, time);
-    return text;
-}
 inline const std::string kSampleLine = "<QSO_DATE:8>20030910 <TIME_ON:4>1412 <FREQ:3>14  "
                                        "<MODE:3>SSB <CALL:6>N0CALL <RST_SENT:2>59 "
                                        "<RST_RCVD:2>57 <GRIDSQUARE:4>FN42 <EOR>";
@@ -59,6 +51,13 @@ inline const std::string kIllegalYearText = std::string("01/02/AB") + "0930" + "
 inline std::string Patched(std::size_t position, const std::string& replacement)
 {
     return std::string(kSampleText).replace(position - 1, replacement.size(), replacement);
+}
+
+// The sample record at another time of its day (HHMM): another contact
+// with the same station, which is no duplicate an hour or more apart.
+inline std::string SampleAt(const std::string& time)
+{
+    return Patched(9, time);
 }
 
 // One 64-byte log record: 60 characters of fields and four unread bytes.
