@@ -26,6 +26,20 @@ constexpr std::array<std::string_view, kWanted> kWantedNames = {
     "CALL", "BAND", "FREQ", "MODE", "SUBMODE", "QSO_DATE", "TIME_ON",
 };
 
+// Whether `name` is `upper`, an upper-case ASCII name, in any case; without
+// the C library's locale, which a million records' names would pay for.
+bool IsName(std::string_view name, std::string_view upper)
+{
+    if (name.size() != upper.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != upper[i])
+            return false;
+    }
+    return true;
+}
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -126,8 +140,8 @@ std::optional<std::string_view> AdiReader::TagHere()
     for (;;) {
         const std::string_view rest(buffer_.data() + next_, std::min(held_ - next_, kLongestTag));
         const std::size_t close = rest.find('>', 1);
-        const std::size_t open = rest.find('<', 1);
-        if (close != std::string_view::npos && (open == std::string_view::npos || open > close))
+        const std::size_t open = rest.substr(0, close).find('<', 1);
+        if (close != std::string_view::npos && open == std::string_view::npos)
             return rest.substr(0, close + 1);
         if (open != std::string_view::npos || rest.size() == kLongestTag)
             return std::nullopt;
@@ -181,9 +195,9 @@ void AdiReader::ReadTag(std::string_view tag)
     const std::size_t colon = inside.find(':');
     const std::string_view name = inside.substr(0, colon);
     if (colon == std::string_view::npos) {
-        if (Common::SameIgnoringCase(name, "EOR")) {
+        if (IsName(name, "EOR")) {
             EndRecord();
-        } else if (Common::SameIgnoringCase(name, "EOH")) {
+        } else if (IsName(name, "EOH")) {
             if (!beforeRecords_)
                 Fail(InRecord() + "<EOH> after the first record");
             beforeRecords_ = false;
@@ -210,9 +224,8 @@ void AdiReader::ReadTag(std::string_view tag)
     std::uint64_t length = 0;
     for (const char c : digits)
         length = length * 10 + static_cast<std::uint64_t>(c - '0');
-    const auto* const wanted =
-        std::find_if(kWantedNames.begin(), kWantedNames.end(),
-                     [name](std::string_view w) { return Common::SameIgnoringCase(w, name); });
+    const auto* const wanted = std::find_if(kWantedNames.begin(), kWantedNames.end(),
+                                            [name](std::string_view w) { return IsName(name, w); });
     std::string* const into =
         wanted != kWantedNames.end()
             ? &values_[static_cast<std::size_t>(wanted - kWantedNames.begin())]

@@ -9,11 +9,14 @@
 #include "command/ConvertCommand.h"
 #include "command/UnattendedServices.h"
 #include "common/PathHelpers.h"
+#include "matching/LogbookReader.h"
+#include "matching/RunGate.h"
 
 #include <cstdio>
 #include <emscripten.h>
 #include <fcntl.h>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -89,9 +92,12 @@ constexpr Conversion::AdifForm kPageForms[] = {
 
 // Converts the log at `logPath` into the output at `adifPath`, both opened as
 // they are (the worker's devices), naming them `logName` and the download's
-// name in messages. Returns 0 when the log was converted, 1 when it was not.
+// name in messages. A standard form leaves out the QSOs of the logbook at
+// `logbookPath` ("" for none), named by that path in messages. Returns 0 when
+// the log was converted, 1 when it was not.
 extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const char* logName,
-                                                   const char* adifPath, int form)
+                                                   const char* adifPath, int form,
+                                                   const char* logbookPath)
 {
     if (form < 0 || form >= static_cast<int>(std::size(kPageForms))) {
         Show(PageMessage::Failure, "the page asked for a form of ADIF it does not have");
@@ -101,6 +107,17 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     const std::string adifName =
         Common::StripExtension(logName) + std::string(Conversion::FileExtensionOf(adifForm));
     Show(PageMessage::OutputName, adifName);
+    std::optional<Matching::Logbook> logbook;
+    std::optional<Matching::RunGate> gate;
+    if (*logbookPath != '\0' && adifForm != Conversion::AdifForm::Classic) {
+        try {
+            logbook = Matching::ReadLogbook(logbookPath);
+        } catch (const std::exception& e) {
+            Show(PageMessage::Failure, e.what());
+            return 1;
+        }
+        gate.emplace(*logbook, logbookPath);
+    }
 
     // A device cannot be truncated, which opening for writing asks of a file.
     const int adif = open(adifPath, O_WRONLY | O_CLOEXEC);
@@ -118,6 +135,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Refuse, &findings);
     command.ChooseForm(adifForm);
+    if (gate) {
+        Conversion::StandardOptions options = command.Options();
+        options.gate = &*gate;
+        command.ChooseStandardOptions(options);
+    }
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
     const bool closed = std::fclose(stream) == 0;
 

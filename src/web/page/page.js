@@ -174,6 +174,7 @@
             return;
         }
         const chosenForm = Number(form.elements.form.value);
+        const logbook = document.getElementById('logbook').files[0] || null;
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
@@ -192,7 +193,7 @@
             item.append(element('h3', file.name), messages);
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
-            worker.postMessage({ type: 'convert', id, file, form: chosenForm });
+            worker.postMessage({ type: 'convert', id, file, form: chosenForm, logbook });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'
