@@ -49,6 +49,19 @@ std::uint32_t ContactIndex::Add(std::string_view key, std::int64_t second)
     return static_cast<std::uint32_t>(entries_.size() - 1);
 }
 
+// Each bucket's chain runs from the latest entry to the earliest, so the
+// latest entry of all heads its bucket's chain: taken off last first, each
+// is a head.
+void ContactIndex::Truncate(std::size_t size)
+{
+    while (entries_.size() > size) {
+        const Entry& last = entries_.back();
+        heads_[last.hash & (heads_.size() - 1)] = last.next;
+        keys_.resize(last.keyOffset);
+        entries_.pop_back();
+    }
+}
+
 // Twice the buckets, and every entry filed in its new one: on average at
 // most one entry per bucket.
 void ContactIndex::Grow()

@@ -25,6 +25,8 @@ public:
                      Visit&& visit) const;
 
     std::size_t Size() const { return entries_.size(); }
+    // Forgets the contacts filed after the first `size`.
+    void Truncate(std::size_t size);
 
 private:
     struct Entry

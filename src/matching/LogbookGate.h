@@ -20,6 +20,7 @@ public:
     }
 
     void StartLog(std::string_view /*logName*/) override {}
+    void AbandonLog() override {}
     bool Admit(const Conversion::StandardRecord& record, std::uint64_t recordNumber,
                Conversion::FindingSink& findings) override;
 

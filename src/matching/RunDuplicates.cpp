@@ -96,6 +96,16 @@ std::vector<std::string> Additions(std::string_view later, std::string_view earl
 void RunDuplicates::StartLog(std::string_view logName)
 {
     logs_.emplace_back(logName);
+    logStart_ = earlier_.size();
+}
+
+void RunDuplicates::AbandonLog()
+{
+    if (logStart_ == earlier_.size())
+        return;
+    index_.Truncate(logStart_);
+    contents_.resize(earlier_[logStart_].contentOffset);
+    earlier_.resize(logStart_);
 }
 
 bool RunDuplicates::Admit(const StandardRecord& record, std::uint64_t recordNumber,

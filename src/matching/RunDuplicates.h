@@ -25,6 +25,7 @@ public:
     static constexpr std::int64_t kWindowSeconds = 15 * 60;
 
     void StartLog(std::string_view logName) override;
+    void AbandonLog() override;
     bool Admit(const Conversion::StandardRecord& record, std::uint64_t recordNumber,
                Conversion::FindingSink& findings) override;
 
@@ -48,6 +49,8 @@ private:
     // The values of the records remembered, each coded compactly.
     std::string contents_;
     std::vector<std::string> logs_;
+    // How many records the run held when the current log started.
+    std::size_t logStart_ = 0;
     // Scratch, kept to spare an allocation per record.
     std::string key_;
     std::string content_;

@@ -138,4 +138,21 @@ TEST(RunDuplicates, NamesTheEarlierLogOfTheRun)
                                         "record 3: duplicate of record 1; left out"}));
 }
 
+TEST(RunDuplicates, ALogThatFailedHoldsNoneOfTheRunsRecords)
+{
+    OneRun run;
+    run.gate.StartLog("a.log");
+    EXPECT_TRUE(run.Offer(SampleAt("1412")));
+    run.gate.StartLog("b.log");
+    run.number = 0;
+    EXPECT_TRUE(run.Offer(SampleAt("1512")));
+    run.gate.AbandonLog();
+    run.gate.StartLog("c.log");
+    run.number = 0;
+    EXPECT_TRUE(run.Offer(SampleAt("1512")));
+    EXPECT_FALSE(run.Offer(SampleAt("1412")));
+    EXPECT_EQ(run.findings.lines,
+              std::vector<std::string>{"record 2: duplicate of record 1 of a.log; left out"});
+}
+
 } // namespace
