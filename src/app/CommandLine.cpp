@@ -57,7 +57,11 @@ bool RunIsSafe(const Options& options, GatheredLines& told)
 std::optional<Matching::Logbook> ReadNewOnlyLogbook(const std::string& path, GatheredLines& told)
 {
     try {
-        return Matching::ReadLogbook(path);
+        Matching::Logbook logbook = Matching::ReadLogbook(path);
+        if (logbook.Size() == 0)
+            told.Say("warning: " + TerminalName(path) +
+                     " holds no contact with a callsign, band, mode, date and time to match");
+        return logbook;
     } catch (const std::exception& e) {
         told.Say(TerminalName(e.what()));
         told.Say("nothing was converted");

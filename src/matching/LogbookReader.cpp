@@ -237,9 +237,12 @@ void AdiReader::ReadTag(std::string_view tag)
     ReadValue(length, into);
 }
 
-// ADX is XML: it starts with its declaration or its root element.
+// ADX is XML: it starts with its declaration or its root element, after
+// blanks or UTF-8's byte order mark.
 void AdiReader::RefuseAdx()
 {
+    if (std::string_view(buffer_.data(), held_).starts_with("\xEF\xBB\xBF"))
+        next_ = 3;
     while (next_ < held_ && IsBlank(buffer_[next_]))
         ++next_;
     const std::string_view start(buffer_.data() + next_, std::min<std::size_t>(held_ - next_, 5));

@@ -82,8 +82,10 @@ TEST_F(LogbookReaderTest, RefusesAFileItCannotReadWhole)
               path + ": record 2: \"<CALL:six>\" does not give a length");
     EXPECT_EQ(Refusal(good + "<CALL>N0CALL<EOR>"), path + ": record 2: \"<CALL>\" has no length");
     EXPECT_EQ(Refusal(good + "<CALL:6"), path + ": record 2: the file ends inside a tag");
-    EXPECT_EQ(Refusal("<?xml version=\"1.0\"?>\n<ADX><HEADER/></ADX>\n"),
-              path + ": an ADX file; only ADI logbooks can be read (export the logbook as ADI)");
+    const std::string adx =
+        path + ": an ADX file; only ADI logbooks can be read (export the logbook as ADI)";
+    EXPECT_EQ(Refusal("<?xml version=\"1.0\"?>\n<ADX><HEADER/></ADX>\n"), adx);
+    EXPECT_EQ(Refusal("\xEF\xBB\xBF\r\n<ADX><RECORDS><RECORD><CALL>N0CALL</CALL></RECORD>"), adx);
     EXPECT_EQ(Refusal(good), "read");
 }
 

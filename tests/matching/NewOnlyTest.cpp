@@ -164,6 +164,13 @@ TEST_F(NewOnlyTest, ALogbookThatCannotBeReadStopsTheRunBeforeAnythingIsWritten)
     EXPECT_EQ(CliRun({"--check", "--new-only", logbook, log}).status, 1);
     EXPECT_EQ(CliRun({"--new-only", logbook, log}).status, 2); // the classic form
     EXPECT_FALSE(std::filesystem::exists(folder / "day.ADI"));
+    // A logbook of nothing to match is read, and said to be so.
+    WriteFile(logbook, "<CALL:6>N0CALL<EOR>\n");
+    const CliRun empty({"--adif3", "--new-only", logbook, log});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_NE(empty.err.find("warning: " + logbook + " holds no contact"), std::string::npos)
+        << empty.err;
+    EXPECT_EQ(empty.out, "1 QSOs appended to " + (folder / "day.ADI") + "\n");
 }
 
 } // namespace
