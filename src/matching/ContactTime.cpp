@@ -3,6 +3,7 @@
 #include "common/UTC.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace Matching {
 
@@ -13,10 +14,8 @@ std::optional<int> Digits(std::string_view text)
     if (text.empty() ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
-    int value = 0;
-    for (const char c : text)
-        value = value * 10 + (c - '0');
-    return value;
+    return std::accumulate(text.begin(), text.end(), 0,
+                           [](int value, char c) { return value * 10 + (c - '0'); });
 }
 
 // Days from 1 January 1970 to the date, in the proleptic Gregorian calendar.
@@ -55,8 +54,8 @@ std::optional<std::int64_t> ContactSecond(std::string_view date, std::string_vie
     if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month) || *hour > 23 ||
         *minute > 59 || *second > 59)
         return std::nullopt;
-    return DaysFromEpoch(*year, *month, *day) * kSecondsPerDay + *hour * 3600 + *minute * 60 +
-           *second;
+    const int secondOfDay = *hour * 3600 + *minute * 60 + *second;
+    return DaysFromEpoch(*year, *month, *day) * kSecondsPerDay + secondOfDay;
 }
 
 } // namespace Matching

@@ -18,7 +18,7 @@ class Logbook
 {
 public:
     // Two contacts at most this far apart are one.
-    static constexpr std::int64_t kWindowSeconds = 30 * 60;
+    static constexpr std::int64_t kWindowSeconds = std::int64_t{30} * 60;
 
     // Files the logbook's record at position `record` (from 1). `band` is an
     // ADIF band name in any case.

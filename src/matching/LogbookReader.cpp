@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -221,9 +222,9 @@ void AdiReader::ReadTag(std::string_view tag)
             return;
         Fail(InRecord() + "\"" + Shown(tag) + "\" does not give a length");
     }
-    std::uint64_t length = 0;
-    for (const char c : digits)
-        length = length * 10 + static_cast<std::uint64_t>(c - '0');
+    const std::uint64_t length =
+        std::accumulate(digits.begin(), digits.end(), std::uint64_t{0},
+                        [](std::uint64_t sum, char c) { return sum * 10 + (c - '0'); });
     const auto* const wanted = std::find_if(kWantedNames.begin(), kWantedNames.end(),
                                             [name](std::string_view w) { return IsName(name, w); });
     std::string* const into =

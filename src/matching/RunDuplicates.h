@@ -22,7 +22,7 @@ namespace Matching {
 class RunDuplicates final : public Conversion::RecordGate
 {
 public:
-    static constexpr std::int64_t kWindowSeconds = 15 * 60;
+    static constexpr std::int64_t kWindowSeconds = std::int64_t{15} * 60;
 
     void StartLog(std::string_view logName) override;
     void AbandonLog() override;

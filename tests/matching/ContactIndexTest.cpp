@@ -17,27 +17,32 @@ std::set<std::uint32_t> Near(const Matching::ContactIndex& index, const std::str
     return found;
 }
 
+constexpr std::int64_t kMinute = 60;
+
+// Contact `i` of the test, 7 minutes after the one before it.
+std::int64_t At(std::int64_t i)
+{
+    return *Matching::ContactSecond("20031231", "2000") + i * 7 * kMinute;
+}
+
 // Many contacts of a few stations, every 7 minutes over days: the index
 // grows its buckets several times, and forgets the latest when told.
 TEST(ContactIndex, FindsTheContactsNearAMomentOverMidnightAndForgetsTheLatest)
 {
     Matching::ContactIndex index;
-    const std::int64_t start = *Matching::ContactSecond("20031231", "2000");
     for (std::uint32_t i = 0; i < 5000; ++i)
-        EXPECT_EQ(index.Add("K" + std::to_string(i % 3), start + i * 7 * 60), i);
+        EXPECT_EQ(index.Add("K" + std::to_string(i % 3), At(i)), i);
     // Contact 36 of K0 is at 00:12 on 1 January; the window reaches back to 23:57.
-    EXPECT_EQ(Near(index, "K0", start + 36 * 7 * 60, 15 * 60), (std::set<std::uint32_t>{36}));
-    EXPECT_EQ(Near(index, "K0", start + 36 * 7 * 60, 21 * 60),
-              (std::set<std::uint32_t>{33, 36, 39}));
-    EXPECT_TRUE(Near(index, "K9", start, 3600).empty());
+    EXPECT_EQ(Near(index, "K0", At(36), 15 * kMinute), (std::set<std::uint32_t>{36}));
+    EXPECT_EQ(Near(index, "K0", At(36), 21 * kMinute), (std::set<std::uint32_t>{33, 36, 39}));
+    EXPECT_TRUE(Near(index, "K9", At(0), 60 * kMinute).empty());
 
     index.Truncate(2000);
     EXPECT_EQ(index.Size(), 2000u);
-    EXPECT_EQ(Near(index, "K1", start + 1999 * 7 * 60, 21 * 60),
-              (std::set<std::uint32_t>{1996, 1999}));
-    EXPECT_TRUE(Near(index, "K2", start + 4001 * 7 * 60, 3600).empty());
-    EXPECT_EQ(index.Add("K2", start + 4001 * 7 * 60), 2000u);
-    EXPECT_EQ(Near(index, "K2", start + 4001 * 7 * 60, 60), (std::set<std::uint32_t>{2000}));
+    EXPECT_EQ(Near(index, "K1", At(1999), 21 * kMinute), (std::set<std::uint32_t>{1996, 1999}));
+    EXPECT_TRUE(Near(index, "K2", At(4001), 60 * kMinute).empty());
+    EXPECT_EQ(index.Add("K2", At(4001)), 2000u);
+    EXPECT_EQ(Near(index, "K2", At(4001), kMinute), (std::set<std::uint32_t>{2000}));
 }
 
 } // namespace
