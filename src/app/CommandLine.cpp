@@ -13,10 +13,13 @@
 #include "common/PathHelpers.h"
 #include "dxcc/Entity.h"
 #include "files/RunConflicts.h"
+#include "matching/LogbookReader.h"
+#include "matching/RunGate.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 namespace CommandLine {
@@ -61,17 +64,54 @@ Conversion::StandardOptions ChosenStandardOptions(const Options& options)
     return chosen;
 }
 
+// The logbook of --new-only, read before anything is written; nothing when
+// it cannot be read, which `told` says.
+std::optional<Matching::Logbook> ReadNewOnlyLogbook(const std::string& path, GatheredLines& told)
+{
+    try {
+        Matching::Logbook logbook = Matching::ReadLogbook(path);
+        if (logbook.Size() == 0)
+            told.Say("warning: " + TerminalName(path) +
+                     " holds no contact with a callsign, band, mode, date and time to match");
+        return logbook;
+    } catch (const std::exception& e) {
+        told.Say(TerminalName(e.what()));
+        told.Say("nothing was converted");
+        return std::nullopt;
+    }
+}
+
+// One gate for the whole run, so that a record repeating one of an earlier
+// log is found too.
+Matching::RunGate MakeRunGate(const Options& options,
+                              const std::optional<Matching::Logbook>& logbook)
+{
+    return logbook ? Matching::RunGate(*logbook, *options.newOnly) : Matching::RunGate();
+}
+
+void ChooseRunGate(Conversion::ConvertCommand& command, Matching::RunGate& gate)
+{
+    Conversion::StandardOptions standard = command.Options();
+    standard.gate = &gate;
+    command.ChooseStandardOptions(standard);
+}
+
 // --check: the findings of every log on standard output.
 int CheckLogs(const Options& options, std::FILE* out, std::FILE* err)
 {
     GatheredLines listed(out);
     GatheredLines told(err);
+    std::optional<Matching::Logbook> logbook;
+    if (options.newOnly && !(logbook = ReadNewOnlyLogbook(*options.newOnly, told)))
+        return kFailed;
+    Matching::RunGate gate = MakeRunGate(options, logbook);
     TerminalFindings findings(listed);
     TerminalMessages messages(options.existing, out, told);
     Conversion::NoFileSelector noDialog;
     Conversion::NoSettings settings;
     Conversion::ConvertCommand command(noDialog, messages, settings,
                                        Conversion::WhenFolderBusy::Wait, &findings);
+    ChooseRunGate(command, gate);
     int status = kConverted;
     for (const std::string& log : options.logs) {
         findings.StartLog(log);
@@ -129,6 +169,11 @@ int ConvertLogs(const Options& options, std::FILE* out, std::FILE* err)
     // Checked for the whole run before anything is written.
     if (!RunIsSafe(options, told))
         return kFailed;
+    std::optional<Matching::Logbook> logbook;
+    if (options.newOnly && !(logbook = ReadNewOnlyLogbook(*options.newOnly, told)))
+        return kFailed;
+    Matching::RunGate gate = MakeRunGate(options, logbook);
+    ChooseRunGate(command, gate);
     int status = kConverted;
     for (const std::string& log : options.logs) {
         findings.StartLog(log);

@@ -126,6 +126,18 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
         } else if (const StationOption* station = stationOption(argument)) {
             if (auto error = setStation(*station, i))
                 return error;
+        } else if (argument == "--new-only" || argument.starts_with("--new-only=")) {
+            if (options.newOnly)
+                return UsageError{"only one logbook can be given"};
+            if (argument.starts_with("--new-only=")) {
+                options.newOnly = argument.substr(std::string_view("--new-only=").size());
+            } else if (i + 1 < arguments.size()) {
+                options.newOnly = arguments[++i];
+            } else {
+                return UsageError{"option --new-only needs a logbook file name"};
+            }
+            if (options.newOnly->empty())
+                return UsageError{"the logbook file name is empty"};
         } else {
             return UsageError{"unknown option " + argument};
         }
@@ -139,18 +151,21 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
     if (options.stats &&
         (options.check || options.output || options.existing != Options::Existing::Refuse ||
          options.form != Conversion::AdifForm::Classic || options.entities ||
-         HasStationField(options.station)))
+         HasStationField(options.station) || options.newOnly))
         return UsageError{"--stats writes no ADIF and takes no other option but --json"};
     if (options.check && (options.output || options.existing != Options::Existing::Refuse ||
                           options.form != Conversion::AdifForm::Classic || options.entities ||
                           HasStationField(options.station)))
-        return UsageError{"--check writes nothing and takes no other option"};
+        return UsageError{"--check writes nothing and takes no other option but --new-only"};
     // The classic form is fixed: it has no place for them.
     if (options.entities && options.form == Conversion::AdifForm::Classic)
         return UsageError{"--entities needs --adif3 or --adx: the classic form has no such fields"};
     if (HasStationField(options.station) && options.form == Conversion::AdifForm::Classic)
         return UsageError{
             "--station-callsign, --operator and --my-gridsquare need --adif3 or --adx"};
+    if (options.newOnly && !options.check && options.form == Conversion::AdifForm::Classic)
+        return UsageError{"--new-only needs --adif3, --adx or --check: the classic form "
+                          "writes every record"};
     if (options.output && options.logs.size() > 1)
         return UsageError{"-o/--output takes one log only"};
     if (options.output && options.output->empty())
@@ -162,10 +177,11 @@ std::string HelpText(const std::string& errorLogPath)
 {
     return std::string("Usage: ") + kProgram +
            " [--adif3 | --adx] [--append | --replace] [-o FILE]\n"
-           "         [--station-callsign CALL] [--operator CALL] [--my-gridsquare LOCATOR] LOG...\n"
+           "         [--station-callsign CALL] [--operator CALL] [--my-gridsquare LOCATOR]\n"
+           "         [--new-only LOGBOOK] LOG...\n"
            "       " +
            kProgram +
-           " --check LOG...\n"
+           " --check [--new-only LOGBOOK] LOG...\n"
            "       " +
            kProgram +
            " --stats [--json] LOG...\n"
@@ -188,6 +204,11 @@ std::string HelpText(const std::string& errorLogPath)
            "                     together: QSOs per year, band and mode, callsigns, DXCC\n"
            "                     entities and grid squares worked and confirmed, findings\n"
            "      --json         with --stats: show them as JSON, for scripts\n"
+           "      --new-only LOGBOOK\n"
+           "                     with --adif3, --adx or --check: leave out the QSOs that\n"
+           "                     LOGBOOK, an ADI file exported from any logging program,\n"
+           "                     holds already (same call, band and mode group, within\n"
+           "                     30 minutes)\n"
            "  -o, --output FILE  write the ADIF to FILE instead (one LOG only);\n"
            "                     '-' writes it to standard output\n"
            "      --station-callsign CALL\n"
@@ -205,7 +226,9 @@ std::string HelpText(const std::string& errorLogPath)
            "The standard forms keep what they cannot write as the log holds it in fields\n"
            "named APP_KESTRELTOADIF_..., and list each such record on standard error as\n"
            "'LOG: record N: FIELD \"value\": problem; what was done'; --check lists them\n"
-           "on standard output.\n"
+           "on standard output. They leave out a record that repeats an earlier one of\n"
+           "the run (same call, band, mode and date, at most 15 minutes apart) and holds\n"
+           "nothing more, and name one that holds more as a possible duplicate.\n"
            "Runs writing into the same folder at the same time take turns.\n"
            "\n"
            "Exit status: 0 when every log was converted and reported, 1 when any was\n"

@@ -15,8 +15,8 @@ inline constexpr const char* kProgram = "kestrel-to-adif";
 // What the command line was asked to do:
 //   kestrel-to-adif [--adif3 | --adx] [--append | --replace] [-o FILE] LOG...
 //                   with the standard forms [--entities] [--station-callsign CALL]
-//                   [--operator CALL] [--my-gridsquare LOCATOR]
-//   kestrel-to-adif --check LOG...
+//                   [--operator CALL] [--my-gridsquare LOCATOR] [--new-only LOGBOOK]
+//   kestrel-to-adif --check [--new-only LOGBOOK] LOG...
 //   kestrel-to-adif --stats [--json] LOG...
 struct Options
 {
@@ -29,6 +29,8 @@ struct Options
     bool stats = false;
     bool json = false;                 // the statistics as JSON
     std::optional<std::string> output; // "-" for standard output
+    // The user's logbook (ADI), whose contacts the standard forms leave out.
+    std::optional<std::string> newOnly;
     std::vector<std::string> logs;
     // Written into every standard record, as the records carry them.
     Conversion::StationFields station;

@@ -11,6 +11,7 @@
 #include "common/TextStream.h"
 #include "files/LogFile.h"
 #include "files/OutputFailure.h"
+#include "matching/RunDuplicates.h"
 #include "record/LogRecord.h"
 
 #include <filesystem>
@@ -43,17 +44,19 @@ bool IsSameFile(const std::string& logPath, const std::string& exportFilename)
 
 // Writes every complete record of `log` in `form` onto `channel`, after the
 // header where the channel holds nothing yet and before what closes the
-// file. A record whose year cannot be read is shown and skipped. Returns the
+// file. A record whose year cannot be read is shown and skipped. Without a
+// gate of the run's, the duplicates within the log are left out. Returns the
 // counts.
-ConversionResult ConvertRecords(LogFile& log, const std::string& logPath, AdifForm form,
-                                const StandardOptions& options, Common::OutputChannel& channel,
-                                bool startsEmpty, MessageBoxes& messages, FindingSink& findings)
+ConversionResult ConvertRecords(LogFile& log, AdifForm form, StandardOptions options,
+                                Common::OutputChannel& channel, bool startsEmpty,
+                                MessageBoxes& messages, FindingSink& findings)
 {
     Common::TextStream output(channel);
     FindingTally tally(findings);
+    Matching::RunDuplicates duplicates;
+    if (options.gate == nullptr)
+        options.gate = &duplicates;
     const std::unique_ptr<RecordWriter> writer = MakeRecordWriter(form, tally, options);
-    if (options.gate != nullptr && form != AdifForm::Classic)
-        options.gate->StartLog(logPath);
     // One header per file: appending to earlier records adds records only.
     if (startsEmpty)
         writer->WriteHeader(output);
@@ -78,6 +81,31 @@ ConversionResult ConvertRecords(LogFile& log, const std::string& logPath, AdifFo
     counted.findingRecords = tally.Records();
     return counted;
 }
+
+// One log of a run whose records a gate of the run's decides about: the
+// gate forgets them unless the log's conversion is kept.
+class LogOfTheRun
+{
+public:
+    LogOfTheRun(RecordGate* gate, AdifForm form, const std::string& logPath)
+        : gate_(form != AdifForm::Classic ? gate : nullptr)
+    {
+        if (gate_ != nullptr)
+            gate_->StartLog(logPath);
+    }
+    ~LogOfTheRun()
+    {
+        if (gate_ != nullptr && !kept_)
+            gate_->AbandonLog();
+    }
+    LogOfTheRun(const LogOfTheRun&) = delete;
+    LogOfTheRun& operator=(const LogOfTheRun&) = delete;
+    void Keep() { kept_ = true; }
+
+private:
+    RecordGate* gate_;
+    bool kept_ = false;
+};
 
 // Where a check's text goes: nowhere.
 class Discarded final : public Common::OutputChannel
@@ -300,9 +328,11 @@ ConversionResult ConvertCommand::Convert(const std::string& logPath, ExportFile&
     // Both files are closed, and the folder released, before the summary is shown.
     LogFile log(logPath);
     output.Begin(mode);
-    ConversionResult converted = ConvertRecords(log, logPath, form_, options_, output,
-                                                output.StartsEmpty(), messages_, findings);
+    LogOfTheRun ofTheRun(options_.gate, form_, logPath);
+    ConversionResult converted =
+        ConvertRecords(log, form_, options_, output, output.StartsEmpty(), messages_, findings);
     output.Commit();
+    ofTheRun.Keep();
     converted.outcome = ConversionResult::Outcome::Converted;
     return converted;
 }
@@ -350,10 +380,12 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
             // closed before the summary is shown.
             LogFile log(logPath);
             ExportFile output(stream, streamName);
+            LogOfTheRun ofTheRun(options_.gate, form_, logPath);
             const ConversionResult counted =
-                ConvertRecords(log, logPath, form_, options_, output, true, messages_,
+                ConvertRecords(log, form_, options_, output, true, messages_,
                                findings_ != nullptr ? *findings_ : unheard);
             output.Commit();
+            ofTheRun.Keep();
             result = counted;
         }
         result.outcome = ConversionResult::Outcome::Converted;
@@ -374,9 +406,11 @@ ConversionResult ConvertCommand::CheckLog(const std::string& logPath) noexcept
         // A check looks up every callsign's entity, so that it names the likely typos.
         StandardOptions checked = options_;
         checked.entities = true;
+        LogOfTheRun ofTheRun(options_.gate, AdifForm::Standard, logPath);
         ConversionResult result =
-            ConvertRecords(log, logPath, AdifForm::Standard, checked, nowhere, true, silent,
+            ConvertRecords(log, AdifForm::Standard, checked, nowhere, true, silent,
                            findings_ != nullptr ? *findings_ : unheard);
+        ofTheRun.Keep();
         result.outcome = ConversionResult::Outcome::Converted;
         return result;
     } catch (...) {

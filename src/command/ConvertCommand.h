@@ -58,8 +58,9 @@ public:
     // The form the next conversions write; classic unless chosen.
     void ChooseForm(AdifForm form) { form_ = form; }
     AdifForm Form() const { return form_; }
-    // What the standard forms add and which records they write; the gate,
-    // if any, outlives the command.
+    // What the standard forms add and which records they write. The gate,
+    // if any, outlives the command and serves every conversion of its run;
+    // without one, each conversion leaves out the duplicates within its log.
     void ChooseStandardOptions(StandardOptions options) { options_ = std::move(options); }
     const StandardOptions& Options() const { return options_; }
 

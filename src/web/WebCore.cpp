@@ -12,6 +12,8 @@
 #include "command/ConvertCommand.h"
 #include "command/UnattendedServices.h"
 #include "common/PathHelpers.h"
+#include "matching/LogbookReader.h"
+#include "matching/RunGate.h"
 #include "statistics/CountLog.h"
 #include "statistics/StatisticsJson.h"
 
@@ -131,13 +133,14 @@ bool TakeStationField(std::string_view label, const char* given,
 // Converts the log at `logPath` into the output at `adifPath`, both opened as
 // they are (the worker's devices), naming them `logName` and the download's
 // name in messages; `entities` non-zero adds each record's DXCC entity in the
-// standard forms, which write the station's fields given (empty for none).
-// Returns 0 when the log was converted, 1 when it was not.
-extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const char* logName,
-                                                   const char* adifPath, int form, int entities,
-                                                   const char* stationCallsign,
-                                                   const char* operatorCall,
-                                                   const char* myGridSquare)
+// standard forms, which write the station's fields given (empty for none) and
+// leave out the QSOs of the logbook at `logbookPath` ("" for none), named by
+// that path in messages. Returns 0 when the log was converted, 1 when it was
+// not.
+extern "C" EMSCRIPTEN_KEEPALIVE int
+KestrelConvert(const char* logPath, const char* logName, const char* adifPath, int form,
+               int entities, const char* stationCallsign, const char* operatorCall,
+               const char* myGridSquare, const char* logbookPath)
 {
     if (form < 0 || form >= static_cast<int>(std::size(kPageForms))) {
         Show(PageMessage::Failure, "the page asked for a form of ADIF it does not have");
@@ -155,6 +158,17 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     const std::string adifName =
         Common::StripExtension(logName) + std::string(Conversion::FileExtensionOf(adifForm));
     Show(PageMessage::OutputName, adifName);
+    std::optional<Matching::Logbook> logbook;
+    std::optional<Matching::RunGate> gate;
+    if (*logbookPath != '\0' && adifForm != Conversion::AdifForm::Classic) {
+        try {
+            logbook = Matching::ReadLogbook(logbookPath);
+        } catch (const std::exception& e) {
+            Show(PageMessage::Failure, e.what());
+            return 1;
+        }
+        gate.emplace(*logbook, logbookPath);
+    }
 
     // A device cannot be truncated, which opening for writing asks of a file.
     const int adif = open(adifPath, O_WRONLY | O_CLOEXEC);
@@ -175,6 +189,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const ch
     Conversion::StandardOptions standard = command.Options();
     standard.entities = entities != 0;
     standard.station = std::move(station);
+    if (gate)
+        standard.gate = &*gate;
     command.ChooseStandardOptions(std::move(standard));
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
     const bool closed = std::fclose(stream) == 0;

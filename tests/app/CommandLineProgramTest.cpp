@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,13 +74,16 @@ TEST(CommandLineProgram, BothStreamsInOneFileKeepEachLogsLinesTogether)
 {
     const TempFolder logs;
     std::string expected;
-    for (const std::string name : {"a", "b"}) {
-        WriteFile(logs / name + ".log", Record(kIllegalYearText) + Record(kSampleText));
+    // Contacts of their own: one that repeats another of the run is left out.
+    for (const auto& [name, time] : {std::pair{"a", "1412"}, std::pair{"b", "1512"}}) {
+        WriteFile(logs / name + ".log", Record(kIllegalYearText) + Record(SampleAt(time)));
         expected += "Illegal year in QSO " + kIllegalYearText + ", ignoring QSO\n";
-        expected += name + ".log: record 1: QSO_DATE \"01/02/AB\": illegal year; record skipped\n";
-        expected += "1 QSOs appended to " + name + ".ADI; 1 finding in 1 record, listed in ";
-        expected += name + "-findings.txt\n";
-        expected += name + ".log: 1 finding in 1 record\n";
+        expected += std::string(name) +
+                    ".log: record 1: QSO_DATE \"01/02/AB\": illegal year; record skipped\n";
+        expected +=
+            "1 QSOs appended to " + std::string(name) + ".ADI; 1 finding in 1 record, listed in ";
+        expected += std::string(name) + "-findings.txt\n";
+        expected += std::string(name) + ".log: 1 finding in 1 record\n";
     }
     const std::string command = "cd '" + logs.Path() + "' && env XDG_STATE_HOME='" + logs.Path() +
                                 "' '" KESTREL_TO_ADIF "' --adif3 a.log b.log >out.txt 2>&1";

@@ -19,7 +19,7 @@ namespace {
 class CommandLineTest : public ::testing::Test
 {
 protected:
-    CommandLineTest() { WriteFile(log, Record(kSampleText) + Record(kSampleText)); }
+    CommandLineTest() { WriteFile(log, Record(kSampleText) + Record(SampleAt("1520"))); }
 
     FixedClock clock;
     TempErrorLog errorLog; // where failures are reported
@@ -90,7 +90,7 @@ TEST_F(CommandLineTest, StationOptionsThatCannotBeWrittenAreUsageErrors)
         {{"--station-callsign", "K1ABC", log},
          "--station-callsign, --operator and --my-gridsquare need --adif3 or --adx"},
         {{"--check", "--my-gridsquare", "FN42", log},
-         "--check writes nothing and takes no other option"},
+         "--check writes nothing and takes no other option but --new-only"},
     };
     for (const auto& [arguments, problem] : cases) {
         const CliRun run(arguments);

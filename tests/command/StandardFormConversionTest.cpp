@@ -112,7 +112,7 @@ TEST_F(StandardFormTest, LongLogsTellEveryLineInRecordOrder)
 
 TEST_F(StandardFormTest, CheckOfASoundLogFindsNothing)
 {
-    WriteFile(log, Records(2));
+    WriteFile(log, Record(kSampleText) + Record(SampleAt("1512")));
     const CliRun check({"--check", log});
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, log + ": no findings\n");
@@ -171,7 +171,7 @@ TEST_F(StandardFormTest, EntitiesAreAddedWhereTheCallsignHasOneOnTheDate)
 
 TEST_F(StandardFormTest, EachFileKeepsOneForm)
 {
-    WriteFile(log, Records(2));
+    WriteFile(log, Record(kSampleText) + Record(SampleAt("1512")));
     ASSERT_EQ(CliRun({log}).status, 0);
     const std::string classic = ReadFile(adif);
     const CliRun mixed({"--adif3", "--append", log});

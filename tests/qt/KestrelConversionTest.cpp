@@ -323,7 +323,8 @@ TEST_F(KestrelConversionTest, AStandardConversionWithFindingsNamesItsReport)
     StandardAdif3(window)->trigger();
     std::string digital = kSampleText;
     digital.replace(15, 3, "DIG"); // not an ADIF mode
-    Convert(window, "digital", Record(kSampleText) + Record(digital) + Record(kSampleText));
+    Convert(window, "digital",
+            Record(kSampleText) + Record(digital) + Record(TestSupport::SampleAt("1512")));
 
     const std::string report = folder / "digital-findings.txt";
     EXPECT_EQ(messages.Texts(MessageKind::Summary),

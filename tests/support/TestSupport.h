@@ -53,6 +53,13 @@ inline std::string Patched(std::size_t position, const std::string& replacement)
     return std::string(kSampleText).replace(position - 1, replacement.size(), replacement);
 }
 
+// The sample record at another time of its day (HHMM): another contact
+// with the same station, which is no duplicate an hour or more apart.
+inline std::string SampleAt(const std::string& time)
+{
+    return Patched(9, time);
+}
+
 // One 64-byte log record: 60 characters of fields and four unread bytes.
 inline std::string Record(const std::string& text60)
 {

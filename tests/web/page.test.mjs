@@ -463,6 +463,45 @@ describe('your station', () => {
     });
 });
 
+describe('a logbook chosen beside the logs', () => {
+    test('only the QSOs it does not hold are written, as --new-only writes them', async () => {
+        const log = generated(3000, 9, 'season.log');
+        // Every other record, as another program exports it: names in lower case, LF line ends.
+        const records = commandLine(log, 'standard').adif.toString('latin1').split('<EOH>\r\n')[1]
+            .split('<EOR>\r\n').filter((record) => record !== '');
+        const book = records.filter((record, i) => i % 2 === 0)
+            .map((record) => record.replace(/<([A-Z_]+):/g, (tag, name) => '<' + name.toLowerCase() + ':') + '<eor>\n');
+        logFile('logbook.adi', 'exported by another logger\n<eoh>\n' + book.join(''));
+        await page.setInputFiles('#logbook', [path.join(work, 'logbook.adi')]);
+        try {
+            const [result] = await convert([log], 'standard');
+            const expected = execFileSync(cli, ['--adif3', '--new-only', 'logbook.adi', '-o', '-', log],
+                { cwd: work, maxBuffer: 1 << 30, stdio: ['ignore', 'pipe', 'ignore'] });
+            assertSameAdif(result.adif, expected, 'season.log against logbook.adi');
+            // Half left out, but for the few records without all that contacts are matched on.
+            const written = result.adif.toString('latin1').split('<EOR>').length - 1;
+            assert.ok(written < records.length * 0.6, `${written} of ${records.length} written`);
+            assert.ok(result.messages.includes('record 1: already in logbook.adi as its record 1; left out'),
+                result.messages.slice(0, 5).join('\n'));
+        } finally {
+            await page.setInputFiles('#logbook', []);
+        }
+    });
+
+    test('a logbook cut short is refused, and nothing is written', async () => {
+        logFile('cut.adi', '<call:6>N0CALL<qso_date:8>2003');
+        await page.setInputFiles('#logbook', [path.join(work, 'cut.adi')]);
+        try {
+            const [result] = await convert([generated(20, 2, 'short-season.log')], 'standard');
+            assert.equal(result.download, null);
+            assert.ok(result.messages.includes('cut.adi: record 1: the length of qso_date runs past the end of the file'),
+                result.messages.join('\n'));
+        } finally {
+            await page.setInputFiles('#logbook', []);
+        }
+    });
+});
+
 describe('hostile input', () => {
     test('record text is shown as Windows-1252 text, control bytes escaped, markup never obeyed', async () => {
         // Date 01/02/XX: a year that cannot be read, so the record is quoted in full.
@@ -589,7 +628,7 @@ describe('the page itself', () => {
         await page.reload();
         assert.equal(await page.evaluate(() => document.getElementById('convert-form').elements.form.value), '1');
         const reached = [];
-        for (let i = 0; i < 7; ++i) {
+        for (let i = 0; i < 8; ++i) {
             await page.keyboard.press('Tab');
             reached.push(await page.evaluate(() => {
                 const focused = document.activeElement;
@@ -600,7 +639,8 @@ describe('the page itself', () => {
         assert.deepEqual(reached, ['Kestrel logs (.log)',
             "standard ADIF 3, for today's loggers and LoTW, with a check of every record",
             "Add DXCC entity fields: each contact's country, zones and continent, found from its callsign and date",
-            'Station callsign', 'Operator', 'My grid square', 'Convert']);
+            'Station callsign', 'Operator', 'My grid square',
+            'Your logbook as it is now, exported from your logging program as ADI (optional)', 'Convert']);
         // Choosing with the keyboard alone: classic one arrow away and back, Enter on Convert.
         const log = generated(10, 4, 'keys.log');
         await page.setInputFiles('#logs', [log]);

@@ -115,6 +115,26 @@ TEST_F(WindowActionsTest, TheStationCallsignIsTakenKeptAndRefusedWhenItIsNoCalls
     EXPECT_EQ(settings.values[key], "W1@W");
 }
 
+// Each conversion of a window is a run of its own: a log's duplicates are
+// left out, counted and listed, and the same log converted again is written whole.
+TEST_F(WindowActionsTest, EachConversionLeavesOutTheDuplicatesOfItsOwnLog)
+{
+    settings.values[kStandardAdif3Key] = "1";
+    WindowActions actions(selector, messages, settings);
+    const std::string log = folder / "day.log";
+    WriteFile(log, Record(kSampleText) + Record(SampleAt("1420")) + Record(SampleAt("1520")));
+    const std::string report = folder / "day-findings.txt";
+    const std::string findings = "; 1 finding in 1 record, listed in " + report;
+    actions.ConvertDroppedLog(log);
+    messages.answers.push_back(Conversion::Answer::Yes); // replace it
+    actions.ConvertDroppedLog(log);
+    EXPECT_EQ(messages.Texts(Conversion::MessageKind::Summary),
+              (std::vector<std::string>{"2 QSOs appended to " + (folder / "day.ADI") + findings,
+                                        "2 QSOs written to " + (folder / "day.ADI") + findings}));
+    EXPECT_NE(ReadFile(report).find("record 2: duplicate of record 1; left out"), std::string::npos)
+        << ReadFile(report);
+}
+
 // A window's boxes spin its event loop: whatever the user does in the
 // window meanwhile must not act inside the running conversion.
 TEST_F(WindowActionsTest, NothingActsWhileAConversionRuns)

@@ -21,6 +21,9 @@ public:
     // Whether the record at `recordNumber` of the current log is written.
     virtual bool Admit(const StandardRecord& record, std::uint64_t recordNumber,
                        FindingSink& findings) = 0;
+    // The current log's conversion failed: none of its records is the run's,
+    // and no later record repeats them.
+    virtual void AbandonLog() = 0;
 };
 
 } // namespace Conversion

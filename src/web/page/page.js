@@ -207,6 +207,7 @@
         const chosenForm = Number(form.elements.form.value);
         const withEntities = !standardOnly.disabled && entities.checked;
         const chosenStation = stationFields();
+        const logbook = document.getElementById('logbook').files[0] || null;
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
@@ -226,7 +227,7 @@
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
             worker.postMessage({ type: 'convert', id, file, form: chosenForm, entities: withEntities,
-                                 station: chosenStation });
+                                 station: chosenStation, logbook });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'

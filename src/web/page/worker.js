@@ -64,30 +64,43 @@ function flush(force) {
     job.pending = [];
 }
 
-// The log and the ADIF are devices of the worker's own: the core reads the log straight from the
-// chosen file, a block at a time, and its output is kept as the pieces of a Blob, so neither is
-// copied whole into the module's memory.
+// The log, the logbook and the ADIF are devices of the worker's own: the core reads the log and
+// the logbook straight from the chosen files, a block at a time, and its output is kept as the
+// pieces of a Blob, so none is copied whole into the module's memory.
 const LOG_DEVICE = 1;
 const ADIF_DEVICE = 2;
+const LOGBOOK_DEVICE = 3;
 
 function makeDevices(FS) {
     const reader = new FileReaderSync();
+    const readSlice = (file, buffer, offset, length, position) => {
+        if (position >= file.size) return 0;
+        const end = Math.min(file.size, position + length);
+        const bytes = new Uint8Array(reader.readAsArrayBuffer(file.slice(position, end)));
+        buffer.set(bytes, offset);
+        return bytes.length;
+    };
     FS.registerDevice(FS.makedev(64, LOG_DEVICE), {
         read(stream, buffer, offset, length, position) {
-            const size = job.file.size;
-            if (position >= size) return 0;
-            const end = Math.min(size, position + length);
-            let bytes;
+            let read;
             try {
-                bytes = new Uint8Array(reader.readAsArrayBuffer(job.file.slice(position, end)));
+                read = readSlice(job.file, buffer, offset, length, position);
             } catch (e) {
                 job.readError = e.name || String(e);
                 throw new FS.ErrnoError(29); // EIO
             }
-            buffer.set(bytes, offset);
-            job.read = position + bytes.length;
+            job.read = position + read;
             flush(false);
-            return bytes.length;
+            return read;
+        },
+    });
+    FS.registerDevice(FS.makedev(64, LOGBOOK_DEVICE), {
+        read(stream, buffer, offset, length, position) {
+            try {
+                return readSlice(job.logbook, buffer, offset, length, position);
+            } catch (e) {
+                throw new FS.ErrnoError(29); // EIO, which the core reports naming the logbook
+            }
         },
     });
     FS.registerDevice(FS.makedev(64, ADIF_DEVICE), {
@@ -96,6 +109,10 @@ function makeDevices(FS) {
             return length;
         },
     });
+    // The logbook is opened by its own name in the folder it is in, so that what the core says
+    // of it names it as the user knows it.
+    FS.mkdir('/logbook');
+    FS.chdir('/logbook');
     FS.mkdir('/in');
     FS.mkdev('/adif', 0o222, FS.makedev(64, ADIF_DEVICE));
 }
@@ -113,26 +130,31 @@ async function loadCore() {
 
 // The name the log is opened under, so that a failure to read it names it; a name the
 // browser's file system cannot hold is replaced.
-function devicePath(name) {
+function deviceName(name, instead) {
     const usable = name !== '' && name !== '.' && name !== '..' && !name.includes('/') &&
         !name.includes('\0');
-    return '/in/' + (usable ? name : 'log');
+    return usable ? name : instead;
 }
 
-async function convert({ id, file, form, entities, station }) {
-    job = { id, file, read: 0, output: [], pending: [], counts: {}, lastPost: 0,
+async function convert({ id, file, form, entities, station, logbook }) {
+    job = { id, file, logbook, read: 0, output: [], pending: [], counts: {}, lastPost: 0,
             outputName: null, readError: null, statistics: null };
     let converted = false;
     let failure = null;
     let path = null;
+    let logbookName = '';
     try {
         if (!core) core = await loadCore();
-        path = devicePath(file.name);
+        path = '/in/' + deviceName(file.name, 'log');
         core.FS.mkdev(path, 0o444, core.FS.makedev(64, LOG_DEVICE));
+        if (logbook) {
+            logbookName = deviceName(logbook.name, 'logbook');
+            core.FS.mkdev(logbookName, 0o444, core.FS.makedev(64, LOGBOOK_DEVICE));
+        }
         converted = core.ccall('KestrelConvert', 'number',
-            ['string', 'string', 'string', 'number', 'number', 'string', 'string', 'string'],
+            ['string', 'string', 'string', 'number', 'number', 'string', 'string', 'string', 'string'],
             [path, file.name, '/adif', form, entities ? 1 : 0, station.stationCallsign,
-             station.operatorCall, station.myGridSquare]) === 0;
+             station.operatorCall, station.myGridSquare, logbookName]) === 0;
     } catch (e) {
         // The module stops for good after an abort (out of memory): the next log gets a new one.
         core = null;
@@ -141,6 +163,9 @@ async function convert({ id, file, form, entities, station }) {
     } finally {
         if (core && path) {
             try { core.FS.unlink(path); } catch (e) { /* gone with the module */ }
+        }
+        if (core && logbookName) {
+            try { core.FS.unlink(logbookName); } catch (e) { /* gone with the module */ }
         }
     }
     if (job.readError) {
