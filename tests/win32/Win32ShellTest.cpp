@@ -455,7 +455,7 @@ TEST_F(WindowTest, ANewWindowStartsWithTheStoredChoice)
 TEST_F(WindowTest, AStandardConversionWithFindingsNamesItsReport)
 {
     SendMessageW(window.Handle(), WM_SYSCOMMAND, MenuItem(window.Handle()).id, 0);
-    Convert(window, L"digital", Record() + Record("DIG") + Record());
+    Convert(window, L"digital", Record() + Record("DIG") + Record("CW "));
     const std::string report = U(folder.path / L"digital-findings.txt");
     EXPECT_EQ(services.summaries,
               std::vector<std::string>{"3 QSOs appended to " + U(folder.path / L"digital.ADI") +
