@@ -176,7 +176,7 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
 std::string HelpText(const std::string& errorLogPath)
 {
     return std::string("Usage: ") + kProgram +
-           " [--adif3 | --adx] [--append | --replace] [-o FILE]\n"
+           " [--adif3 | --adx [--entities]] [--append | --replace] [-o FILE]\n"
            "         [--station-callsign CALL] [--operator CALL] [--my-gridsquare LOCATOR]\n"
            "         [--new-only LOGBOOK] LOG...\n"
            "       " +

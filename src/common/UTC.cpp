@@ -2,6 +2,7 @@
 
 #include "common/ProgramError.h"
 
+#include <array>
 #include <utility>
 
 namespace UTC {
@@ -27,6 +28,12 @@ void SetSystemTimeSource(SystemTimeSource source)
 bool IsLeapYear(int year)
 {
     return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+}
+
+int DaysInMonth(int month, int year)
+{
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
 
 std::int16_t MonthDays(std::int16_t month, bool leapYear)

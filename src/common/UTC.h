@@ -29,6 +29,9 @@ SystemTime ReadSystemTime();
 
 bool IsLeapYear(int year);
 
+// The days of `month` (1 to 12) of `year`.
+int DaysInMonth(int month, int year);
+
 // Days of the month before `month` (what stepping into `month` adds); 0 for
 // January and for months outside 1 to 12.
 std::int16_t MonthDays(std::int16_t month, bool leapYear);

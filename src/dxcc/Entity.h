@@ -3,9 +3,9 @@
 #include <string_view>
 
 // The DXCC entity a callsign belonged to on a QSO's date, looked up offline in
-// the table made at build time from AD1C's country files (prefixes, zones,
-// continents) and TrustedQSL's entity list (ADIF names and the dates each
-// entity existed).
+// the table that make-entity-table.py makes from AD1C's country files
+// (prefixes, zones, continents) and TrustedQSL's entity list (ADIF names and
+// the dates each entity existed).
 namespace Dxcc {
 
 struct Entity
@@ -25,7 +25,7 @@ struct Lookup
         NotOnDate, // `entity` fits the callsign but did not exist at the QSO's time
         NoDate,    // the QSO has no real date to look up by
         Mobile,    // maritime or aeronautical mobile (/MM, /AM): no entity
-        Ambiguous, // the callsign's parts give no single answer
+        Ambiguous, // no single answer: the callsign's parts, or a prefix then another entity's
     };
     Result result = Result::NoEntity;
     Entity entity;

@@ -2,8 +2,6 @@
 
 #include "common/UTC.h"
 
-#include <array>
-
 namespace Dxcc {
 
 namespace {
@@ -18,12 +16,6 @@ int Number(std::string_view digits)
         value = value * 10 + (c - '0');
     }
     return value;
-}
-
-int DaysInMonth(int month, int year)
-{
-    constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && UTC::IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
 
 // Where `moment` stands to the minute `date` `time`: before, at or after it;
@@ -47,7 +39,7 @@ std::optional<QsoMoment> ReadQsoMoment(std::string_view date, std::string_view t
     const int year = whole / 10000;
     const int month = whole / 100 % 100;
     const int day = whole % 100;
-    if (whole < 0 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year))
+    if (whole < 0 || month < 1 || month > 12 || day < 1 || day > UTC::DaysInMonth(month, year))
         return std::nullopt;
     QsoMoment moment{static_cast<std::uint32_t>(whole), -1};
     const bool digits = (time.size() == 4 || time.size() == 6) && Number(time) >= 0;

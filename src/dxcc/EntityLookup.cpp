@@ -2,6 +2,7 @@
 #include "dxcc/Entity.h"
 #include "dxcc/EntityDates.h"
 #include "dxcc/EntityTable.h"
+#include "dxcc/FormerPrefixes.h"
 #include "dxcc/KeySearch.h"
 
 #include <algorithm>
@@ -151,6 +152,8 @@ Lookup LookUpEntity(std::string_view call, std::string_view date, std::string_vi
     const std::optional<QsoMoment> moment = ReadQsoMoment(date, time);
     if (!moment)
         return {Lookup::Result::NoDate, {}};
+    if (HeldByADeletedEntity(call, *moment))
+        return {Lookup::Result::Ambiguous, {}};
     switch (ExistenceAt(row, *moment)) {
     case Existence::Existed:
         return {Lookup::Result::Found, entity};

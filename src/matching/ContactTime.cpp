@@ -29,14 +29,6 @@ std::int64_t DaysFromEpoch(int year, int month, int day)
     return era * 146097 + dayOfEra - 719468;
 }
 
-int DaysInMonth(int year, int month)
-{
-    // What stepping into the next month adds is the length of this one.
-    return month == 12
-               ? 31
-               : UTC::MonthDays(static_cast<std::int16_t>(month + 1), UTC::IsLeapYear(year));
-}
-
 } // namespace
 
 std::optional<std::int64_t> ContactSecond(std::string_view date, std::string_view time)
@@ -51,8 +43,8 @@ std::optional<std::int64_t> ContactSecond(std::string_view date, std::string_vie
     const std::optional<int> second = time.size() == 6 ? Digits(time.substr(4, 2)) : 0;
     if (!year || !month || !day || !hour || !minute || !second)
         return std::nullopt;
-    if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month) || *hour > 23 ||
-        *minute > 59 || *second > 59)
+    if (*month < 1 || *month > 12 || *day < 1 || *day > UTC::DaysInMonth(*month, *year) ||
+        *hour > 23 || *minute > 59 || *second > 59)
         return std::nullopt;
     const int secondOfDay = *hour * 3600 + *minute * 60 + *second;
     return DaysFromEpoch(*year, *month, *day) * kSecondsPerDay + secondOfDay;

@@ -106,7 +106,8 @@ TEST_F(CommandLineTest, HelpNamesTheErrorLogAndVersionTheNumber)
 {
     const CliRun help({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage: kestrel-to-adif [--adif3 | --adx] [--append | --replace]"),
+    EXPECT_NE(help.out.find(
+                  "Usage: kestrel-to-adif [--adif3 | --adx [--entities]] [--append | --replace]"),
               std::string::npos);
     EXPECT_NE(help.out.find(Common::ErrorLogPath()), std::string::npos);
 

@@ -157,7 +157,7 @@ TEST_F(StandardFormTest, EntitiesAreAddedWhereTheCallsignHasOneOnTheDate)
     const std::string noEntity = log + ": record 2: CALL \"QQ1ABC\": belongs to no DXCC entity; "
                                        "written\n";
     const std::string notYet = log + ": record 3: CALL \"PJ2T\": names a DXCC entity that was "
-                                     "not on the DXCC list on the QSO's date: CURACAO; written\n";
+                                     "not on the DXCC list on the QSO's date (CURACAO); written\n";
     const CliRun check({"--check", log});
     EXPECT_EQ(check.status, 1);
     EXPECT_EQ(check.out, noEntity + notYet + log + ": 2 findings in 2 records\n");

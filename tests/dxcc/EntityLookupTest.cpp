@@ -130,6 +130,16 @@ TEST(EntityLookup, AnEntityCountsOnlyFromTheMinuteItBegan)
     EXPECT_EQ(DxccOf("ST2AB"), 466); // Sudan's prefix is not held by the exact call
 }
 
+// Y2 to Y9 were the German Democratic Republic's until 1990-10-03: before,
+// such a call is not taken for Germany, which held other prefixes then.
+TEST(EntityLookup, APrefixOfADeletedEntityIsNotTakenForItsNewOwnerBeforeTheChange)
+{
+    EXPECT_EQ(At("Y21ABC", "19901002", "2359").result, Result::Ambiguous);
+    EXPECT_EQ(At("DM2ABC", "19751231", "1200").result, Result::Ambiguous);
+    EXPECT_EQ(At("Y21ABC", "19901003", "0000").entity.dxcc, 230);
+    EXPECT_EQ(At("DL1ABC", "19901002", "1200").entity.dxcc, 230);
+}
+
 TEST(EntityLookup, ADateThatIsNotRealHasNothingToLookUpBy)
 {
     for (const char* date : {"", "20230230", "19000229", "2023061", "2023-06-01", "20231301"})

@@ -35,12 +35,6 @@ int TwoDigitValue(std::string_view text, std::size_t at)
     return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
-int DaysInMonth(int month, int year)
-{
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && UTC::IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 bool AllDigits(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return IsDigit(c); });
@@ -119,7 +113,7 @@ std::string_view StandardRecord::Date(const RecordFields& fields)
     const int month = TwoDigitValue(date, 3);
     const int fullYear = fields.year < 30 ? 2000 + fields.year : 1900 + fields.year;
     if (!dayAndMonthDigits || fields.year < 0 || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(month, fullYear))
+        day > UTC::DaysInMonth(month, fullYear))
         return LeftOut("QSO_DATE", date, "not a calendar date");
     // A year of two digits: the classic form's date is the standard one.
     if (IsDigit(date[6]) && IsDigit(date[7]))
@@ -229,13 +223,15 @@ void StandardRecord::Entity(std::string_view stored)
         Report("CALL", stored, "belongs to no DXCC entity", Finding::Action::Written);
         return;
     case Dxcc::Lookup::Result::NotOnDate:
+        entityDetail_ = "(" + std::string(entity_.entity.name) + ")";
         findings_->Report(Finding{recordNumber_,
                                   "CALL",
                                   stored,
-                                  "names a DXCC entity that was not on the DXCC list on the QSO's date:",
+                                  "names a DXCC entity that was not on the DXCC list on the QSO's "
+                                  "date",
                                   Finding::Action::Written,
                                   {},
-                                  entity_.entity.name});
+                                  entityDetail_});
         return;
     case Dxcc::Lookup::Result::NoDate:
     case Dxcc::Lookup::Result::Mobile:

@@ -103,6 +103,7 @@ private:
     std::string dxccText_;
     std::string cqZoneText_;
     std::string ituZoneText_;
+    std::string entityDetail_;
 
     // The record being assigned, for its findings.
     std::uint64_t recordNumber_ = 0;

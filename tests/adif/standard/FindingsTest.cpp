@@ -39,12 +39,12 @@ TEST(DescribeFinding, OneAsciiLineForEachAction)
         {{5,
           "CALL",
           "pj2t",
-          "names a DXCC entity that was not on the DXCC list on the QSO's date:",
+          "names a DXCC entity that was not on the DXCC list on the QSO's date",
           Action::Written,
           {},
-          "CURACAO"},
+          "(CURACAO)"},
          R"(record 5: CALL "pj2t": names a DXCC entity that was not on the DXCC list on the )"
-         R"(QSO's date: CURACAO; written)"},
+         R"(QSO's date (CURACAO); written)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Conversion::DescribeFinding(c.finding), c.line);
