@@ -11,6 +11,11 @@ namespace Matching {
 // their day, so that the few near a moment are found among millions without
 // looking at the others. It keeps the key text and the moment of each, and
 // nothing more; what a contact is besides, its owner keeps by its number.
+//
+// A table of its own, in a few flat arrays: a standard hash map with a node
+// and a list for each key (most contacts have a key of their own) made the
+// conversion of a million records 1.7 times as slow, the reading of a
+// logbook of a million 2.5 times, and took 40 to 50 per cent more memory.
 class ContactIndex
 {
 public:
