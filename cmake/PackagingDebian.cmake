@@ -20,5 +20,5 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "/usr/share/kestreltoadif/KestrelToADIF.html.")
 
 # The DXCC table's prefixes are AD1C's, whose MIT licence goes with them.
-install(FILES ${PROJECT_SOURCE_DIR}/src/dxcc/CountryFilesLicense.txt
+install(FILES ${PROJECT_SOURCE_DIR}/src/dxcc/DataLicenses.txt
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestreltoadif)

@@ -20,6 +20,6 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/ReadMe.txt ReadMe.txt @ON
     NEWLINE_STYLE CRLF)
 install(FILES ${PROJECT_BINARY_DIR}/ReadMe.txt DESTINATION .)
 # The DXCC table's prefixes are AD1C's, whose MIT licence goes with them.
-configure_file(${PROJECT_SOURCE_DIR}/src/dxcc/CountryFilesLicense.txt CountryFilesLicense.txt
+configure_file(${PROJECT_SOURCE_DIR}/src/dxcc/DataLicenses.txt DataLicenses.txt
     @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${PROJECT_BINARY_DIR}/CountryFilesLicense.txt DESTINATION .)
+install(FILES ${PROJECT_BINARY_DIR}/DataLicenses.txt DESTINATION .)

@@ -1,6 +1,6 @@
 // Made by make-entity-table.py from hamradio-files 20230502, trustedqsl 2.6.5-2; do not edit.
 // The prefixes come from the country files of Jim Reisert AD1C, cty.csv
-// (Copyright (c) 1994- Jim Reisert AD1C, MIT licence: CountryFilesLicense.txt).
+// (Copyright (c) 1994- Jim Reisert AD1C, MIT licence: DataLicenses.txt).
 #include "dxcc/EntityTable.h"
 
 #include <iterator>

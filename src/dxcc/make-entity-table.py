@@ -178,7 +178,7 @@ def main():
 
     text = "// Made by make-entity-table.py from " + sources + "; do not edit.\n"
     text += "// The prefixes come from the country files of Jim Reisert AD1C, cty.csv\n"
-    text += "// (Copyright (c) 1994- Jim Reisert AD1C, MIT licence: CountryFilesLicense.txt).\n"
+    text += "// (Copyright (c) 1994- Jim Reisert AD1C, MIT licence: DataLicenses.txt).\n"
     text += '#include "dxcc/EntityTable.h"\n\n#include <iterator>\n\nnamespace Dxcc::Table {\n\n'
     text += f'const std::string_view kSources = "{sources}";\n\n'
     text += "const EntityRow kEntities[] = {\n"
