@@ -103,7 +103,7 @@ void ShowStatistics(const char* logPath, const char* logName)
 {
     try {
         Show(PageMessage::Statistics,
-             Statistics::LogJsonWithGridList(logName, Statistics::CountLog(logPath)));
+             Statistics::LogJsonWithGridList(logName, Statistics::CountLog(logPath, nullptr)));
     } catch (const std::exception& e) {
         Show(PageMessage::Note, std::string("the log at a glance could not be shown: ") + e.what());
     }
