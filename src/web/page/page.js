@@ -22,6 +22,7 @@
     let chosen = [];        // the logs to convert: File objects
     let worker = null;
     let nextId = 1;
+    let nextRun = 1;
     const running = new Map(); // id -> what the page shows of that log
     let downloads = [];        // object URLs of the last run, released at the next
 
@@ -217,6 +218,9 @@
             say('This browser does not let the page start its converter (' + e.message + ').');
             return;
         }
+        // One click of Convert is one run: a log's contacts repeated in a later log of it are
+        // duplicates too.
+        const run = nextRun++;
         const batch = { total: chosen.length, converted: 0 };
         for (const file of chosen) {
             const id = nextId++;
@@ -226,8 +230,8 @@
             item.append(element('h3', file.name), messages);
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
-            worker.postMessage({ type: 'convert', id, file, form: chosenForm, entities: withEntities,
-                                 station: chosenStation, logbook });
+            worker.postMessage({ type: 'convert', id, run, file, form: chosenForm,
+                                 entities: withEntities, station: chosenStation, logbook });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'
