@@ -504,6 +504,21 @@ describe('a logbook chosen beside the logs', () => {
             await page.setInputFiles('#logbook', []);
         }
     });
+
+    test('offered for the standard forms alone: the classic form does not read it', async () => {
+        // A logbook that cannot be read, which would refuse any standard conversion.
+        const log = generated(20, 3, 'classic-season.log');
+        await page.getByRole('radio', { name: /^standard/ }).check();
+        await page.setInputFiles('#logbook', [path.join(work, 'cut.adi')]);
+        try {
+            const [result] = await convert([log], 'classic');
+            assert.ok(await page.locator('#logbook').isDisabled());
+            assertSameAdif(result.adif, commandLine(log).adif, 'classic of classic-season.log');
+        } finally {
+            await page.getByRole('radio', { name: /^standard/ }).check();
+            await page.setInputFiles('#logbook', []);
+        }
+    });
 });
 
 describe('the logs of one Convert are one run', () => {
@@ -665,8 +680,8 @@ describe('the page itself', () => {
         assert.deepEqual(reached, ['Kestrel logs (.log)',
             "standard ADIF 3, for today's loggers and LoTW, with a check of every record",
             "Add DXCC entity fields: each contact's country, zones and continent, found from its callsign and date",
-            'Station callsign', 'Operator', 'My grid square',
-            'Your logbook as it is now, exported from your logging program as ADI (optional)', 'Convert']);
+            'Your logbook as it is now, exported from your logging program as ADI (optional)',
+            'Station callsign', 'Operator', 'My grid square', 'Convert']);
         // Choosing with the keyboard alone: classic one arrow away and back, Enter on Convert.
         const log = generated(10, 4, 'keys.log');
         await page.setInputFiles('#logs', [log]);

@@ -18,6 +18,7 @@
     const entities = document.getElementById('entities');
     const CLASSIC = 0;
     const station = document.getElementById('station');
+    const logbookPicker = document.getElementById('logbook');
 
     let chosen = [];        // the logs to convert: File objects
     let worker = null;
@@ -208,7 +209,8 @@
         const chosenForm = Number(form.elements.form.value);
         const withEntities = !standardOnly.disabled && entities.checked;
         const chosenStation = stationFields();
-        const logbook = document.getElementById('logbook').files[0] || null;
+        // The classic form leaves nothing out: a logbook chosen is for the standard forms.
+        const logbook = standardOnly.disabled ? null : logbookPicker.files[0] || null;
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
