@@ -5,6 +5,7 @@
 #include "app/TerminalText.h"
 #include "common/ErrorNumbers.h"
 #include "common/ProgramError.h"
+#include "matching/RunGate.h"
 #include "statistics/CountLog.h"
 #include "statistics/StatisticsJson.h"
 #include "statistics/StatisticsText.h"
@@ -21,10 +22,11 @@ constexpr std::string_view kLocation = "Statistics.CountLog";
 
 // The log's counts, or nothing when it could not be read: then the failure has gone to the
 // error log and is told, as a conversion's is.
-std::optional<Statistics::LogStatistics> Counted(const std::string& log, GatheredLines& told)
+std::optional<Statistics::LogStatistics> Counted(const std::string& log, Matching::RunGate& gate,
+                                                 GatheredLines& told)
 {
     try {
-        return Statistics::CountLog(log);
+        return Statistics::CountLog(log, &gate);
     } catch (...) {
         const std::int16_t number = Common::ErrorNumberOf(std::current_exception());
         Common::ProgramError(number, kLocation);
@@ -47,10 +49,13 @@ int ShowStatistics(const Options& options, std::FILE* out, std::FILE* err)
     GatheredLines told(err);
     Statistics::RunJson json;
     Statistics::LogStatistics all;
+    // One gate for the whole run, as a conversion's: a record repeating one of an earlier log
+    // is left out, and is a QSO of neither that log nor all of them.
+    Matching::RunGate gate;
     std::size_t counted = 0;
     int status = kConverted;
     for (const std::string& log : options.logs) {
-        std::optional<Statistics::LogStatistics> counts = Counted(log, told);
+        std::optional<Statistics::LogStatistics> counts = Counted(log, gate, told);
         if (!counts) {
             shown.Flush();
             status = kFailed;

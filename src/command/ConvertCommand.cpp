@@ -1,5 +1,6 @@
 #include "command/ConvertCommand.h"
 
+#include "adif/standard/LogOfTheRun.h"
 #include "adif/standard/RecordGate.h"
 #include "command/AppendRefusal.h"
 #include "command/FindingsReport.h"
@@ -82,30 +83,11 @@ ConversionResult ConvertRecords(LogFile& log, AdifForm form, StandardOptions opt
     return counted;
 }
 
-// One log of a run whose records a gate of the run's decides about: the
-// gate forgets them unless the log's conversion is kept.
-class LogOfTheRun
+// The gate of the run decides about the records of the standard forms only.
+RecordGate* GateOfTheRun(RecordGate* gate, AdifForm form)
 {
-public:
-    LogOfTheRun(RecordGate* gate, AdifForm form, const std::string& logPath)
-        : gate_(form != AdifForm::Classic ? gate : nullptr)
-    {
-        if (gate_ != nullptr)
-            gate_->StartLog(logPath);
-    }
-    ~LogOfTheRun()
-    {
-        if (gate_ != nullptr && !kept_)
-            gate_->AbandonLog();
-    }
-    LogOfTheRun(const LogOfTheRun&) = delete;
-    LogOfTheRun& operator=(const LogOfTheRun&) = delete;
-    void Keep() { kept_ = true; }
-
-private:
-    RecordGate* gate_;
-    bool kept_ = false;
-};
+    return form != AdifForm::Classic ? gate : nullptr;
+}
 
 // Where a check's text goes: nowhere.
 class Discarded final : public Common::OutputChannel
@@ -328,7 +310,7 @@ ConversionResult ConvertCommand::Convert(const std::string& logPath, ExportFile&
     // Both files are closed, and the folder released, before the summary is shown.
     LogFile log(logPath);
     output.Begin(mode);
-    LogOfTheRun ofTheRun(options_.gate, form_, logPath);
+    LogOfTheRun ofTheRun(GateOfTheRun(options_.gate, form_), logPath);
     ConversionResult converted =
         ConvertRecords(log, form_, options_, output, output.StartsEmpty(), messages_, findings);
     output.Commit();
@@ -380,7 +362,7 @@ ConversionResult ConvertCommand::ConvertToStream(const std::string& logPath, std
             // closed before the summary is shown.
             LogFile log(logPath);
             ExportFile output(stream, streamName);
-            LogOfTheRun ofTheRun(options_.gate, form_, logPath);
+            LogOfTheRun ofTheRun(GateOfTheRun(options_.gate, form_), logPath);
             const ConversionResult counted =
                 ConvertRecords(log, form_, options_, output, true, messages_,
                                findings_ != nullptr ? *findings_ : unheard);
@@ -406,7 +388,7 @@ ConversionResult ConvertCommand::CheckLog(const std::string& logPath) noexcept
         // A check looks up every callsign's entity, so that it names the likely typos.
         StandardOptions checked = options_;
         checked.entities = true;
-        LogOfTheRun ofTheRun(options_.gate, AdifForm::Standard, logPath);
+        LogOfTheRun ofTheRun(options_.gate, logPath);
         ConversionResult result =
             ConvertRecords(log, AdifForm::Standard, checked, nowhere, true, silent,
                            findings_ != nullptr ? *findings_ : unheard);

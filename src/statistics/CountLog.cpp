@@ -1,5 +1,7 @@
 #include "statistics/CountLog.h"
 
+#include "adif/standard/LogOfTheRun.h"
+#include "adif/standard/RecordGate.h"
 #include "adif/standard/StandardOptions.h"
 #include "adif/standard/StandardRecord.h"
 #include "files/LogFile.h"
@@ -9,9 +11,10 @@
 
 namespace Statistics {
 
-LogStatistics CountLog(const std::string& path)
+LogStatistics CountLog(const std::string& path, Conversion::RecordGate* gate)
 {
     Conversion::LogFile log(path);
+    Conversion::LogOfTheRun ofTheRun(gate, path);
     LogStatistics counts;
     Conversion::StandardRecord record;
     Conversion::StandardOptions options;
@@ -26,8 +29,12 @@ LogStatistics CountLog(const std::string& path)
             continue;
         }
         record.Assign(*fields, recordNumber, counts, options);
-        counts.Count(record);
+        if (gate != nullptr && !gate->Admit(record, recordNumber, counts))
+            counts.CountLeftOut();
+        else
+            counts.Count(record);
     }
+    ofTheRun.Keep();
     return counts;
 }
 

@@ -123,6 +123,7 @@ void LogStatistics::Add(const LogStatistics& other)
 {
     qsos_ += other.qsos_;
     skipped_ += other.skipped_;
+    leftOut_ += other.leftOut_;
     if (!other.first_.empty() && (first_.empty() || other.first_ < first_))
         first_ = other.first_;
     last_ = std::max(last_, other.last_);

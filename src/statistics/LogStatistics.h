@@ -63,11 +63,13 @@ public:
     void Count(const Conversion::StandardRecord& record);
     // A record whose year cannot be read: it has no QSO to count, only its finding.
     void CountSkipped(std::string_view recordText, std::uint64_t recordNumber);
+    // A record that the run's gate left out, its finding reported: it is no QSO written.
+    void CountLeftOut() { ++leftOut_; }
     void Report(const Conversion::Finding& finding) override;
     // Adds the counts of another log.
     void Add(const LogStatistics& other);
 
-    std::uint64_t Records() const { return qsos_ + skipped_; }
+    std::uint64_t Records() const { return qsos_ + skipped_ + leftOut_; }
     std::uint64_t Qsos() const { return qsos_; }
     std::uint64_t Skipped() const { return skipped_; }
     // "YYYYMMDD"; empty while no QSO has a calendar date.
@@ -91,6 +93,7 @@ public:
 private:
     std::uint64_t qsos_ = 0;
     std::uint64_t skipped_ = 0;
+    std::uint64_t leftOut_ = 0;
     std::string first_;
     std::string last_;
     // By the two-digit year, which decides its century: 30 to 99 are 1930 to 1999, 0 to 29

@@ -6,6 +6,7 @@
 
 #include "adif/AdifForm.h"
 #include "adif/standard/Findings.h"
+#include "adif/standard/RecordGate.h"
 #include "adif/standard/StandardOptions.h"
 #include "adif/standard/StationValues.h"
 #include "command/ConversionServices.h"
@@ -17,11 +18,13 @@
 #include "statistics/CountLog.h"
 #include "statistics/StatisticsJson.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <emscripten.h>
 #include <exception>
 #include <fcntl.h>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -97,17 +100,70 @@ constexpr Conversion::AdifForm kPageForms[] = {
     Conversion::AdifForm::Adx,
 };
 
-// The log read once more, after its conversion, for the page's pictures; the ADIF is
-// written whether or not they can be drawn.
-void ShowStatistics(const char* logPath, const char* logName)
+// The log read once more, after its conversion, for the page's pictures, through `gate` as the
+// conversion went through the run's; the ADIF is written whether or not they can be drawn.
+void ShowStatistics(const char* logPath, const char* logName, Conversion::RecordGate* gate)
 {
     try {
         Show(PageMessage::Statistics,
-             Statistics::LogJsonWithGridList(logName, Statistics::CountLog(logPath)));
+             Statistics::LogJsonWithGridList(logName, Statistics::CountLog(logPath, gate)));
     } catch (const std::exception& e) {
         Show(PageMessage::Note, std::string("the log at a glance could not be shown: ") + e.what());
     }
 }
+
+// One click of Convert: its logs are one run, as the logs of one command are, so that a record
+// repeating one of an earlier log of the batch is left out too. The statistics have a gate of
+// their own, alike, so that they leave out what the conversion left out.
+class PageRun
+{
+public:
+    PageRun(std::optional<Matching::Logbook> logbook, const std::string& logbookName)
+        : logbook_(std::move(logbook)), conversion_(MakeGate(logbookName)),
+          statistics_(MakeGate(logbookName))
+    {
+    }
+    PageRun(const PageRun&) = delete;
+    PageRun& operator=(const PageRun&) = delete;
+
+    Matching::RunGate& ConversionGate() { return conversion_; }
+    Matching::RunGate& StatisticsGate() { return statistics_; }
+
+private:
+    Matching::RunGate MakeGate(const std::string& logbookName) const
+    {
+        return logbook_ ? Matching::RunGate(*logbook_, logbookName) : Matching::RunGate();
+    }
+
+    std::optional<Matching::Logbook> logbook_;
+    Matching::RunGate conversion_;
+    Matching::RunGate statistics_;
+};
+
+// The run under way; none before the page starts one.
+std::unique_ptr<PageRun> pageRun;
+
+// The worker opens each log under a folder of its own: the findings name it as the user chose
+// it, so that a duplicate of an earlier log names that log.
+class NamedLogGate final : public Conversion::RecordGate
+{
+public:
+    NamedLogGate(Conversion::RecordGate& run, std::string logName)
+        : run_(run), logName_(std::move(logName))
+    {
+    }
+    void StartLog(std::string_view /*logPath*/) override { run_.StartLog(logName_); }
+    bool Admit(const Conversion::StandardRecord& record, std::uint64_t recordNumber,
+               Conversion::FindingSink& findings) override
+    {
+        return run_.Admit(record, recordNumber, findings);
+    }
+    void AbandonLog() override { run_.AbandonLog(); }
+
+private:
+    Conversion::RecordGate& run_;
+    std::string logName_;
+};
 
 // The page's field `label` into `field` as the records carry it; empty is
 // none. False, with the page told why, when it is not such a value.
@@ -130,18 +186,42 @@ bool TakeStationField(std::string_view label, const char* given,
 
 } // namespace
 
+// Starts a run, which the logs of one click of Convert make: the standard forms leave out the
+// QSOs of the logbook at `logbookPath` ("" for none), named by that path in messages, and
+// each record that repeats an earlier one of the run. Returns 0 when the run was started, 1
+// when the logbook could not be read: then the page is told why.
+extern "C" EMSCRIPTEN_KEEPALIVE int KestrelStartRun(const char* logbookPath)
+{
+    pageRun.reset();
+    std::optional<Matching::Logbook> logbook;
+    if (*logbookPath != '\0') {
+        try {
+            logbook = Matching::ReadLogbook(logbookPath);
+        } catch (const std::exception& e) {
+            Show(PageMessage::Failure, e.what());
+            return 1;
+        }
+    }
+    pageRun = std::make_unique<PageRun>(std::move(logbook), logbookPath);
+    return 0;
+}
+
 // Converts the log at `logPath` into the output at `adifPath`, both opened as
 // they are (the worker's devices), naming them `logName` and the download's
 // name in messages; `entities` non-zero adds each record's DXCC entity in the
 // standard forms, which write the station's fields given (empty for none) and
-// leave out the QSOs of the logbook at `logbookPath` ("" for none), named by
-// that path in messages. Returns 0 when the log was converted, 1 when it was
-// not.
-extern "C" EMSCRIPTEN_KEEPALIVE int
-KestrelConvert(const char* logPath, const char* logName, const char* adifPath, int form,
-               int entities, const char* stationCallsign, const char* operatorCall,
-               const char* myGridSquare, const char* logbookPath)
+// only the records the run started last admits. Returns 0 when the log was
+// converted, 1 when it was not.
+extern "C" EMSCRIPTEN_KEEPALIVE int KestrelConvert(const char* logPath, const char* logName,
+                                                   const char* adifPath, int form, int entities,
+                                                   const char* stationCallsign,
+                                                   const char* operatorCall,
+                                                   const char* myGridSquare)
 {
+    if (!pageRun) {
+        Show(PageMessage::Failure, "the page started no run of conversions");
+        return 1;
+    }
     if (form < 0 || form >= static_cast<int>(std::size(kPageForms))) {
         Show(PageMessage::Failure, "the page asked for a form of ADIF it does not have");
         return 1;
@@ -158,17 +238,6 @@ KestrelConvert(const char* logPath, const char* logName, const char* adifPath, i
     const std::string adifName =
         Common::StripExtension(logName) + std::string(Conversion::FileExtensionOf(adifForm));
     Show(PageMessage::OutputName, adifName);
-    std::optional<Matching::Logbook> logbook;
-    std::optional<Matching::RunGate> gate;
-    if (*logbookPath != '\0' && adifForm != Conversion::AdifForm::Classic) {
-        try {
-            logbook = Matching::ReadLogbook(logbookPath);
-        } catch (const std::exception& e) {
-            Show(PageMessage::Failure, e.what());
-            return 1;
-        }
-        gate.emplace(*logbook, logbookPath);
-    }
 
     // A device cannot be truncated, which opening for writing asks of a file.
     const int adif = open(adifPath, O_WRONLY | O_CLOEXEC);
@@ -189,8 +258,8 @@ KestrelConvert(const char* logPath, const char* logName, const char* adifPath, i
     Conversion::StandardOptions standard = command.Options();
     standard.entities = entities != 0;
     standard.station = std::move(station);
-    if (gate)
-        standard.gate = &*gate;
+    NamedLogGate gate(pageRun->ConversionGate(), logName);
+    standard.gate = &gate;
     command.ChooseStandardOptions(std::move(standard));
     const Conversion::ConversionResult result = command.ConvertToStream(logPath, stream, adifName);
     const bool closed = std::fclose(stream) == 0;
@@ -207,6 +276,9 @@ KestrelConvert(const char* logPath, const char* logName, const char* adifPath, i
         Show(PageMessage::Note, std::string(logName) + " ends in " +
                                     std::to_string(result.ignoredBytes) +
                                     " bytes too few for a record; they were ignored");
-    ShowStatistics(logPath, logName);
+    // The classic form writes each record however often it comes.
+    NamedLogGate statisticsGate(pageRun->StatisticsGate(), logName);
+    ShowStatistics(logPath, logName,
+                   adifForm != Conversion::AdifForm::Classic ? &statisticsGate : nullptr);
     return 0;
 }

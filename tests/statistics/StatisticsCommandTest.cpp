@@ -278,6 +278,7 @@ TEST_F(StatisticsCommandTest, CountsOfAGeneratedLogMatchAnIndependentCount)
 
 // Logs of a run, one of them missing and one empty: the missing one is named and fails the
 // run, the others are counted, and "all" adds their QSOs but counts a call of two logs once.
+// The last log repeats the first one's records, which are duplicates of the run.
 TEST_F(StatisticsCommandTest, RunCountsEveryLogItCanReadAndAllOfThemTogether)
 {
     const std::string full = folder / "full.log";
@@ -300,7 +301,12 @@ TEST_F(StatisticsCommandTest, RunCountsEveryLogItCanReadAndAllOfThemTogether)
     EXPECT_EQ(logs[1]["log"].string, empty);
     EXPECT_EQ(logs[2]["log"].string, part);
     ExpectCounts(logs[0], Count(fullBytes));
-    ExpectCounts(logs[2], Count(partBytes));
+    const Tally partTally = Count(partBytes);
+    EXPECT_EQ(logs[2]["records"].number, partTally.records);
+    EXPECT_EQ(logs[2]["skipped"].number, partTally.skipped);
+    const std::uint64_t leftOut = logs[2]["findings"].Counts()["duplicate of"];
+    EXPECT_GT(leftOut, 40u);
+    EXPECT_EQ(logs[2]["qsos"].number + leftOut, partTally.records - partTally.skipped);
 
     const JsonValue& nothing = logs[1];
     EXPECT_EQ(nothing["records"].number, 0u);
@@ -325,6 +331,46 @@ TEST_F(StatisticsCommandTest, RunCountsEveryLogItCanReadAndAllOfThemTogether)
     EXPECT_EQ(text.out.find(full + "\n"), 0u) << text.out;
     EXPECT_NE(text.out.find("\n" + part + "\n"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("\nall logs\n  records        451\n"), std::string::npos) << text.out;
+}
+
+// The QSOs --stats counts are those that the conversion of the same run writes: a record
+// that repeats an earlier one, of its own log or of an earlier log of the run, is left out of
+// both, with the same finding.
+TEST_F(StatisticsCommandTest, QsosAreThoseTheConversionOfTheRunWrites)
+{
+    const std::string first = folder / "first.log";
+    const std::string second = folder / "second.log";
+    WriteFile(first, Record(kSampleText) + Record(SampleAt("1420")) + Record(SampleAt("1600")));
+    WriteFile(second, Record(SampleAt("1600")) + Record(Patched(1, "02/01/98")));
+
+    const CliRun stats({"--stats", "--json", first, second});
+    ASSERT_EQ(stats.status, 0) << stats.err;
+    const JsonValue json = JsonValue::Parse(stats.out);
+    const CliRun converted({"--adif3", first, second});
+    ASSERT_EQ(converted.status, 0) << converted.err;
+    const std::vector<std::string> adifs = {folder / "first.ADI", folder / "second.ADI"};
+    for (std::size_t at = 0; at < adifs.size(); ++at) {
+        const JsonValue& counts = json["logs"].items[at];
+        const std::string adif = ReadFile(adifs[at]);
+        std::uint64_t written = 0;
+        for (std::size_t found = adif.find("<EOR>"); found != std::string::npos;
+             found = adif.find("<EOR>", found + 1))
+            ++written;
+        EXPECT_EQ(counts["records"].number, at == 0 ? 3u : 2u);
+        EXPECT_EQ(counts["qsos"].number, written) << adifs[at];
+        EXPECT_EQ(counts["findings"].Counts(),
+                  (std::map<std::string, std::uint64_t>{{"duplicate of", 1}}))
+            << adifs[at];
+    }
+    EXPECT_NE(
+        converted.err.find(second + ": record 1: duplicate of record 3 of " + first + "; left out"),
+        std::string::npos)
+        << converted.err;
+    // The contact of both logs is written once, and counted once.
+    const JsonValue& all = json["all"];
+    EXPECT_EQ(all["records"].number, 5u);
+    EXPECT_EQ(all["qsos"].number, 3u);
+    EXPECT_EQ(all["bands"].Counts(), (std::map<std::string, std::uint64_t>{{"20m", 3}}));
 }
 
 // A small log's table, whole.

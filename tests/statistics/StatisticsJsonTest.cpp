@@ -25,8 +25,8 @@ TEST(StatisticsJson, PageObjectListsEachSquareWorkedOnceWithItsConfirmation)
     WriteFile(log, Record(Patched(41, "jn58  ")) + Record(kSampleText) +
                        Record(Confirmed(Patched(41, "JN58td"))) + Record(Patched(41, "JN    ")) +
                        Record(Patched(41, "FN42aa")));
-    const JsonValue json =
-        JsonValue::Parse(Statistics::LogJsonWithGridList("grids.log", Statistics::CountLog(log)));
+    const JsonValue json = JsonValue::Parse(
+        Statistics::LogJsonWithGridList("grids.log", Statistics::CountLog(log, nullptr)));
 
     EXPECT_EQ(json.Keys(), (std::vector<std::string>{"log", "records", "qsos", "skipped", "first",
                                                      "last", "years", "bands", "modes", "calls",

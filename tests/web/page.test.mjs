@@ -483,6 +483,10 @@ describe('a logbook chosen beside the logs', () => {
             assert.ok(written < records.length * 0.6, `${written} of ${records.length} written`);
             assert.ok(result.messages.includes('record 1: already in logbook.adi as its record 1; left out'),
                 result.messages.slice(0, 5).join('\n'));
+            // The glance counts what was written, not what the log holds.
+            const [item] = await page.$$('#results > li');
+            const [sentence] = (await glanceOf(item)).sentences;
+            assert.equal(Number(/: (\d+) QSOs written/.exec(sentence)?.[1]), written, sentence);
         } finally {
             await page.setInputFiles('#logbook', []);
         }
@@ -499,6 +503,43 @@ describe('a logbook chosen beside the logs', () => {
         } finally {
             await page.setInputFiles('#logbook', []);
         }
+    });
+
+    test('offered for the standard forms alone: the classic form does not read it', async () => {
+        // A logbook that cannot be read, which would refuse any standard conversion.
+        const log = generated(20, 3, 'classic-season.log');
+        await page.getByRole('radio', { name: /^standard/ }).check();
+        await page.setInputFiles('#logbook', [path.join(work, 'cut.adi')]);
+        try {
+            const [result] = await convert([log], 'classic');
+            assert.ok(await page.locator('#logbook').isDisabled());
+            assertSameAdif(result.adif, commandLine(log).adif, 'classic of classic-season.log');
+        } finally {
+            await page.getByRole('radio', { name: /^standard/ }).check();
+            await page.setInputFiles('#logbook', []);
+        }
+    });
+});
+
+describe('the logs of one Convert are one run', () => {
+    test('a contact of an earlier log is left out of a later one, as the command line leaves it out', async () => {
+        const first = generated(100, 42, 'earlier.log');
+        // The later log begins with the earlier one's first records.
+        const later = logFile('later.log', Buffer.concat([fs.readFileSync(first).subarray(0, 64 * 20),
+            fs.readFileSync(generated(10, 43, 'more.log'))]));
+        const results = await convert([first, later], 'standard');
+        const checked = execFileSync('sh', ['-c', '"$0" "$@"; true', cli, '--check', 'earlier.log', 'later.log'],
+            { cwd: work, encoding: 'utf8' }).split('\n');
+        const repeated = checked.filter((line) => /^later\.log: record \d+: duplicate of record \d+ of earlier\.log; left out$/.test(line));
+        assert.ok(repeated.length > 10, checked.join('\n'));
+        for (const line of repeated) {
+            assert.ok(results[1].messages.includes(line.slice('later.log: '.length)), line);
+        }
+        const written = results[1].adif.toString('latin1').split('<EOR>').length - 1;
+        assert.ok(written <= 30 - repeated.length, `${written} written`);
+        const [, item] = await page.$$('#results > li');
+        const [sentence] = (await glanceOf(item)).sentences;
+        assert.equal(Number(/: (\d+) QSOs written/.exec(sentence)?.[1]), written, sentence);
     });
 });
 
@@ -639,8 +680,8 @@ describe('the page itself', () => {
         assert.deepEqual(reached, ['Kestrel logs (.log)',
             "standard ADIF 3, for today's loggers and LoTW, with a check of every record",
             "Add DXCC entity fields: each contact's country, zones and continent, found from its callsign and date",
-            'Station callsign', 'Operator', 'My grid square',
-            'Your logbook as it is now, exported from your logging program as ADI (optional)', 'Convert']);
+            'Your logbook as it is now, exported from your logging program as ADI (optional)',
+            'Station callsign', 'Operator', 'My grid square', 'Convert']);
         // Choosing with the keyboard alone: classic one arrow away and back, Enter on Convert.
         const log = generated(10, 4, 'keys.log');
         await page.setInputFiles('#logs', [log]);

@@ -18,10 +18,12 @@
     const entities = document.getElementById('entities');
     const CLASSIC = 0;
     const station = document.getElementById('station');
+    const logbookPicker = document.getElementById('logbook');
 
     let chosen = [];        // the logs to convert: File objects
     let worker = null;
     let nextId = 1;
+    let nextRun = 1;
     const running = new Map(); // id -> what the page shows of that log
     let downloads = [];        // object URLs of the last run, released at the next
 
@@ -207,7 +209,8 @@
         const chosenForm = Number(form.elements.form.value);
         const withEntities = !standardOnly.disabled && entities.checked;
         const chosenStation = stationFields();
-        const logbook = document.getElementById('logbook').files[0] || null;
+        // The classic form leaves nothing out: a logbook chosen is for the standard forms.
+        const logbook = standardOnly.disabled ? null : logbookPicker.files[0] || null;
         for (const url of downloads) URL.revokeObjectURL(url);
         downloads = [];
         results.replaceChildren();
@@ -217,6 +220,9 @@
             say('This browser does not let the page start its converter (' + e.message + ').');
             return;
         }
+        // One click of Convert is one run: a log's contacts repeated in a later log of it are
+        // duplicates too.
+        const run = nextRun++;
         const batch = { total: chosen.length, converted: 0 };
         for (const file of chosen) {
             const id = nextId++;
@@ -226,8 +232,8 @@
             item.append(element('h3', file.name), messages);
             results.append(item);
             running.set(id, { file, item, messages, progress: null, batch, listed: {} });
-            worker.postMessage({ type: 'convert', id, file, form: chosenForm, entities: withEntities,
-                                 station: chosenStation, logbook });
+            worker.postMessage({ type: 'convert', id, run, file, form: chosenForm,
+                                 entities: withEntities, station: chosenStation, logbook });
         }
         convertButton.setAttribute('aria-disabled', 'true');
         say(chosen.length === 1 ? 'Converting ' + chosen[0].name + '…'

@@ -28,6 +28,7 @@ function textOf(kind, bytes) {
 }
 
 let core = null;   // the module, made anew after a failure that stopped it
+let coreRun = null; // the page's run that the module has started, which a new module has not
 let job = null;    // the conversion under way
 
 function decodeBase64(text) {
@@ -136,7 +137,7 @@ function deviceName(name, instead) {
     return usable ? name : instead;
 }
 
-async function convert({ id, file, form, entities, station, logbook }) {
+async function convert({ id, run, file, form, entities, station, logbook }) {
     job = { id, file, logbook, read: 0, output: [], pending: [], counts: {}, lastPost: 0,
             outputName: null, readError: null, statistics: null };
     let converted = false;
@@ -144,19 +145,31 @@ async function convert({ id, file, form, entities, station, logbook }) {
     let path = null;
     let logbookName = '';
     try {
-        if (!core) core = await loadCore();
-        path = '/in/' + deviceName(file.name, 'log');
-        core.FS.mkdev(path, 0o444, core.FS.makedev(64, LOG_DEVICE));
-        if (logbook) {
-            logbookName = deviceName(logbook.name, 'logbook');
-            core.FS.mkdev(logbookName, 0o444, core.FS.makedev(64, LOGBOOK_DEVICE));
+        if (!core) {
+            core = await loadCore();
+            coreRun = null;
         }
-        converted = core.ccall('KestrelConvert', 'number',
-            ['string', 'string', 'string', 'number', 'number', 'string', 'string', 'string', 'string'],
-            [path, file.name, '/adif', form, entities ? 1 : 0, station.stationCallsign,
-             station.operatorCall, station.myGridSquare, logbookName]) === 0;
+        // The first log of a run, or the first after the module was made anew, starts it; the
+        // run reads the logbook once for all its logs. Where it cannot, each log says so.
+        if (coreRun !== run) {
+            if (logbook) {
+                logbookName = deviceName(logbook.name, 'logbook');
+                core.FS.mkdev(logbookName, 0o444, core.FS.makedev(64, LOGBOOK_DEVICE));
+            }
+            if (core.ccall('KestrelStartRun', 'number', ['string'], [logbookName]) === 0)
+                coreRun = run;
+        }
+        if (coreRun === run) {
+            path = '/in/' + deviceName(file.name, 'log');
+            core.FS.mkdev(path, 0o444, core.FS.makedev(64, LOG_DEVICE));
+            converted = core.ccall('KestrelConvert', 'number',
+                ['string', 'string', 'string', 'number', 'number', 'string', 'string', 'string'],
+                [path, file.name, '/adif', form, entities ? 1 : 0, station.stationCallsign,
+                 station.operatorCall, station.myGridSquare]) === 0;
+        }
     } catch (e) {
-        // The module stops for good after an abort (out of memory): the next log gets a new one.
+        // The module stops for good after an abort (out of memory): the next log gets a new one,
+        // which starts a new run.
         core = null;
         failure = file.name + ' could not be converted: the converter stopped (' +
             (e && e.message ? e.message : String(e)) + ')';
