@@ -128,7 +128,7 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
                 return error;
         } else if (argument == "--new-only" || argument.starts_with("--new-only=")) {
             if (options.newOnly)
-                return UsageError{"only one logbook can be given"};
+                return UsageError{"--new-only can be given once only"};
             if (argument.starts_with("--new-only=")) {
                 options.newOnly = argument.substr(std::string_view("--new-only=").size());
             } else if (i + 1 < arguments.size()) {
@@ -199,7 +199,8 @@ std::string HelpText(const std::string& errorLogPath)
            "                     where its callsign had one on the QSO's date\n"
            "      --check        write nothing; list the records that the standard form\n"
            "                     changes, leaves out in part or skips, and the callsigns\n"
-           "                     without a DXCC entity on their date\n"
+           "                     without a DXCC entity on their date, the duplicates and,\n"
+           "                     with --new-only, the QSOs that LOGBOOK holds already\n"
            "      --stats        write nothing; show what each log holds and all of them\n"
            "                     together: QSOs per year, band and mode, callsigns, DXCC\n"
            "                     entities and grid squares worked and confirmed, findings\n"

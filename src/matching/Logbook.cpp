@@ -1,39 +1,20 @@
 #include "matching/Logbook.h"
 
+#include "common/AsciiCase.h"
+#include "matching/Blanks.h"
+
 #include <tuple>
 
 namespace Matching {
-
-namespace {
-
-std::string_view Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-char Upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
 
 void Logbook::Key(std::string_view call, std::string_view band, ModeGroup group, std::string& key)
 {
     key.clear();
     for (const char c : Trimmed(call))
-        key += Upper(c);
+        key += Common::AsciiUpper(c);
     key += '\t';
     for (const char c : Trimmed(band))
-        key += Lower(c);
+        key += Common::AsciiUpper(c);
     key += '\t';
     key += static_cast<char>('0' + static_cast<int>(group));
 }

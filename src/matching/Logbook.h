@@ -33,7 +33,7 @@ public:
     std::size_t Size() const { return records_.size(); }
 
 private:
-    // Upper-case callsign, lower-case band and the group, without blanks.
+    // Upper-case callsign and band and the group, without blanks.
     static void Key(std::string_view call, std::string_view band, ModeGroup group,
                     std::string& key);
 

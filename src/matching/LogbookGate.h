@@ -9,7 +9,9 @@ namespace Matching {
 
 // Leaves out the records that the user's logbook holds already, each with
 // the finding `record N: already in LOGBOOK as its record K; left out`. A
-// record without a date, time, callsign, band or mode matches nothing.
+// record without a date, time, callsign, band or mode matches nothing: it is
+// written, with the finding `record N: not matched against LOGBOOK (no
+// TIME_ON); written`, naming the first key it lacks.
 class LogbookGate final : public Conversion::RecordGate
 {
 public:

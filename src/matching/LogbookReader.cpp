@@ -3,6 +3,7 @@
 #include "adif/standard/AdifTables.h"
 #include "common/AsciiCase.h"
 #include "files/FileHandle.h"
+#include "matching/Blanks.h"
 #include "matching/ContactTime.h"
 
 #include <algorithm>
@@ -27,18 +28,14 @@ constexpr std::array<std::string_view, kWanted> kWantedNames = {
     "CALL", "BAND", "FREQ", "MODE", "SUBMODE", "QSO_DATE", "TIME_ON",
 };
 
-// Whether `name` is `upper`, an upper-case ASCII name, in any case; without
-// the C library's locale, which a million records' names would pay for.
-bool IsName(std::string_view name, std::string_view upper)
+// Whether `name` has the shape of a field's name: printable ASCII without
+// blanks or the characters ADIF keeps out of names. Such a name and a colon
+// make a tag even before the first record, where other text is passed over.
+bool IsFieldName(std::string_view name)
 {
-    if (name.size() != upper.size())
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != upper[i])
-            return false;
-    }
-    return true;
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return c > ' ' && c <= '~' && std::string_view(",:<>{}").find(c) == std::string_view::npos;
+    });
 }
 
 bool IsBlank(char c)
@@ -173,17 +170,21 @@ void AdiReader::EndRecord()
     ++records_;
     beforeRecords_ = false;
     fieldsSeen_ = false;
-    const std::optional<std::int64_t> second = ContactSecond(values_[QsoDate], values_[TimeOn]);
-    const ModeGroup group = GroupOf(values_[Mode], values_[Submode]);
-    std::string_view band = values_[Band];
+    // Programs pad values with blanks, as the classic form does its own.
+    std::array<std::string_view, kWanted> trimmed;
+    std::transform(values_.begin(), values_.end(), trimmed.begin(),
+                   [](const std::string& value) { return Trimmed(value); });
+    const std::optional<std::int64_t> second = ContactSecond(trimmed[QsoDate], trimmed[TimeOn]);
+    const ModeGroup group = GroupOf(trimmed[Mode], trimmed[Submode]);
+    std::string_view band = trimmed[Band];
     if (band.empty())
         if (const std::optional<Conversion::Hertz> hertz =
-                Conversion::ParseMegahertz(values_[Freq]))
+                Conversion::ParseMegahertz(trimmed[Freq]))
             if (const Conversion::Band* const found = Conversion::BandContaining(*hertz))
                 band = found->name;
     // A record without what contacts are matched on matches nothing.
-    if (second && !values_[Call].empty() && !band.empty() && group != ModeGroup::None)
-        logbook_.Add(values_[Call], band, group, *second, records_);
+    if (second && !trimmed[Call].empty() && !band.empty() && group != ModeGroup::None)
+        logbook_.Add(trimmed[Call], band, group, *second, records_);
     for (std::string& value : values_)
         value.clear();
 }
@@ -196,9 +197,9 @@ void AdiReader::ReadTag(std::string_view tag)
     const std::size_t colon = inside.find(':');
     const std::string_view name = inside.substr(0, colon);
     if (colon == std::string_view::npos) {
-        if (IsName(name, "EOR")) {
+        if (Common::SameIgnoringCase(name, "EOR")) {
             EndRecord();
-        } else if (IsName(name, "EOH")) {
+        } else if (Common::SameIgnoringCase(name, "EOH")) {
             if (!beforeRecords_)
                 Fail(InRecord() + "<EOH> after the first record");
             beforeRecords_ = false;
@@ -214,26 +215,31 @@ void AdiReader::ReadTag(std::string_view tag)
     const std::string_view digits = rest.substr(0, rest.find(':'));
     const std::string_view type = rest.substr(std::min(rest.size(), digits.size() + 1));
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    const bool lengthRead = !name.empty() && !digits.empty() && digits.size() <= 18 &&
-                            std::all_of(digits.begin(), digits.end(), isDigit);
-    if (!lengthRead || type.find(':') != std::string_view::npos) {
-        // Text of the header that only looks like a tag.
-        if (InPreamble())
+    const bool lengthShaped = !digits.empty() && std::all_of(digits.begin(), digits.end(), isDigit);
+    if (name.empty() || !lengthShaped || type.find(':') != std::string_view::npos) {
+        // Text of the header that only looks like a tag: not a name and a colon.
+        if (InPreamble() && !IsFieldName(name))
             return;
         Fail(InRecord() + "\"" + Shown(tag) + "\" does not give a length");
     }
+    field_.assign(name);
+    // No file holds as many bytes as a length of more digits than these.
+    const std::string_view significant =
+        digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (significant.size() > 18)
+        Fail(InRecord() + "the length of " + Shown(field_) + " runs past the end of the file");
     const std::uint64_t length =
-        std::accumulate(digits.begin(), digits.end(), std::uint64_t{0},
+        std::accumulate(significant.begin(), significant.end(), std::uint64_t{0},
                         [](std::uint64_t sum, char c) { return sum * 10 + (c - '0'); });
-    const auto* const wanted = std::find_if(kWantedNames.begin(), kWantedNames.end(),
-                                            [name](std::string_view w) { return IsName(name, w); });
+    const auto* const wanted =
+        std::find_if(kWantedNames.begin(), kWantedNames.end(),
+                     [name](std::string_view w) { return Common::SameIgnoringCase(name, w); });
     std::string* const into =
         wanted != kWantedNames.end()
             ? &values_[static_cast<std::size_t>(wanted - kWantedNames.begin())]
             : nullptr;
     if (into != nullptr)
         into->clear();
-    field_.assign(name);
     fieldsSeen_ = true;
     ReadValue(length, into);
 }

@@ -1,6 +1,7 @@
 #include "matching/ModeGroup.h"
 
 #include "common/AsciiCase.h"
+#include "matching/Blanks.h"
 
 #include <algorithm>
 #include <array>
@@ -28,14 +29,6 @@ constexpr std::array kGroups = {
     Named{"FAX", ModeGroup::Image},    Named{"ATV", ModeGroup::Image},
     Named{"IMAGE", ModeGroup::Image},
 };
-
-std::string_view Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 } // namespace
 

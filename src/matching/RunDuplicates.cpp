@@ -19,8 +19,11 @@ using Conversion::StandardRecord;
 
 // The values compared, by their place here; the time aside, and what the
 // key holds or the options add to every record.
-constexpr std::array<std::string_view, 8> kFields = {
-    "FREQ", "RST_SENT", "RST_RCVD", "GRIDSQUARE", "COMMENT", "COMMENT_INTL", "QSL_SENT", "QSL_RCVD",
+// The entity's fields are empty where entities are not asked for; where they
+// are, a record with an entity is never left out for one without.
+constexpr std::array<std::string_view, 13> kFields = {
+    "FREQ",     "RST_SENT", "RST_RCVD", "GRIDSQUARE", "COMMENT", "COMMENT_INTL", "QSL_SENT",
+    "QSL_RCVD", "DXCC",     "COUNTRY",  "CQZ",        "ITUZ",    "CONT",
 };
 // The fields whose values may be kept in fields of ours; their tag is their
 // place with the high bit set. The time's kept value is the time's.
@@ -47,8 +50,19 @@ void Code(const StandardRecord& r, std::string& content)
 {
     content.clear();
     const std::array<std::string_view, kFields.size()> values = {
-        r.frequency, r.rstSent,     r.rstReceived,        r.gridSquare,
-        r.comment,   r.commentIntl, r.qslSent ? "Y" : "", r.qslReceived ? "Y" : "",
+        r.frequency,
+        r.rstSent,
+        r.rstReceived,
+        r.gridSquare,
+        r.comment,
+        r.commentIntl,
+        r.qslSent ? "Y" : "",
+        r.qslReceived ? "Y" : "",
+        r.dxcc,
+        r.country,
+        r.cqZone,
+        r.ituZone,
+        r.continent,
     };
     for (std::size_t i = 0; i < values.size(); ++i)
         Append(content, i, values[i]);

@@ -87,6 +87,8 @@ TEST_F(CommandLineTest, StationOptionsThatCannotBeWrittenAreUsageErrors)
         {{"--adif3", log, "--my-gridsquare"}, "option --my-gridsquare needs a locator"},
         {{"--adif3", "--operator", "K1ABC", "--operator", "K1ABC", log},
          "--operator can be given once only"},
+        {{"--adif3", "--new-only", "a.adi", "--new-only=b.adi", log},
+         "--new-only can be given once only"},
         {{"--station-callsign", "K1ABC", log},
          "--station-callsign, --operator and --my-gridsquare need --adif3 or --adx"},
         {{"--check", "--my-gridsquare", "FN42", log},

@@ -65,6 +65,12 @@ TEST_F(LogbookReaderTest, AHeaderOrTextBeforeTheFirstTagIsPassedOver)
     EXPECT_EQ(header.Find("N0CALL", "20m", ModeGroup::Data, Moment("20030910", "1412")), 1u);
     const Matching::Logbook text = Read("my contacts\n" + record + "\n");
     EXPECT_EQ(text.Find("N0CALL", "20m", ModeGroup::Data, Moment("20030910", "1412")), 1u);
+    // Values padded with blanks, as the classic form writes them.
+    const Matching::Logbook padded =
+        Read("<CALL:8> N0CALL <QSO_DATE:9>20030910 <TIME_ON:5>1412 <FREQ:3>14 <MODE:4>FT8 <EOR>\n"
+             "<CALL:6>N1CALL<QSO_DATE:8>20030910<TIME_ON:4>1412<BAND:4>20m <MODE:2>CW<EOR>\n");
+    EXPECT_EQ(padded.Find("N0CALL", "20m", ModeGroup::Data, Moment("20030910", "1412")), 1u);
+    EXPECT_EQ(padded.Find("N1CALL", "20m", ModeGroup::Cw, Moment("20030910", "1412")), 2u);
     // A record without all of a contact's keys matches nothing.
     EXPECT_EQ(
         Read("<CALL:6>N0CALL<QSO_DATE:8>20030910<TIME_ON:4>1412<FREQ:2>99<MODE:3>FT8<EOR>").Size(),
@@ -86,6 +92,16 @@ TEST_F(LogbookReaderTest, RefusesAFileItCannotReadWhole)
         path + ": an ADX file; only ADI logbooks can be read (export the logbook as ADI)";
     EXPECT_EQ(Refusal("<?xml version=\"1.0\"?>\n<ADX><HEADER/></ADX>\n"), adx);
     EXPECT_EQ(Refusal("\xEF\xBB\xBF\r\n<ADX><RECORDS><RECORD><CALL>N0CALL</CALL></RECORD>"), adx);
+    // A name and a colon make a tag even in the first record.
+    EXPECT_EQ(Refusal("<CALL:x6>DL1ABC<QSO_DATE:8>20031231<EOR>" + good),
+              path + ": record 1: \"<CALL:x6>\" does not give a length");
+    EXPECT_EQ(Refusal("<ADIF_VER:>3<EOH>" + good),
+              path + ": record 1: \"<ADIF_VER:>\" does not give a length");
+    // However many digits a length has, it runs past the file.
+    for (const std::string digits : {"99999999999999999", "9999999999999999999"})
+        EXPECT_EQ(Refusal("<CALL:" + digits + ">W1AW<EOR>"),
+                  path + ": record 1: the length of CALL runs past the end of the file");
+    EXPECT_EQ(Refusal("exported <today> by <Other Logger: 2.1>\n" + good), "read");
     EXPECT_EQ(Refusal(good), "read");
 }
 

@@ -151,6 +151,29 @@ TEST_F(NewOnlyTest, TheSameContactInTwoLogsOfOneRunIsWrittenOnce)
     EXPECT_EQ(Count(ReadFile(folder / "other.ADI"), "<EOR>"), 2u);
 }
 
+TEST_F(NewOnlyTest, ARecordThatCannotBeMatchedIsWrittenAndSaidToBe)
+{
+    // No time; then no callsign; then one the logbook holds.
+    WriteFile(log,
+              Record(SampleAt("    ")) + Record(Patched(19, "          ")) + Record(kSampleText));
+    WriteFile(logbook, "<CALL:6>N0CALL<QSO_DATE:8>20030910<TIME_ON:4>1412<BAND:3>20M"
+                       "<MODE:3>SSB<EOR>\n");
+    const CliRun run({"--adif3", "--new-only", logbook, "-o", folder / "new.adi", log});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find(log + ": record 1: not matched against " + logbook +
+                           " (no TIME_ON); written\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(
+        run.err.find(log + ": record 2: not matched against " + logbook + " (no CALL); written\n"),
+        std::string::npos)
+        << run.err;
+    EXPECT_EQ(RecordsOf(ReadFile(folder / "new.adi")).size(), 2u);
+    // Without a logbook nothing is matched, and nothing said about it.
+    const CliRun alone({"--check", log});
+    EXPECT_EQ(alone.out.find("not matched against"), std::string::npos) << alone.out;
+}
+
 TEST_F(NewOnlyTest, ALogbookThatCannotBeReadStopsTheRunBeforeAnythingIsWritten)
 {
     WriteFile(log, Record(kSampleText));

@@ -32,9 +32,10 @@ struct OneRun
     {
         Conversion::StandardRecord record;
         ListedFindings ofTheRecord; // its values' own, not the gate's
-        record.Assign(*Conversion::DecodeFields(text), ++number, ofTheRecord);
+        record.Assign(*Conversion::DecodeFields(text), ++number, ofTheRecord, options);
         return gate.Admit(record, number, findings);
     }
+    Conversion::StandardOptions options;
     Matching::RunDuplicates gate;
     ListedFindings findings;
     std::uint64_t number = 0;
@@ -107,6 +108,22 @@ TEST(RunDuplicates, ABlankFieldAddsNothingAValueDoes)
         (std::vector<std::string>{
             "record 2: possible duplicate of record 1 (differs in GRIDSQUARE); written",
             "record 3: possible duplicate of record 2 (differs in COMMENT, QSL_SENT); written"}));
+}
+
+TEST(RunDuplicates, ARecordWithAnEntityIsNotLeftOutForOneWithout)
+{
+    // Curacao begins at 04:00 on that day; PJ2T had no entity a minute earlier.
+    OneRun run;
+    run.options.entities = true;
+    const std::string pj2t = With(kSampleText, 19, "PJ2T      ");
+    EXPECT_TRUE(run.Offer(With(With(pj2t, 1, "10/10/10"), 9, "0359")));
+    EXPECT_TRUE(run.Offer(With(With(pj2t, 1, "10/10/10"), 9, "0400")));
+    EXPECT_FALSE(run.Offer(With(With(pj2t, 1, "10/10/10"), 9, "0401")));
+    EXPECT_EQ(run.findings.lines,
+              (std::vector<std::string>{
+                  "record 2: possible duplicate of record 1 (differs in DXCC, COUNTRY, CQZ, ITUZ, "
+                  "CONT); written",
+                  "record 3: duplicate of record 2; left out"}));
 }
 
 TEST(RunDuplicates, PrefersARecordItAddsNothingToThenTheNearest)
