@@ -58,7 +58,8 @@ void StandardRecord(benchmark::State& state)
                                    "e Hans SR";
     const std::string bytes = text + std::string(4, '\0');
     CountedFindings findings;
-    Conversion::StandardAdifWriter writer(findings);
+    const Conversion::StandardOptions options;
+    Conversion::StandardAdifWriter writer(findings, options);
     Discarded nowhere;
     Common::TextStream output(nowhere);
     std::uint64_t recordNumber = 0;

@@ -223,7 +223,9 @@ void StandardRecord::Entity(std::string_view stored)
         Report("CALL", stored, "belongs to no DXCC entity", Finding::Action::Written);
         return;
     case Dxcc::Lookup::Result::NotOnDate:
-        entityDetail_ = "(" + std::string(entity_.entity.name) + ")";
+        entityDetail_ = '(';
+        entityDetail_ += entity_.entity.name;
+        entityDetail_ += ')';
         findings_->Report(Finding{recordNumber_,
                                   "CALL",
                                   stored,
