@@ -3,7 +3,9 @@
 #include "support/ConversionTestSupport.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -138,10 +140,10 @@ TEST_F(StandardFormTest, EntitiesAreAddedWhereTheCallsignHasOneOnTheDate)
                        RecordOf("10/09/11", "PJ2T"));
     const CliRun standard({"--adif3", "--entities", "-o", "-", log});
     ASSERT_EQ(standard.status, 0) << standard.err;
+    const std::vector<std::string> lines = SplitCrLfLines(standard.out);
     std::vector<std::string> records;
-    for (const std::string& line : SplitCrLfLines(standard.out))
-        if (line.ends_with("<EOR>"))
-            records.push_back(line);
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(records),
+                 [](const std::string& line) { return line.ends_with("<EOR>"); });
     ASSERT_EQ(records.size(), 5u);
     EXPECT_NE(records[0].find("<DXCC:3>291 <COUNTRY:24>UNITED STATES OF AMERICA <CQZ:1>4 "
                               "<ITUZ:1>7 <CONT:2>NA"),

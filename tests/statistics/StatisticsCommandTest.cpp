@@ -1,3 +1,4 @@
+#include "common/AsciiCase.h"
 #include "dxcc/Entity.h"
 #include "examples/RandomLog.h"
 #include "support/ConversionTestSupport.h"
@@ -47,9 +48,7 @@ std::string Trimmed(const std::string& text)
 
 std::string Upper(std::string text)
 {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    std::transform(text.begin(), text.end(), text.begin(), Common::AsciiUpper);
     return text;
 }
 
@@ -286,8 +285,8 @@ TEST_F(StatisticsCommandTest, RunCountsEveryLogItCanReadAndAllOfThemTogether)
     const std::string missing = folder / "missing.log";
     const std::string part = folder / "part.log";
     const std::string fullBytes = Examples::RandomLogBytes(400, 3);
-    const std::string partBytes =
-        fullBytes.substr(0, std::size_t{64} * 50) + Record(kIllegalYearText);
+    constexpr std::size_t kPartBytes = static_cast<std::size_t>(64) * 50; // its first 50 records
+    const std::string partBytes = fullBytes.substr(0, kPartBytes) + Record(kIllegalYearText);
     WriteFile(full, fullBytes);
     WriteFile(empty, "");
     WriteFile(part, partBytes);

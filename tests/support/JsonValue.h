@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <stdexcept>
@@ -32,9 +33,9 @@ struct JsonValue
     }
     std::vector<std::string> Keys() const
     {
-        std::vector<std::string> keys;
-        for (const auto& member : members)
-            keys.push_back(member.first);
+        std::vector<std::string> keys(members.size());
+        std::transform(members.begin(), members.end(), keys.begin(),
+                       [](const auto& member) { return member.first; });
         return keys;
     }
     // An object of numbers as a map.
