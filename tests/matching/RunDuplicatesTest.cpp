@@ -5,6 +5,7 @@
 #include "support/WrittenRecord.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,11 @@ struct OneRun
     // Whether the record is written; its findings go to `findings`.
     bool Offer(const std::string& text)
     {
+        // The record's values view the fields, which must outlive them.
+        const std::optional<Conversion::RecordFields> fields = Conversion::DecodeFields(text);
         Conversion::StandardRecord record;
         ListedFindings ofTheRecord; // its values' own, not the gate's
-        record.Assign(*Conversion::DecodeFields(text), ++number, ofTheRecord, options);
+        record.Assign(*fields, ++number, ofTheRecord, options);
         return gate.Admit(record, number, findings);
     }
     Conversion::StandardOptions options;
