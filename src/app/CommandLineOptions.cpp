@@ -34,6 +34,19 @@ bool HasStationField(const Conversion::StationFields& station)
            !station.myGridSquare.empty();
 }
 
+// The value of the option at `i`, written NAME=VALUE or as the next argument
+// (so `-o FILE` too), with `i` stepped past it; nothing where none follows.
+std::optional<std::string> OptionValue(const std::vector<std::string>& arguments, std::size_t& i,
+                                       std::string_view name)
+{
+    const std::string& argument = arguments[i];
+    if (argument.size() > name.size() && argument.starts_with(name) && argument[name.size()] == '=')
+        return argument.substr(name.size() + 1);
+    if (i + 1 < arguments.size())
+        return arguments[++i];
+    return std::nullopt;
+}
+
 } // namespace
 
 // NOLINTNEXTLINE(readability-function-cognitive-complexity): one flat branch per option.
@@ -55,14 +68,10 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
     const auto setStation = [&](const StationOption& option,
                                 std::size_t& i) -> std::optional<UsageError> {
         const std::string& argument = arguments[i];
-        std::string given;
-        if (argument.size() > option.name.size()) {
-            given = argument.substr(option.name.size() + 1);
-        } else if (i + 1 < arguments.size()) {
-            given = arguments[++i];
-        } else {
+        const std::optional<std::string> value = OptionValue(arguments, i, option.name);
+        if (!value)
             return UsageError{"option " + argument + " needs " + std::string(option.value)};
-        }
+        const std::string& given = *value;
         std::string& field = options.station.*option.field;
         if (!field.empty())
             return UsageError{std::string(option.name) + " can be given once only"};
@@ -116,26 +125,18 @@ std::optional<UsageError> ParseOptions(const std::vector<std::string>& arguments
                    argument.starts_with("--output=")) {
             if (options.output)
                 return UsageError{"only one output file can be given"};
-            if (argument.starts_with("--output=")) {
-                options.output = argument.substr(std::string_view("--output=").size());
-            } else if (i + 1 < arguments.size()) {
-                options.output = arguments[++i];
-            } else {
+            options.output = OptionValue(arguments, i, "--output");
+            if (!options.output)
                 return UsageError{"option " + argument + " needs a file name"};
-            }
         } else if (const StationOption* station = stationOption(argument)) {
             if (auto error = setStation(*station, i))
                 return error;
         } else if (argument == "--new-only" || argument.starts_with("--new-only=")) {
             if (options.newOnly)
                 return UsageError{"--new-only can be given once only"};
-            if (argument.starts_with("--new-only=")) {
-                options.newOnly = argument.substr(std::string_view("--new-only=").size());
-            } else if (i + 1 < arguments.size()) {
-                options.newOnly = arguments[++i];
-            } else {
+            options.newOnly = OptionValue(arguments, i, "--new-only");
+            if (!options.newOnly)
                 return UsageError{"option --new-only needs a logbook file name"};
-            }
             if (options.newOnly->empty())
                 return UsageError{"the logbook file name is empty"};
         } else {

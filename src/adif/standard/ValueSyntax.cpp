@@ -1,5 +1,7 @@
 #include "adif/standard/ValueSyntax.h"
 
+#include "common/AsciiCase.h"
+
 #include <algorithm>
 
 namespace Conversion {
@@ -14,11 +16,6 @@ bool IsDigit(char c)
 bool IsUpperLetter(char c)
 {
     return c >= 'A' && c <= 'Z';
-}
-
-char UpperCase(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 } // namespace
@@ -42,7 +39,7 @@ bool IsGridSquare(std::string_view grid)
         return false;
     constexpr std::string_view kHighest = "RR99XX99";
     for (std::size_t i = 0; i < grid.size(); ++i) {
-        const char c = UpperCase(grid[i]);
+        const char c = Common::AsciiUpper(grid[i]);
         const bool letterPair = i % 4 < 2;
         if (letterPair ? !IsUpperLetter(c) : !IsDigit(c))
             return false;
